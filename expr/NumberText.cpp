@@ -1,0 +1,93 @@
+#include "expr/NumberText.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+QString NumberText(float value)
+{
+    if (!std::isfinite(value))
+        return QString();
+    if (value == 0.0f)
+        return QStringLiteral("0");
+
+    // The exact decimal expansion of a float has at most ~112 significant
+    // digits; printing 120 and rounding by hand gives a true tie-away rule.
+    char buf[200];
+    std::snprintf(buf, sizeof buf, "%.120e", std::fabs(static_cast<double>(value)));
+    // buf = "d.ddd...e[+-]xx"
+    std::string mant;
+    const char* p = buf;
+    for (; *p && *p != 'e'; ++p)
+        if (*p != '.')
+            mant.push_back(*p);
+    int exp10 = std::atoi(p + 1);
+
+    std::string digits = mant.substr(0, 7);
+    if (mant.size() > 7 && mant[7] >= '5') {
+        int i = 6;
+        while (i >= 0) {
+            if (digits[i] == '9') {
+                digits[i] = '0';
+                --i;
+            } else {
+                ++digits[i];
+                break;
+            }
+        }
+        if (i < 0) {
+            digits.insert(digits.begin(), '1');
+            digits.pop_back();
+            ++exp10;
+        }
+    }
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+
+    std::string out = value < 0 ? "-" : "";
+    if (exp10 >= 7) {
+        out += digits[0];
+        if (digits.size() > 1) {
+            out += '.';
+            out += digits.substr(1);
+        }
+        char e[8];
+        std::snprintf(e, sizeof e, "E+%02d", exp10);
+        out += e;
+    } else if (exp10 >= 0) {
+        std::string intPart, frac;
+        for (int i = 0; i <= exp10; ++i)
+            intPart += i < static_cast<int>(digits.size()) ? digits[i] : '0';
+        if (static_cast<int>(digits.size()) > exp10 + 1)
+            frac = digits.substr(exp10 + 1);
+        out += intPart;
+        if (!frac.empty())
+            out += '.' + frac;
+    } else {
+        out += "0.";
+        out += std::string(-exp10 - 1, '0');
+        out += digits;
+    }
+    return QString::fromLatin1(out.c_str());
+}
+
+std::optional<float> ParseNumberText(const QString& text)
+{
+    const QByteArray bytes = text.toLatin1();
+    if (bytes.isEmpty() || text.size() != bytes.size())
+        return std::nullopt;
+    // Only the characters a number can hold; strtod would also take hex, inf, nan.
+    for (char c : bytes) {
+        if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'E' || c == 'e'))
+            return std::nullopt;
+    }
+    const char* begin = bytes.constData();
+    char* end = nullptr;
+    const double d = std::strtod(begin, &end);
+    if (end != begin + bytes.size())
+        return std::nullopt;
+    if (!std::isfinite(d) || std::fabs(d) > 3.4028234663852886e38)
+        return std::nullopt;
+    return static_cast<float>(d);
+}
