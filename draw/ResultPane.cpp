@@ -1,0 +1,20 @@
+#include "draw/ResultPane.h"
+#include "model/Globals.h"
+
+void ResultPane::SetText(const QString& text)
+{
+    m_text = text;
+    if (m_onChanged)
+        m_onChanged();
+}
+
+void ResultPane::AppendLine(const QString& line)
+{
+    SetText(m_text + line + g_CrLf);
+}
+
+ResultPane& Result()
+{
+    static ResultPane pane;
+    return pane;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// The text of the main window's result pane. Drawing clears it and appends
+// analysis lines while the display lists are built; the main window shows it.
+#include <QString>
+#include <functional>
+
+class ResultPane {
+public:
+    const QString& Text() const { return m_text; }
+    void SetText(const QString& text);
+    void Clear() { SetText(QString()); }
+    // Appends a line followed by g_CrLf.
+    void AppendLine(const QString& line);
+
+    // Called after every change; the main window uses it to refresh its box.
+    void SetOnChanged(std::function<void()> onChanged) { m_onChanged = std::move(onChanged); }
+
+private:
+    QString m_text;
+    std::function<void()> m_onChanged;
+};
+
+// The one result pane of the program (frmF1.Result).
+ResultPane& Result();
