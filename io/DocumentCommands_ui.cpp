@@ -1,0 +1,20 @@
+#include "io/DocumentCommands_ui.h"
+
+namespace {
+DocumentWindow& Window()
+{
+    static DocumentWindow window;
+    return window;
+}
+}
+
+void SetDocumentWindow(const DocumentWindow& window) { Window() = window; }
+const DocumentWindow& GetDocumentWindow() { return Window(); }
+
+bool AskSaveIfNeeded(QWidget*) { return true; }
+bool FileOpen(QWidget*, const QString&) { return false; }
+bool LoadDocument(QWidget*, const QString&) { return false; }
+bool FileSave(QWidget*) { return false; }
+bool FileSaveAs(QWidget*) { return false; }
+bool CopyPicture(QWidget*) { return false; }
+bool PrintPicture(QWidget*, QPrinter*) { return false; }

@@ -1,0 +1,71 @@
+#pragma once
+// The File menu's document commands and the picture commands of the main
+// window. frmF1's handlers (mnuFileOpen_Click, mnuFileSave_Click,
+// mnuFileSaveAs_Click, mnuEditCopyAs_Click, mnuFilePrint_Click) call these;
+// New and closing the window call AskSaveIfNeeded first.
+//
+// The main window hands over what the commands need of it once, at start-up,
+// with SetDocumentWindow(). Every hook may be left empty.
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+class QWidget;
+class QOpenGLWidget;
+class QPrinter;
+
+struct DocumentWindow {
+    // The drawing area; captured for Save As (bitmap), Copy as picture, Print.
+    QOpenGLWidget* picDraw = nullptr;
+    // mnuGraphDelAll_Click: empty both scenes and the graph list, set
+    // g_LastGraphID to 0. Opening a valid document calls it before it adds
+    // the loaded graphs.
+    std::function<void()> deleteAllGraphs;
+    // SetCommandStates2D / 25D / 3D for a DocumentKind.
+    std::function<void(int32_t kind)> setCommandStates;
+    // Appends one unticked entry to the graph list (List1.AddItem).
+    std::function<void(const QString& label)> addListEntry;
+    // Ticks every list entry, rebuilds the display lists and draws.
+    std::function<void()> tickAllEntries;
+    // Enables the animation buttons and menu items (after an animated
+    // document was opened) and shows g_FrameCount / g_FramesPerSecond in the
+    // animation options.
+    std::function<void()> enableAnimationControls;
+    // Switches off the drawing area's rotate, zoom and pan modes and the
+    // trackball rotation (the view then takes the scene's three angles).
+    std::function<void()> resetViewModes;
+};
+void SetDocumentWindow(const DocumentWindow& window);
+const DocumentWindow& GetDocumentWindow();
+
+// Asks "是否保存当前图形？" when the document holds graphs. Returns true when
+// the caller may go on: nothing to save, the user chose No, or the save the
+// user asked for succeeded. Cancel, a cancelled or failed save return false.
+bool AskSaveIfNeeded(QWidget* parent);
+
+// Open: with an empty path asks to save, then shows the open dialog
+// (menu, Ctrl+O, toolbar); with a path (command line, demo menu) opens it
+// directly. Returns true when a document was loaded. A file that cannot be
+// read or is not a valid document is reported and the current document
+// stays exactly as it was.
+bool FileOpen(QWidget* parent, const QString& path = {});
+
+// Reads and loads one document without any question or dialog. Returns
+// false (after a message) when the file is refused; nothing changes then.
+bool LoadDocument(QWidget* parent, const QString& path);
+
+// Save: writes the shown graphs and the coordinate system to a file chosen
+// in the save dialog. True only when a file was written.
+bool FileSave(QWidget* parent);
+
+// Save As: document or bitmap of the drawing area. True when written.
+bool FileSaveAs(QWidget* parent);
+
+// Copy as picture: the drawing area as an image on the clipboard. Does
+// nothing (returns false) when no graph is shown; a failed capture leaves
+// the clipboard as it was.
+bool CopyPicture(QWidget* parent);
+
+// Print: one page with the picture of the drawing area. With no printer
+// given, the print dialog chooses one; tests pass a PDF printer.
+bool PrintPicture(QWidget* parent, QPrinter* printer = nullptr);
