@@ -1,0 +1,109 @@
+#include "view/Cls3.h"
+
+#include "model/Globals.h"
+#include "view/Axes2D.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+// Every text of the axes goes through here: outline-font lists, normal font
+// for numbers, bold for titles, at z = 0 without rotation.
+void DrawAxisText(const AxisText& t, float x, float y)
+{
+    // Outline fonts are not wired in yet; texts are skipped.
+    (void)t;
+    (void)x;
+    (void)y;
+}
+
+}  // namespace
+
+void Cls3::Draw(int32_t /*graphType*/, float& minX, float& maxX, float& minY, float& maxY,
+                float& minZ, float& maxZ) const
+{
+    if (g_DocumentKind == DocumentKind2D)
+        DrawAxes2D(minX, maxX, minY, maxY);
+    else
+        DrawFrame3D(minX, maxX, minY, maxY, minZ, maxZ);
+}
+
+void Cls3::DrawFrame3D(float& /*minX*/, float& /*maxX*/, float& /*minY*/, float& /*maxY*/,
+                       float& /*minZ*/, float& /*maxZ*/) const
+{
+    // The 3D coordinate box (panels, grids, ticks, labels, titles) and the
+    // three-line axes are not drawn yet: 2.5D and 3D documents show no
+    // coordinate system and the bounds are left as they came.
+}
+
+void Cls3::DrawAxes2D(float minX, float maxX, float minY, float maxY) const
+{
+    const std::optional<Axes2DLayout> layout = Axes2D(*this, g_SceneScale, minX, maxX, minY, maxY);
+    if (!layout)
+        return;
+    const Axes2DLayout& a = *layout;
+
+    glDisable(GL_LIGHTING);
+
+    glLineWidth(1.0f);
+    glColor3f(0.0f, 0.0f, 0.0f);
+    glBegin(GL_LINES);
+    for (const Line2D& t : a.ticks) {
+        glVertex3f(t.x1, t.y1, 0.0f);
+        glVertex3f(t.x2, t.y2, 0.0f);
+    }
+    glEnd();
+
+    glLineWidth(static_cast<float>(a.axisWidth));
+    glEnable(GL_LINE_SMOOTH);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
+    glColor3f(a.axisColor.r, a.axisColor.g, a.axisColor.b);
+    glPushMatrix();
+    for (const auto* head : {&a.arrowX, &a.arrowY}) {
+        glBegin(GL_TRIANGLES);
+        for (const auto& p : *head)
+            glVertex3f(p[0], p[1], 0.0f);
+        glEnd();
+        // The same three vertices as lines stroke the smoothed edge from the
+        // tip to the first base corner; the odd third vertex draws nothing.
+        glBegin(GL_LINES);
+        for (const auto& p : *head)
+            glVertex3f(p[0], p[1], 0.0f);
+        glEnd();
+    }
+    glPopMatrix();
+    glDisable(GL_LINE_SMOOTH);
+    glDisable(GL_BLEND);
+
+    glColor3f(a.axisColor.r, a.axisColor.g, a.axisColor.b);
+    glBegin(GL_LINES);
+    glVertex3f(a.xAxis.x1, a.xAxis.y1, 0.0f);
+    glVertex3f(a.xAxis.x2, a.xAxis.y2, 0.0f);
+    glVertex3f(a.yAxis.x1, a.yAxis.y1, 0.0f);
+    glVertex3f(a.yAxis.x2, a.yAxis.y2, 0.0f);
+    glEnd();
+
+    if (BetterFonts) {
+        glEnable(GL_POLYGON_SMOOTH);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA_SATURATE, GL_ONE_MINUS_SRC_ALPHA);
+        glHint(GL_POLYGON_SMOOTH_HINT, GL_NICEST);
+        for (const AxisText& t : a.texts)
+            DrawAxisText(t, t.x, t.y);
+        glDisable(GL_POLYGON_SMOOTH);
+        glDisable(GL_BLEND);
+    } else {
+        // Five slightly offset copies thicken the unsmoothed glyphs.
+        constexpr float o = 0.004f;
+        for (const AxisText& t : a.texts) {
+            DrawAxisText(t, t.x, t.y);
+            DrawAxisText(t, t.x - o, t.y);
+            DrawAxisText(t, t.x + o, t.y);
+            DrawAxisText(t, t.x, t.y - o);
+            DrawAxisText(t, t.x, t.y + o);
+        }
+    }
+    glEnable(GL_LIGHTING);
+}
