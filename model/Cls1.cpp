@@ -1,0 +1,7 @@
+#include "model/Cls1.h"
+
+const std::shared_ptr<Cls1>& PolarScanBox()
+{
+    static const std::shared_ptr<Cls1> box = std::make_shared<Cls1>();
+    return box;
+}
