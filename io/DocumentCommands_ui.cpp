@@ -1,16 +1,5 @@
 #include "io/DocumentCommands_ui.h"
 
-namespace {
-DocumentWindow& Window()
-{
-    static DocumentWindow window;
-    return window;
-}
-}
-
-void SetDocumentWindow(const DocumentWindow& window) { Window() = window; }
-const DocumentWindow& GetDocumentWindow() { return Window(); }
-
 bool AskSaveIfNeeded(QWidget*) { return true; }
 bool FileOpen(QWidget*, const QString&) { return false; }
 bool LoadDocument(QWidget*, const QString&) { return false; }

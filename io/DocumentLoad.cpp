@@ -1,0 +1,101 @@
+#include "io/DocumentLoad.h"
+
+#include "io/DocumentWindow.h"
+#include "model/Cls8.h"
+#include "model/Globals.h"
+#include "model/ListLabel.h"
+#include "platform/MessageBox.h"
+#include "view/Cls3.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+bool IsSampledGraphType(int32_t t)
+{
+    switch (t) {
+    case 0: case 3: case 7: case 8: case 9: case 10: case 20: case 37:
+    case 41: case 42: case 43: case 44: case 45:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ApplyLoadedDocument(LoadedDocument doc)
+{
+    const DocumentWindow& w = GetDocumentWindow();
+    if (w.deleteAllGraphs)
+        w.deleteAllGraphs();
+    g_AllGraphs.FunSurfs.Clear();
+    g_ShownGraphs.FunSurfs.Clear();
+    g_LastGraphID = 0;
+
+    g_DocumentKind = doc.kind;
+    g_ShownGraphs.RotRoll = 0.0f;
+    g_ShownGraphs.RotPitch = doc.kind == DocumentKind2D ? 0.0f : -15.0f;
+    g_ShownGraphs.RotYaw = doc.kind == DocumentKind2D ? 0.0f : 45.0f;
+    if (w.resetViewModes)
+        w.resetViewModes();
+    if (w.setCommandStates)
+        w.setCommandStates(doc.kind);
+
+    // Sampling of animated graphs uses the frame count, so it is set first.
+    g_FrameCount = doc.animation.frameCount;
+    g_FramesPerSecond = doc.animation.framesPerSecond;
+
+    for (GraphRef& g : doc.graphs) {
+        // New graphs get IDs above every loaded one.
+        if (g_LastGraphID < g->ID)
+            g_LastGraphID = g->ID + 1;
+        const QString key = GraphCollection::KeyOf(*g);
+        g_AllGraphs.FunSurfs.Add(g, key);
+        g_ShownGraphs.FunSurfs.Add(g, key);
+        if (IsSampledGraphType(g->GraphType))
+            (void)g->GetPoints(); // a graph that cannot be sampled is still listed
+        if (w.addListEntry)
+            w.addListEntry(GraphListLabel(*g, doc.kind));
+    }
+
+    g_CoordSystem = doc.axes;
+
+    if (w.tickAllEntries)
+        w.tickAllEntries();
+    if (g_ShownGraphs.Animation()) {
+        g_CurFrame = 1;
+        if (w.enableAnimationControls)
+            w.enableAnimationControls();
+    }
+}
+
+bool LoadDocumentFromFile(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    const QString name = QFileInfo(path).fileName();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ShowMessage(QStringLiteral("无法打开文件“%1”：%2").arg(path, file.errorString()),
+                    QStringLiteral("出错"), MsgIcon::Warning);
+        return false;
+    }
+    // A document holds at most 4 + 65535 bytes that matter; the rest of a
+    // longer file is never looked at.
+    const QByteArray bytes = file.read(4 + 0xFFFF);
+    if (file.error() != QFileDevice::NoError) {
+        ShowMessage(QStringLiteral("无法读取文件“%1”：%2").arg(path, file.errorString()),
+                    QStringLiteral("出错"), MsgIcon::Warning);
+        return false;
+    }
+    file.close();
+
+    QString why;
+    AnimationSettings animation{g_FrameCount, g_FramesPerSecond};
+    std::optional<LoadedDocument> doc = ParseDocumentFile(bytes, g_CoordSystem, animation, &why);
+    if (!doc) {
+        ShowMessage(QStringLiteral("无法打开“%1”，当前图形保持不变。\n%2").arg(name, why),
+                    QStringLiteral("出错"), MsgIcon::Warning);
+        return false;
+    }
+    ApplyLoadedDocument(std::move(*doc));
+    return true;
+}

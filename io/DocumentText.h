@@ -1,0 +1,57 @@
+#pragma once
+// The token level of documents and of the clipboard's graph text: cutting
+// the text at blanks, the number and Boolean rules of reading, and the
+// "@...@" fields that may hold blanks. Readers never guess past the end of
+// the text: a field asked for beyond the last token is an error, so a cut
+// file is refused instead of being read with made-up values.
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+// Cuts text at every blank (U+0020 only). Two blanks in a row give an empty
+// token, a leading blank an empty first token, a trailing blank nothing.
+QStringList CutIntoTokens(const QString& text);
+
+// The number at the start of the token: optional sign, digits with at most
+// one ".", optionally E or e with optional sign and digits. 0 when the token
+// does not start with a number; the rest of the token is ignored.
+double LeadingNumber(QStringView token);
+
+enum class TokenError {
+    None,
+    EndOfText,   // the text ended inside a record
+    OutOfRange,  // a number outside the 32-bit integer or float range
+};
+
+// Reads fields one after the other from a token list.
+class TokenReader {
+public:
+    explicit TokenReader(QStringList tokens) : m_tokens(std::move(tokens)) {}
+
+    qsizetype Position() const { return m_pos; }     // tokens consumed so far
+    qsizetype Remaining() const { return m_tokens.size() - m_pos; }
+    TokenError Error() const { return m_error; }
+    bool Failed() const { return m_error != TokenError::None; }
+
+    // The next token without consuming it (empty beyond the end).
+    QString Peek() const;
+
+    // Each reader consumes one token (a quoted field may take several or
+    // none). After the first failure every later read fails too and the
+    // value is left as it was.
+    bool Long(int32_t& value);      // rounded to nearest, halves to even
+    bool Single(float& value);      // rounded to the nearest float
+    bool Boolean(bool& value);      // true for exactly "1" or "True"
+    bool StrictBoolean(bool& value);// true for exactly "1"
+    bool Expression(QString& value);// the token unchanged
+    bool PointSize(float& value);   // set only by "1" .. "9"
+    bool Quoted(QString& value);    // absent field leaves value and token
+
+private:
+    bool Next(QString& token);
+    bool Fail(TokenError error);
+
+    QStringList m_tokens;
+    qsizetype m_pos = 0;
+    TokenError m_error = TokenError::None;
+};

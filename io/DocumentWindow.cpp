@@ -1,0 +1,12 @@
+#include "io/DocumentWindow.h"
+
+namespace {
+DocumentWindow& Window()
+{
+    static DocumentWindow window;
+    return window;
+}
+} // namespace
+
+void SetDocumentWindow(const DocumentWindow& window) { Window() = window; }
+const DocumentWindow& GetDocumentWindow() { return Window(); }
