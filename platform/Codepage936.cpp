@@ -43,8 +43,24 @@ std::optional<QByteArray> Convert(const char* to, const char* from, const QByteA
 
 } // namespace
 
+// QString::toUtf8 turns a lone surrogate into "?", which would save a
+// character the user never typed.
+static bool HasLoneSurrogate(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            return true;
+    }
+    return false;
+}
+
 std::optional<QByteArray> EncodeCodepage936(const QString& text)
 {
+    if (HasLoneSurrogate(text))
+        return std::nullopt;
     return Convert("CP936", "UTF-8", text.toUtf8());
 }
 
