@@ -2,6 +2,8 @@
 // Expression compiler and evaluator. Every user makes its own object.
 #include <QString>
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 class Cls6 {
 public:
@@ -16,4 +18,32 @@ public:
     bool DoEvaluate(const QString& sExpression, bool bolDegree, float& sngResult,
                     float sngU, float sngV, float sngX, float sngY, float sngA,
                     float sngR, float sngB, float sngT, int32_t lngN);
+
+    // Error numbers raised by the evaluator (the stack's own are in Cls13).
+    static constexpr long ErrBadToken = 0x800403EAL;
+    static constexpr long ErrOverflow = 6;
+    static constexpr long ErrInvalidOperation = 5;
+
+private:
+    struct Program; // a buffer read once into instructions
+
+    static int32_t GetOperatorPrecedence(const QString& token);
+    static bool IsIdentStartChar(const QString& text);
+    int32_t SyntaxError(int32_t position, const QString& message);
+    const Program& ProgramFor(const QString& buffer);
+    static void Translate(const QString& buffer, Program* program);
+
+    // Message of the last syntax error.
+    QString m_lastError;
+
+    // Buffers are evaluated many times each (once per sample), so each one
+    // is read into instructions once and kept here, keyed by its text.
+    struct CacheEntry {
+        QString key;
+        std::shared_ptr<const Program> program;
+    };
+    std::vector<CacheEntry> m_cache;
+    std::size_t m_lastHit = 0;
+    std::size_t m_nextSlot = 0;
+    std::vector<double> m_deepStack; // for unusually deep buffers only
 };
