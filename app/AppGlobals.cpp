@@ -1,0 +1,3 @@
+#include "app/AppGlobals.h"
+
+bool g_EditingGraph = false;

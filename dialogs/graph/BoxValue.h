@@ -1,0 +1,14 @@
+#pragma once
+// How the graph dialogs read numbers out of their boxes.
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+// The number at the start of a text: blanks skipped, an optional sign, digits
+// with at most one ".", an optional exponent; 0 when the text does not start
+// with a number. "2*pi" reads 2, "pi" reads 0.
+double Val(const QString& text);
+
+// Rounds to the nearest 32-bit integer, halves to the even neighbour (2.5
+// gives 2, 3.5 gives 4). Nothing when the value does not fit.
+std::optional<int32_t> RoundToInt32(double value);

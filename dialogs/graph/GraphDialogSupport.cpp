@@ -1,0 +1,115 @@
+#include "dialogs/graph/GraphDialogSupport.h"
+
+#include "app/AppGlobals.h"
+#include "app/MainWindowApi.h"
+#include "dialogs/graph/BoxValue.h"
+#include "expr/ExprError.h"
+#include "expr/Module1.h"
+#include "model/Cls8.h"
+#include "model/Cls9.h"
+#include "model/Globals.h"
+#include "model/ListLabel.h"
+#include "platform/MessageBox.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+
+#include <exception>
+
+namespace {
+
+void ShowBadData()
+{
+    ShowMessage(QStringLiteral("存在非法数据。"), QStringLiteral("出错"), MsgIcon::Warning);
+}
+
+// Samples a graph; an error inside sampling counts as a failed sampling.
+bool Sample(Cls9& graph)
+{
+    try {
+        return graph.GetPoints();
+    } catch (const std::exception&) {
+        ShowMessage(QStringLiteral("无法计算该图形。"), QStringLiteral("出错"), MsgIcon::Warning);
+        return false;
+    }
+}
+
+} // namespace
+
+bool CleanBox(QLineEdit* box, BoxCleaner cleaner)
+{
+    const QString in = box->text();
+    QString out;
+    const bool ok = cleaner == BoxCleaner::Expression ? Module1::CleanExpressionText(in, out)
+                                                      : Module1::CleanNumberText(in, out);
+    if (!ok) {
+        ShowBadData();
+        return false;
+    }
+    box->setText(out);
+    return true;
+}
+
+bool RangeEvaluator::Evaluate(const QString& text, float& value)
+{
+    value = 0.0f;
+    QString buffer;
+    if (m_cls6.InfixToPostfix(text, buffer) != 0)
+        return false;
+    float result = 0.0f;
+    try {
+        if (m_cls6.DoEvaluate(buffer, false, result, 0, 0, 0, 0, 0, 0, 0, 0, 0))
+            value = result;
+    } catch (const ExprError&) {
+        ShowBadData();
+        return false;
+    }
+    return true;
+}
+
+int32_t ReadPositions(QListWidget* list, PositionList& positions)
+{
+    const int32_t n = list->count();
+    for (int32_t i = 1; i <= n && PositionList::InRange(i); ++i)
+        positions[i] = static_cast<float>(Val(list->item(i - 1)->text()));
+    if (n > 0)
+        list->setCurrentRow(n - 1);
+    return n;
+}
+
+bool StoreGraph(const std::shared_ptr<Cls9>& graph)
+{
+    if (g_EditingGraph) {
+        const int index = SelectedGraphIndex();
+        if (index < 0 || index >= g_AllGraphs.FunSurfs.Count())
+            return false;
+        const std::shared_ptr<Cls9> edited = g_AllGraphs.FunSurfs.Item(index + 1);
+        graph->ID = edited->ID;
+        // Try the new definition on its own first, so that a failure leaves
+        // the edited graph exactly as it was.
+        if (!Sample(*graph))
+            return false;
+        if (!edited->EqualTo(*graph))
+            return false;
+        Sample(*edited);
+        SetGraphListText(index, GraphListLabel(*edited, g_DocumentKind));
+        RedrawScene();
+        return true;
+    }
+
+    g_LastGraphID += 1;
+    // IDs are never handed out twice; skip any still in use.
+    while (g_AllGraphs.FunSurfs.Contains(QString::number(g_LastGraphID)) ||
+           g_ShownGraphs.FunSurfs.Contains(QString::number(g_LastGraphID)))
+        g_LastGraphID += 1;
+    graph->ID = g_LastGraphID;
+    const QString key = QString::number(graph->ID);
+    g_AllGraphs.FunSurfs.Add(graph, key);
+    g_ShownGraphs.FunSurfs.Add(graph, key);
+    if (!Sample(*g_AllGraphs.FunSurfs.Item(g_AllGraphs.FunSurfs.Count()))) {
+        g_AllGraphs.FunSurfs.Remove(key);
+        g_ShownGraphs.FunSurfs.Remove(key);
+        return false;
+    }
+    return true;
+}

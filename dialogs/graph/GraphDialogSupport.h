@@ -1,0 +1,46 @@
+#pragma once
+// The steps every graph dialog's OK shares: cleaning a box, evaluating range
+// expressions, reading a position list, and creating the graph in both scenes
+// or copying it into the graph being edited.
+#include "model/PointGrid.h"
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+#include "expr/Cls6.h"
+
+class QLineEdit;
+class QListWidget;
+class Cls9;
+
+enum class BoxCleaner { Expression, Number };
+
+// Cleans the box's text and writes the result back. A refused character
+// shows "存在非法数据。" and returns false; the box then keeps its text.
+bool CleanBox(QLineEdit* box, BoxCleaner cleaner);
+
+// Evaluates range texts in radians with every variable 0, one compiler for
+// the whole OK.
+class RangeEvaluator {
+public:
+    // False when the text does not compile (the compiler has shown its
+    // message) or cannot be computed. A text that yields no value gives 0.
+    bool Evaluate(const QString& text, float& value);
+
+private:
+    Cls6 m_cls6;
+};
+
+// Reads a position list into elements 1..n of `positions` (the number at the
+// start of each item, 0 when none) and returns n. The caller has made sure
+// n is at most 50. The last item is selected afterwards.
+int32_t ReadPositions(QListWidget* list, PositionList& positions);
+
+// Creates the graph (g_EditingGraph false) or updates the graph of the
+// selected list entry (true), and samples it. Creating gives the graph the ID
+// g_LastGraphID + 1 and adds it to the end of both scenes; when sampling
+// fails it is taken out again and the ID stays used. Editing samples the new
+// definition first and touches the edited graph only when that succeeded,
+// then rewrites its list entry and redraws. False when nothing was stored.
+bool StoreGraph(const std::shared_ptr<Cls9>& graph);
