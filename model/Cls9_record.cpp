@@ -3,14 +3,9 @@
 // every field is written here and nowhere else.
 #include "model/Cls9.h"
 
+#include "expr/Module1.h"
 #include "expr/NumberText.h"
 #include "model/Globals.h"
-
-// TODO: drop the guard once expr/Module1.h is in the tree.
-#if __has_include("expr/Module1.h")
-#include "expr/Module1.h"
-#define QG_HAVE_MODULE1 1
-#endif
 
 #include <QStringList>
 #include <cmath>
@@ -46,11 +41,7 @@ public:
             m_tokens << QString();
             return;
         }
-        QString text = NumberText(v);
-#ifdef QG_HAVE_MODULE1
-        text = Module1::SanitizeExpressionText(text);
-#endif
-        m_tokens << text;
+        m_tokens << Module1::SanitizeExpressionText(NumberText(v));
     }
 
     void X(const QString& expression)
