@@ -1,5 +1,6 @@
 #include "expr/Der.h"
 
+#include "expr/Module1.h"
 #include "expr/NumberText.h"
 #include "platform/MessageBox.h"
 
@@ -445,9 +446,11 @@ private:
             Num(out, KHalf);
             Op(out, KPow);
             Op(out, KDiv);
-        } else if (is("atan") || is("actan")) {
-            // The program's actan is atan + pi/2, so both have dP / (1+P^2).
-            Diff(p, out);
+        } else if (is("atan") || is("actan")) { // (+/-dP) / (1+P^2)
+            if (is("atan"))
+                Diff(p, out);
+            else
+                negDP();
             oneAndSquare(K1, KAdd);
             Op(out, KDiv);
         } else if (is("sinh")) {
@@ -692,10 +695,13 @@ clsPolish ParseToPolish(const QString& text, QString& errText, bool& ok)
 
 QString PolishToInfix(const clsPolish& src)
 {
+    // Each entry carries the rank of the operator its text ends up with at
+    // the top level. A negation is printed as "0-..." and so reads as a
+    // difference: it takes rank 1, or (0-x)*y would print as 0-x*y and a
+    // following subtraction would swallow it (y-0-x*y).
     struct Entry {
         int16_t rank;
         QString text;
-        bool negation; // printed as "0-...", a difference in disguise
     };
     std::vector<Entry> stack;
     stack.reserve(static_cast<size_t>(src.ElementCount()));
@@ -703,29 +709,26 @@ QString PolishToInfix(const clsPolish& src)
         const int16_t rank = src.GetRank(k);
         const QString data = src.GetData(k);
         if (rank == PolishRankOperand) {
-            stack.push_back({rank, data, false});
+            stack.push_back({rank, data});
         } else if (rank == PolishRankFunction) {
             if (stack.empty())
                 return {};
             Entry& top = stack.back();
             const QString name = data == QLatin1String("min") ? QStringLiteral("-") : data;
-            top = {PolishRankFunction, name + u'(' + top.text + u')', false};
+            top = {PolishRankFunction, name + u'(' + top.text + u')'};
         } else if (rank >= PolishRankAdd && rank <= PolishRankPow) {
             if (stack.size() < 2)
                 return {};
             Entry right = std::move(stack.back());
             stack.pop_back();
             Entry& left = stack.back();
-            // A negation to the right of a subtraction keeps its brackets:
-            // y-(0-x) must not read as (y-0)-x.
-            const bool subtraction = rank == PolishRankAdd && data == QLatin1String("-");
-            if (rank >= right.rank || (subtraction && right.negation))
+            if (rank >= right.rank)
                 right.text = u'(' + right.text + u')';
             if (left.rank < rank)
                 left.text = u'(' + left.text + u')';
             left.text += data + right.text;
-            left.rank = rank;
-            left.negation = rank == PolishRankMul && data == QLatin1String("-");
+            const bool negation = rank == PolishRankMul && data == QLatin1String("-");
+            left.rank = negation ? int16_t(PolishRankAdd) : rank;
         } else {
             return {};
         }
@@ -741,6 +744,24 @@ clsPolish Differentiate(const clsPolish& src)
     out.Reserve(src.ElementCount() * 4 + 1);
     Differentiator(src).Diff({0, src.ElementCount() - 1}, out);
     return out;
+}
+
+bool DerivativeText(const QString& expr, QString& out)
+{
+    out.clear();
+    QString errText;
+    bool ok = true;
+    const clsPolish list = ParseToPolish(expr, errText, ok);
+    if (!ok)
+        return false; // the parser has shown which name it cannot differentiate
+    if (list.ElementCount() == 0) {
+        // A syntax refusal must not pass for the derivative 0.
+        ShowMessage(QStringLiteral("不能计算") + expr + QStringLiteral("的导数。") + errText,
+                    QStringLiteral("出错"), MsgIcon::Warning);
+        return false;
+    }
+    out = Module1::FoldSignPairs(PolishToInfix(Differentiate(list)));
+    return true;
 }
 
 } // namespace Der

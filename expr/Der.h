@@ -54,4 +54,9 @@ QString PolishToInfix(const clsPolish& src);
 // variable. Always returns at least one token; never shows a message.
 clsPolish Differentiate(const clsPolish& src);
 
+// The whole road: parse, differentiate, print, fold sign pairs. Returns
+// false (out empty) when the text cannot be differentiated, after a message
+// box titled "出错" saying so; true with the derivative text otherwise.
+bool DerivativeText(const QString& expr, QString& out);
+
 } // namespace Der
