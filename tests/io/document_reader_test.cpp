@@ -1,0 +1,346 @@
+#include "io/DocumentReader.h"
+#include "io/DocumentText.h"
+#include "model/Globals.h"
+
+#include "DocumentFixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace fixtures;
+
+namespace {
+
+// Writes the graphs of a parsed document back the way they were written.
+QString Rewrite(const QString& key, const LoadedDocument& doc)
+{
+    const int32_t frames = g_FrameCount, fps = g_FramesPerSecond;
+    g_FrameCount = doc.animation.frameCount;
+    g_FramesPerSecond = doc.animation.framesPerSecond;
+    QString text = DocumentText(key, doc.graphs, doc.axes);
+    g_FrameCount = frames;
+    g_FramesPerSecond = fps;
+    return text;
+}
+
+struct AnimationGlobals {
+    AnimationGlobals(int32_t frames, int32_t fps)
+        : m_frames(g_FrameCount), m_fps(g_FramesPerSecond)
+    {
+        g_FrameCount = frames;
+        g_FramesPerSecond = fps;
+    }
+    ~AnimationGlobals()
+    {
+        g_FrameCount = m_frames;
+        g_FramesPerSecond = m_fps;
+    }
+    int32_t m_frames, m_fps;
+};
+
+} // namespace
+
+TEST(DocumentReader, EmptyDocumentWithHiddenAxes)
+{
+    const QByteArray bytes("\x08\x00\x07\x00S81 0 0", 11);
+    Cls3 current = RichAxes();
+    QString why;
+    auto doc = ParseDocumentFile(bytes, current, {10, 10}, &why);
+    ASSERT_TRUE(doc) << why.toStdString();
+    EXPECT_EQ(doc->kind, 1);
+    EXPECT_TRUE(doc->graphs.empty());
+    // "0" hides the coordinate system and keeps every other setting.
+    EXPECT_FALSE(doc->axes.Show);
+    Cls3 kept = doc->axes;
+    kept.Show = true;
+    EXPECT_EQ(kept.Save(), RichAxes().Save());
+
+    // Bytes after the text (the tail of a longer file) are ignored.
+    auto withTail = ParseDocumentFile(bytes + QByteArray("1 0 0 garbage"), Cls3(), {}, &why);
+    ASSERT_TRUE(withTail);
+    EXPECT_TRUE(withTail->graphs.empty());
+}
+
+TEST(DocumentReader, WriteReadWriteIsIdenticalForEveryKindAndGraphType)
+{
+    struct Case {
+        const char* key;
+        int32_t kind;
+        std::vector<int32_t> types;
+    } cases[] = {
+        {"S81", 1, {0, 7, 8, 9, 20, 37, 41, 42, 43, 44, 45, 46, 47, 61, 62}},
+        {"S83", 2, {3, 10, 7, 8}},
+        {"S82", 3, {7, 8, 50, 51, 52, 53, 54, 55, 56, 57}},
+    };
+    AnimationGlobals globals(23, 7);
+    for (const Case& c : cases) {
+        for (const Cls3& axes : {RichAxes(), Cls3()}) {
+            std::vector<GraphRef> graphs;
+            int32_t id = 3;
+            for (int32_t type : c.types)
+                graphs.push_back(RichGraph(type, id++));
+            const QString text = DocumentText(c.key, graphs, axes);
+            QString why;
+            auto doc = ParseDocumentFile(DocumentBytes(text), Cls3(), {10, 10}, &why);
+            ASSERT_TRUE(doc) << c.key << ": " << why.toStdString();
+            EXPECT_EQ(doc->kind, c.kind);
+            ASSERT_EQ(doc->graphs.size(), c.types.size());
+            EXPECT_EQ(Rewrite(c.key, *doc), text) << c.key;
+            EXPECT_EQ(doc->graphs[0]->NameS, graphs[0]->NameS);
+            EXPECT_EQ(doc->graphs[0]->TexName, graphs[0]->TexName);
+            const bool animated = std::any_of(c.types.begin(), c.types.end(),
+                                              [](int32_t t) { return t == 8 || t == 9 || t == 10; });
+            EXPECT_EQ(doc->animated, animated);
+            EXPECT_EQ(doc->animation.frameCount, 23);
+            EXPECT_EQ(doc->animation.framesPerSecond, 7);
+        }
+    }
+}
+
+TEST(DocumentReader, OlderKeysHaveNoFigureGroup)
+{
+    const struct {
+        const char* older;
+        const char* current;
+        int32_t kind;
+    } keys[] = {{"S71", "S81", 1}, {"S73", "S83", 2}, {"S72", "S82", 3}};
+    for (const auto& k : keys) {
+        GraphRef g = RichGraph(k.kind == 3 ? 51 : 0, 5);
+        QStringList tokens = g->Save().value().split(' ');
+        tokens = tokens.mid(0, tokens.size() - 53); // the record ends before the figure group
+        const QString text = QString("%1 1 %2 0").arg(k.older, tokens.join(' '));
+        QString why;
+        auto doc = ParseDocumentText(text, Cls3(), {}, &why);
+        ASSERT_TRUE(doc) << k.older << ": " << why.toStdString();
+        EXPECT_EQ(doc->kind, k.kind);
+        ASSERT_EQ(doc->graphs.size(), 1u);
+        const Cls9& read = *doc->graphs[0];
+        EXPECT_EQ(read.ContourLevel, g->ContourLevel);
+        EXPECT_EQ(read.GPara1, 0.0f); // figure members keep their defaults
+        EXPECT_EQ(read.EdgeNum, 0);
+        // The same record under the current key lacks 53 tokens.
+        EXPECT_FALSE(ParseDocumentText(QString("%1 1 %2 0").arg(k.current, tokens.join(' ')),
+                                       Cls3(), {}, &why));
+    }
+}
+
+TEST(DocumentReader, LastAnimatedRecordSetsTheAnimation)
+{
+    GraphRef a = RichGraph(9, 1), b = RichGraph(9, 2), still = RichGraph(0, 3);
+    QString text;
+    {
+        AnimationGlobals g20(20, 5);
+        text = "S81 3 " + a->Save().value() + ' ';
+    }
+    {
+        AnimationGlobals g30(30, 6);
+        text += b->Save().value() + ' ' + still->Save().value() + " 0";
+    }
+    QString why;
+    auto doc = ParseDocumentText(text, Cls3(), {10, 10}, &why);
+    ASSERT_TRUE(doc) << why.toStdString();
+    EXPECT_EQ(doc->animation.frameCount, 30);
+    EXPECT_EQ(doc->animation.framesPerSecond, 6);
+
+    auto noAnimation = ParseDocumentText("S81 1 " + still->Save().value() + " 0", Cls3(),
+                                         {44, 9}, &why);
+    ASSERT_TRUE(noAnimation);
+    EXPECT_FALSE(noAnimation->animated);
+    EXPECT_EQ(noAnimation->animation.frameCount, 44);
+    EXPECT_EQ(noAnimation->animation.framesPerSecond, 9);
+}
+
+TEST(DocumentReader, FieldsReadByTheirOwnRules)
+{
+    GraphRef g = PlainGraph(0, 1);
+    QStringList r = g->Save().value().split(' ');
+    r[rec::PointSize] = "2.5";  // only "1".."9" set the point size
+    r[rec::LineColor] = "255.5"; // halves to even
+    r[rec::StepV] = "7xyz";     // leading number
+    const QString text = "S81 1 " + r.join(' ') + " 0";
+    QString why;
+    auto doc = ParseDocumentText(text, Cls3(), {}, &why);
+    ASSERT_TRUE(doc) << why.toStdString();
+    EXPECT_EQ(doc->graphs[0]->PointSize, 1.0f);
+    EXPECT_EQ(doc->graphs[0]->LineColor, 256);
+    EXPECT_EQ(doc->graphs[0]->StepV, 7);
+}
+
+// Each damaged file is refused with a reason; the caller's settings are
+// never touched because the reader works on copies.
+TEST(DocumentReader, DamagedDocumentsAreRefused)
+{
+    const QString good = DocumentText("S81", {PlainGraph(0, 1), PlainGraph(9, 2)}, RichAxes());
+    ASSERT_TRUE(ParseDocumentText(good, Cls3(), {}, nullptr));
+    // Tokens of the second record start after the first (192 tokens) and
+    // the key and count; it is animated, so 4 more after its Animation flag.
+    const int first = 2, second = 2 + rec::Tokens, axes = second + rec::Tokens + 4;
+    auto with = [&](std::initializer_list<std::pair<int, QString>> changes) {
+        QStringList t = good.split(' ');
+        for (const auto& [at, token] : changes)
+            t[at] = token;
+        return t.join(' ');
+    };
+    struct Case {
+        const char* what;
+        QString text;
+    } cases[] = {
+        {"empty text", ""},
+        {"unknown key", with({{0, "S84"}})},
+        {"key compared exactly", with({{0, "s81"}})},
+        {"negative count", with({{1, "-1"}})},
+        {"count beyond the records", with({{1, "3"}})},
+        {"billions of graphs", with({{1, "2000000000"}})},
+        {"count out of range", with({{1, "1e12"}})},
+        {"unknown graph type", with({{first + rec::GraphType, "4"}})},
+        {"type not in plain digits", with({{first + rec::GraphType, "07"}})},
+        {"duplicate ID", with({{second + rec::ID, "1"}})},
+        {"negative ID", with({{first + rec::ID, "-5"}})},
+        {"ID too large", with({{first + rec::ID, "2147483647"}})},
+        {"number beyond float", with({{first + rec::MinV, "1e39"}})},
+        {"number beyond int32", with({{first + rec::LineColor, "4294967296"}})},
+        {"negative steps", with({{first + rec::StepV, "-5"}})},
+        {"absurd steps", with({{first + rec::StepU, "100000"}, {first + rec::StepV, "100000"}})},
+        {"list count above 50", with({{first + rec::CurvNum, "51"}})},
+        {"negative list count", with({{first + rec::QieNum, "-1"}})},
+        {"list longer than the text", with({{first + rec::TangentNum, "50"}})},
+        {"zero frame count", with({{second + rec::Animation + 3, "0"}})},
+        {"zero speed", with({{second + rec::Animation + 4, "0"}})},
+        {"negative speed", with({{second + rec::Animation + 4, "-10"}})},
+        {"huge frame count", with({{second + rec::Animation + 3, "2000000000"}})},
+        {"label count zero", with({{axes + 11, "0"}})},
+        {"label count above 50", with({{axes + 13, "51"}})},
+        {"axes record missing", QStringList(good.split(' ').mid(0, axes)).join(' ')},
+        {"axes record cut", QStringList(good.split(' ').mid(0, axes + 20)).join(' ')},
+    };
+    for (const Case& c : cases) {
+        QString why;
+        EXPECT_FALSE(ParseDocumentText(c.text, Cls3(), {}, &why)) << c.what;
+        EXPECT_FALSE(why.isEmpty()) << c.what;
+    }
+}
+
+TEST(DocumentReader, DamagedFilesAreRefused)
+{
+    const QByteArray good = DocumentBytes(DocumentText("S83", {RichGraph(3, 1)}, Cls3()));
+    QByteArray wrongTag = good;
+    wrongTag[0] = 9;
+    QByteArray highTag = good;
+    highTag[1] = 1;
+    QByteArray zeroLength = good;
+    zeroLength[2] = zeroLength[3] = 0;
+    QByteArray badText = good;
+    badText[4 + 3] = char(0xFF); // not code page 936
+    for (const QByteArray& bytes : {QByteArray(), QByteArray("\x08\x00", 2), wrongTag, highTag,
+                                    zeroLength, badText}) {
+        QString why;
+        EXPECT_FALSE(ParseDocumentFile(bytes, Cls3(), {}, &why));
+        EXPECT_FALSE(why.isEmpty());
+    }
+    // A file cut at any length before its end is refused.
+    for (qsizetype n = 0; n < good.size(); ++n) {
+        QString why;
+        ASSERT_FALSE(ParseDocumentFile(good.left(n), Cls3(), {}, &why)) << n;
+        EXPECT_FALSE(why.isEmpty());
+    }
+    ASSERT_TRUE(ParseDocumentFile(good, Cls3(), {}, nullptr));
+}
+
+// A text cut at any point (with a header that matches) is either refused or
+// still the whole document: never a different one.
+TEST(DocumentReader, TextCutAnywhereIsRefusedOrUnchanged)
+{
+    AnimationGlobals globals(12, 4);
+    const QString text =
+        DocumentText("S81", {RichGraph(9, 1), RichGraph(42, 2)}, RichAxes());
+    for (qsizetype n = 0; n < text.size(); ++n) {
+        const QString cut = text.left(n);
+        auto doc = ParseDocumentFile(DocumentBytes(cut), Cls3(), {}, nullptr);
+        if (doc) {
+            EXPECT_EQ(Rewrite("S81", *doc), text) << n;
+        }
+    }
+}
+
+// Random damage must never crash the reader or let through a document the
+// program cannot hold. Seeded, so a failure repeats.
+TEST(DocumentReader, RandomMutationsNeverCrash)
+{
+    AnimationGlobals globals(12, 4);
+    const QString text = DocumentText(
+        "S81", {RichGraph(9, 1), RichGraph(42, 2), RichGraph(0, 3)}, RichAxes());
+    const QByteArray good = DocumentBytes(text);
+    const QStringList nasty = {"-1", "0", "51", "1e39", "-1e39", "99999999999", "", "@",
+                               "@@", "4", "2147483647", "-2147483648", "NaN", "inf",
+                               "1e-45", "True", "S81", "\xC3\xA9"};
+    std::mt19937 rng(20261210);
+    auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
+    int accepted = 0;
+    for (int round = 0; round < 4000; ++round) {
+        QByteArray bytes;
+        switch (pick(4)) {
+        case 0: { // replace tokens of the text
+            QStringList t = text.split(' ');
+            for (int k = 1 + pick(3); k > 0; --k)
+                t[pick(int(t.size()))] = nasty[pick(int(nasty.size()))];
+            bytes = DocumentBytes(t.join(' '));
+            break;
+        }
+        case 1: { // flip bytes, header included
+            bytes = good;
+            for (int k = 1 + pick(4); k > 0; --k)
+                bytes[pick(int(bytes.size()))] = char(pick(256));
+            break;
+        }
+        case 2: { // delete or duplicate a run of bytes in the text
+            bytes = good;
+            int at = 4 + pick(int(bytes.size()) - 4), len = 1 + pick(40);
+            if (pick(2)) {
+                bytes.remove(at, len);
+            } else {
+                bytes.insert(at, bytes.mid(at, len));
+            }
+            if (pick(2)) { // keep the header consistent half the time
+                int n = int(bytes.size()) - 4;
+                bytes[2] = char(n & 0xFF);
+                bytes[3] = char((n >> 8) & 0xFF);
+            }
+            break;
+        }
+        default: { // blanks moved about
+            QString t = text;
+            for (int k = 1 + pick(3); k > 0; --k) {
+                int at = pick(int(t.size()));
+                if (t[at] == ' ')
+                    t.remove(at, 1);
+                else
+                    t.insert(at, ' ');
+            }
+            bytes = DocumentBytes(t);
+            break;
+        }
+        }
+        QString why;
+        auto doc = ParseDocumentFile(bytes, Cls3(), {10, 10}, &why);
+        if (!doc) {
+            EXPECT_FALSE(why.isEmpty());
+            continue;
+        }
+        ++accepted;
+        std::set<int32_t> ids;
+        for (const GraphRef& g : doc->graphs) {
+            EXPECT_TRUE(IsDocumentGraphType(g->GraphType));
+            EXPECT_TRUE(ids.insert(g->ID).second);
+            for (int32_t n : {g->CurvNum, g->QieNum, g->NmlNum, g->TangentNum, g->NormalNum})
+                EXPECT_TRUE(n >= 0 && n <= 50);
+            EXPECT_GE(g->StepU, 0);
+            EXPECT_GE(g->StepV, 0);
+        }
+        EXPECT_GE(doc->animation.frameCount, 1);
+        EXPECT_GE(doc->animation.framesPerSecond, 1);
+        EXPECT_GE(doc->axes.LabelNumX, 1);
+    }
+    // Harmless changes (a colour, a flag) leave documents that still open.
+    EXPECT_GT(accepted, 0);
+}
