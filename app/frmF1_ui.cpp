@@ -739,36 +739,12 @@ void frmF1::EnablePlaybackCommands()
 
 // ---- Draw menu ----
 
-void frmF1::SetUp2DFunctionDialog(frmF5& d, bool polar)
-{
-    d.setWindowTitle(QStringLiteral("二维函数图形属性"));
-    d.SetCombo1Index(polar ? 1 : 0);
-    d.Combo3->clear();
-    if (polar)
-        d.Combo3->addItems({QStringLiteral("r=f(a)"), QStringLiteral("a=f1(u),r=f2(u)"),
-                            QStringLiteral("f(a,r)=0"), QStringLiteral("f(a,r)<=0")});
-    else
-        d.Combo3->addItems({QStringLiteral("y=f(x)"), QStringLiteral("x=f1(u),y=f2(u)"),
-                            QStringLiteral("f(x,y)=0"), QStringLiteral("f(x,y)<=0")});
-    d.Combo3->setCurrentIndex(-1);
-    d.Combo3->setEditText(d.Combo3->itemText(0));
-    for (QWidget* w : std::initializer_list<QWidget*>{d.Label10, d.Label11, d.Label12, d.Text7,
-                                                      d.Text8, d.Text9})
-        w->setVisible(false);
-    d.Label3->setText(polar ? QStringLiteral("r(a)") : QStringLiteral("y(x)"));
-    if (!polar) {
-        for (QWidget* w : std::initializer_list<QWidget*>{d.Label4, d.Text3, d.Label14,
-                                                          d.Label15, d.Text10, d.Text11})
-            w->setVisible(false);
-    }
-}
-
 void frmF1::Open2DFunctionDialog(bool polar)
 {
     g_EditingGraph = false;
     const int32_t oldCount = g_AllGraphs.FunSurfs.Count();
     frmF5 dialog(this);
-    SetUp2DFunctionDialog(dialog, polar);
+    dialog.SetUpForDrawMenu(polar);
     dialog.exec();
     repaint();
     FinishCreatingCommand(oldCount, 0.0f, 0.0f, 0.0f);

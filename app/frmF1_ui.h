@@ -66,8 +66,6 @@ public:
     void SetCommandStates(int32_t documentKind);
     void EnablePlaybackCommands();
 
-    // Prepares frmF5 as the 2D function commands open it (polar or not).
-    static void SetUp2DFunctionDialog(frmF5& dialog, bool polar);
     // The part of a creating command after its dialog has closed: rotation,
     // list entry and tick, when the dialog added a graph.
     void FinishCreatingCommand(int32_t oldCount, float roll, float pitch, float yaw);

@@ -575,6 +575,30 @@ void frmF5::ResetPositions(QLineEdit* input, QListWidget* list)
     input->clear();
 }
 
+void frmF5::SetUpForDrawMenu(bool polar)
+{
+    setWindowTitle(QStringLiteral("二维函数图形属性"));
+    SetCombo1Index(polar ? 1 : 0);
+    Combo3->clear();
+    if (polar)
+        Combo3->addItems({QStringLiteral("r=f(a)"), QStringLiteral("a=f1(u),r=f2(u)"),
+                            QStringLiteral("f(a,r)=0"), QStringLiteral("f(a,r)<=0")});
+    else
+        Combo3->addItems({QStringLiteral("y=f(x)"), QStringLiteral("x=f1(u),y=f2(u)"),
+                            QStringLiteral("f(x,y)=0"), QStringLiteral("f(x,y)<=0")});
+    Combo3->setCurrentIndex(-1);
+    Combo3->setEditText(Combo3->itemText(0));
+    for (QWidget* w : std::initializer_list<QWidget*>{Label10, Label11, Label12, Text7,
+                                                      Text8, Text9})
+        w->setVisible(false);
+    Label3->setText(polar ? QStringLiteral("r(a)") : QStringLiteral("y(x)"));
+    if (!polar) {
+        for (QWidget* w : std::initializer_list<QWidget*>{Label4, Text3, Label14,
+                                                          Label15, Text10, Text11})
+            w->setVisible(false);
+    }
+}
+
 void frmF5::Command2_Click()
 {
     reject();

@@ -51,6 +51,11 @@ public:
 
     bool AnimationMode() const;
 
+    // Prepares the dialog as the Draw menu's 2D function commands open it:
+    // still mode (t row hidden), the Cartesian or polar forms, no form
+    // selected.
+    void SetUpForDrawMenu(bool polar);
+
     QTabWidget* SSTab1;
     QPushButton* Command1;
     QPushButton* Command2;
