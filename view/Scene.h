@@ -1,0 +1,39 @@
+#pragma once
+// The scene's display lists and the frame display.
+//
+// List 900 holds the still scene; for an animated scene list 1000 + k holds
+// frame k (k = 1 .. g_FrameCount + 1), compiled from animation step k - 1.
+// A frame replays one list; all drawing cost is paid when the lists are
+// built. The builder and the frame display need the drawing area's context
+// to be current (DrawingArea makes it so; tests may use any context).
+#include "model/Cls1.h"
+
+#include <cstdint>
+#include <memory>
+
+constexpr int32_t kStillSceneList = 900;
+constexpr int32_t kFrameListBase = 1000;
+
+// Box of the still scene (step 0) as the builder last obtained it; created
+// on first use, replaced at every build of a still 2D or shown-axes scene.
+std::shared_ptr<Cls1>& SceneBox();
+#define g_SceneBox (SceneBox())
+
+// The list a frame shows: 900 for a still scene, whatever the frame; for an
+// animated scene 1000 + lngAnimStep, and frame 1 (list 1001) while the
+// current frame is 0 (the frame export starts there).
+int32_t SceneListFor(bool animated, int32_t curFrame, int32_t lngAnimStep);
+
+// Start state of a new context: white clear colour, dithering, depth test
+// with GL_LEQUAL and clear depth 1.
+void SetupContextState();
+
+// Compiles the shown scene into list 900, or into lists 1001 ..
+// 1001 + g_FrameCount for an animated scene, with the view rotation of
+// g_View. A graph (or the coordinate system) whose drawing throws is skipped
+// and the rest of the scene is still drawn; every list is closed.
+void BuildSceneLists();
+
+// One frame: light, smooth shading, camera, clear, the scene list. The
+// caller presents the buffer.
+void DrawSceneFrame(int32_t lngAnimStep);
