@@ -13,8 +13,6 @@
 class QWidget;
 class QPrinter;
 
-
-
 // Asks "是否保存当前图形？" when the document holds graphs. Returns true when
 // the caller may go on: nothing to save, the user chose No, or the save the
 // user asked for succeeded. Cancel, a cancelled or failed save return false.
@@ -22,7 +20,8 @@ bool AskSaveIfNeeded(QWidget* parent);
 
 // Open: with an empty path asks to save, then shows the open dialog
 // (menu, Ctrl+O, toolbar); with a path (command line, demo menu) opens it
-// directly. Returns true when a document was loaded. A file that cannot be
+// directly, without the question (call AskSaveIfNeeded first where one is
+// wanted). Open goes on only when the save the user asked for succeeded. Returns true when a document was loaded. A file that cannot be
 // read or is not a valid document is reported and the current document
 // stays exactly as it was.
 bool FileOpen(QWidget* parent, const QString& path = {});
@@ -32,10 +31,14 @@ bool FileOpen(QWidget* parent, const QString& path = {});
 bool LoadDocument(QWidget* parent, const QString& path);
 
 // Save: writes the shown graphs and the coordinate system to a file chosen
-// in the save dialog. True only when a file was written.
+// in the save dialog (which asks before replacing a file). True only when a
+// file was written; the old file is replaced only by a complete new one.
+// Nothing happens (false) when the document has no graph. Failures are
+// reported; the graphs stay as they are.
 bool FileSave(QWidget* parent);
 
-// Save As: document or bitmap of the drawing area. True when written.
+// Save As: document (filter 1) or BMP picture of the drawing area as it was
+// before the dialog opened (filter 2). True when written.
 bool FileSaveAs(QWidget* parent);
 
 // Copy as picture: the drawing area as an image on the clipboard. Does
