@@ -513,6 +513,13 @@ public:
     // them; nothing else should.)
     QString NegateFreeVariable(const QString& text) const; // sampling/
     static bool IsLetter(const QString& ch);               // sampling/
+    // Analysis tail of GetPoints, defined in sampling/AnalysisSampling.cpp:
+    // the derivative curves (VertDev, VertDev2), the parity curve (VertJO)
+    // and the differential equation (VertODE). GetPoints calls it last, once
+    // its own sampling succeeded and the grids are made, with ExpressX,
+    // ExpressY and ExpressZ after Module1::InsertImplicitMultiply, and
+    // returns its result.
+    bool GetAnalysisPoints(const QString& txtX, const QString& txtY, const QString& txtZ);
     void DrawPlaneGeometry(int32_t lngAnimStep);           // draw/
     void DrawPlaneVector();                                // draw/
     void DrawSolid(int32_t lngAnimStep);                   // draw/
