@@ -188,3 +188,78 @@ TEST_F(SceneBoxTest, EmptySceneGivesTheInvertedStartBox)
     // Every call hands out a new box.
     EXPECT_NE(s.GetBox(), b);
 }
+
+namespace {
+
+GraphRef PlaneVector(int32_t id, float x1, float y1, float x2, float y2)
+{
+    GraphRef g = Graph(id);
+    g->GraphType = GraphTypePlaneVector;
+    g->GPara1 = x1;
+    g->GPara2 = y1;
+    g->GPara3 = x2;
+    g->GPara4 = y2;
+    return g;
+}
+
+// An animated point whose frame k sits at at(k).
+GraphRef MovingPoint(int32_t id, bool animated, Cls2 (*at)(int32_t))
+{
+    GraphRef g = Graph(id, animated);
+    g->GraphType = GraphTypePointAnimation;
+    g->Anim1D.Make({g_FrameCount});
+    for (int32_t k = 0; k <= g_FrameCount; ++k) {
+        const Cls2 p = at(k);
+        g->Anim1D(k).x = p.x;
+        g->Anim1D(k).y = p.y;
+        g->Anim1D(k).z = p.z;
+    }
+    return g;
+}
+
+} // namespace
+
+TEST_F(SceneBoxTest, UnionOfTheGraphsBoxes)
+{
+    g_DocumentKind = DocumentKind2D;
+    g_CoordSystem.ShowPI = false;
+    Cls8 s;
+    s.FunSurfs.Add(PlaneVector(1, -20, -1, 0, 0), "1");
+    s.FunSurfs.Add(PlaneVector(2, 0, 0, 20, 1), "2");
+    const std::shared_ptr<Cls1> b = s.GetBox();
+    ASSERT_NE(b, nullptr);
+    EXPECT_FLOAT_EQ(b->MinX, -25);
+    EXPECT_FLOAT_EQ(b->MaxX, 25);
+    EXPECT_FLOAT_EQ(b->MinY, -5);
+    EXPECT_FLOAT_EQ(b->MaxY, 5);
+    EXPECT_FLOAT_EQ(b->MinZ, -0.04f);
+    EXPECT_FLOAT_EQ(b->MaxZ, 0.04f);
+    EXPECT_FLOAT_EQ(g_SceneScale, 2.0040002f);
+}
+
+// Animated graphs are measured at the step asked for, still ones at step 0,
+// so a still graph does not move the box from frame to frame.
+TEST_F(SceneBoxTest, AnimatedGraphsAtTheStepStillOnesAtZero)
+{
+    g_DocumentKind = DocumentKind3D;
+    ASSERT_GE(g_FrameCount, 3);
+    Cls8 s;
+    s.FunSurfs.Add(MovingPoint(1, false, [](int32_t k) {
+                       return k == 0 ? *Cls2::Init(1, 1, 1) : *Cls2::Init(9, 9, 9);
+                   }),
+                   "1");
+    s.FunSurfs.Add(MovingPoint(2, true, [](int32_t k) {
+                       return k == 3 ? *Cls2::Init(2, -5, -30) : *Cls2::Init(0.5f, 0.5f, 0.5f);
+                   }),
+                   "2");
+    const std::shared_ptr<Cls1> b = s.GetBox(3);
+    ASSERT_NE(b, nullptr);
+    // Points are boxed together with the origin.
+    EXPECT_FLOAT_EQ(b->MinX, -0.04f);
+    EXPECT_FLOAT_EQ(b->MaxX, 2.04f);
+    EXPECT_FLOAT_EQ(b->MinY, -5.04f);
+    EXPECT_FLOAT_EQ(b->MaxY, 1.04f);
+    EXPECT_FLOAT_EQ(b->MinZ, -30.04f);
+    EXPECT_FLOAT_EQ(b->MaxZ, 1.04f);
+    EXPECT_FLOAT_EQ(g_SceneScale, 3.004f);
+}
