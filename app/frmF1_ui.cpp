@@ -6,6 +6,7 @@
 #include "dialogs/graph/frmF5_ui.h"
 #include "draw/ResultPane.h"
 #include "io/DocumentCommands_ui.h"
+#include "expr/FrmFunCal_ui.h"
 #include "expr/Globals.h"
 #include "model/Cls8.h"
 #include "model/Cls9.h"
@@ -14,6 +15,7 @@
 #include "view/Cls10.h"
 #include "view/Cls3.h"
 #include "view/Cls4.h"
+#include "view/DrawingArea_gl.h"
 #include "view/Trackball.h"
 #include "view/ViewState.h"
 
@@ -176,6 +178,7 @@ void frmF1::BuildPanes()
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(client);
+    client->installEventFilter(this);
 
     List1 = new QListWidget(client);
     List1->setObjectName(QStringLiteral("List1"));
@@ -187,14 +190,8 @@ void frmF1::BuildPanes()
     Result->setObjectName(QStringLiteral("Result"));
     Result->setReadOnly(true);
 
-    picDraw = new QWidget(client);
+    picDraw = new DrawingArea(client);
     picDraw->setObjectName(QStringLiteral("picDraw"));
-    picDraw->setAutoFillBackground(true);
-    {
-        QPalette p = picDraw->palette();
-        p.setColor(QPalette::Window, Qt::white);
-        picDraw->setPalette(p);
-    }
     picDraw->installEventFilter(this);
 
     Splitter = new SplitterBar(this, true, client);
@@ -283,7 +280,9 @@ void frmF1::BuildMenus()
             &frmF1::mnuDraw2DPolar_Click);
 
     topMenu("mnuAni", QStringLiteral("动画"));
-    topMenu("mnuTool", QStringLiteral("工具"));
+    QMenu* tool = topMenu("mnuTool", QStringLiteral("工具"));
+    connect(Action(tool, "mnuToolCal", QStringLiteral("表达式计算器")), &QAction::triggered, this,
+            &frmF1::mnuToolCal_Click);
     topMenu("mnuDemo", QStringLiteral("演示"));
     topMenu("mnuHelp", QStringLiteral("帮助"));
 
@@ -313,7 +312,9 @@ void frmF1::Form_Load(const QString& documentPath)
     // 1. Animation timer: 10 frames per second, stopped.
     Timer1->setInterval(100);
     Timer1->stop();
-    // 2. The drawing area sets up its OpenGL context when it is first shown.
+    // 2. The OpenGL context of the drawing area; a failure has been
+    // reported and the program goes on without drawing.
+    (void)picDraw->Initialize();
     // 3. Animation.
     g_CurFrame = 1;
     g_FrameCount = 10;
@@ -379,6 +380,7 @@ void frmF1::closeEvent(QCloseEvent* event)
     }
     mbolQuit = true;
     Timer1->stop();
+    picDraw->Release();
     event->accept();
 }
 
@@ -395,7 +397,7 @@ bool frmF1::LoadCommandLineDocument(const QString& path)
 void frmF1::ConnectDocumentCommands()
 {
     DocumentWindow window;
-    window.picDraw = qobject_cast<QOpenGLWidget*>(picDraw);
+    window.picDraw = picDraw;
     window.deleteAllGraphs = [this] { DeleteAllGraphs(); };
     window.setCommandStates = [this](int32_t kind) { SetCommandStates(kind); };
     window.addListEntry = [this](const QString& label) { AddListEntry(label); };
@@ -416,13 +418,6 @@ void frmF1::mnuFileExit_Click()
 }
 
 // ---- layout ----
-
-void frmF1::resizeEvent(QResizeEvent* event)
-{
-    QMainWindow::resizeEvent(event);
-    if (m_loaded)
-        Form_Resize();
-}
 
 void frmF1::Form_Resize()
 {
@@ -456,9 +451,8 @@ void frmF1::Form_Resize()
     place(List1, m_rects.list1);
 
     // The camera gets the drawing area's size in device pixels.
-    const qreal ratio = picDraw->devicePixelRatioF();
-    int32_t w = static_cast<int32_t>(std::nearbyint(picDraw->width() * ratio));
-    int32_t h = static_cast<int32_t>(std::nearbyint(picDraw->height() * ratio));
+    int32_t w = picDraw->ScaleWidth();
+    int32_t h = picDraw->ScaleHeight();
     g_Camera.SetScreen(w, h);
     Display(g_CurFrame);
 }
@@ -502,12 +496,12 @@ void frmF1::SplitterMouseUp(SplitterBar* bar)
 
 void frmF1::BuildDisplayLists()
 {
+    picDraw->BuildDisplayLists();
 }
 
 void frmF1::Display(int32_t frame)
 {
-    (void)frame;
-    picDraw->update();
+    picDraw->Display(frame);
 }
 
 void frmF1::UpdateResultPane()
@@ -520,6 +514,10 @@ void frmF1::UpdateResultPane()
 
 bool frmF1::eventFilter(QObject* watched, QEvent* event)
 {
+    // The panes' area has its final size only once the window's own layout
+    // has placed it.
+    if (watched == centralWidget() && event->type() == QEvent::Resize && m_loaded)
+        Form_Resize();
     if (watched == picDraw && event->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton) {
@@ -778,4 +776,6 @@ void frmF1::mnuDraw2DPolar_Click()
 
 void frmF1::mnuToolCal_Click()
 {
+    frmFunCal calculator(this);
+    calculator.exec();
 }

@@ -20,6 +20,7 @@ class QMenu;
 class QPlainTextEdit;
 class QTimer;
 class frmF5;
+class DrawingArea;
 class SplitterBar;
 
 class frmF1 : public QMainWindow {
@@ -78,11 +79,12 @@ public:
     int SplitterLeftTwips() const { return m_layoutIn.splitterLeft; }
     int Splitter2TopTwips() const { return m_layoutIn.splitter2Top; }
     const WindowLayoutRects& LayoutRects() const { return m_rects; }
+    const WindowLayoutInput& LayoutInput() const { return m_layoutIn; }
     double TwipsPerPixel() const;
 
     QListWidget* List1 = nullptr;
     QPlainTextEdit* Result = nullptr;
-    QWidget* picDraw = nullptr;
+    DrawingArea* picDraw = nullptr;
     SplitterBar* Splitter = nullptr;
     SplitterBar* Splitter2 = nullptr;
     QTimer* Timer1 = nullptr;
@@ -97,7 +99,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
