@@ -2,6 +2,7 @@
 
 #include "model/Globals.h"
 #include "view/Axes2D.h"
+#include "view/OutlineText.h"
 
 #include <GL/gl.h>
 
@@ -11,10 +12,10 @@ namespace {
 // for numbers, bold for titles, at z = 0 without rotation.
 void DrawAxisText(const AxisText& t, float x, float y)
 {
-    // Outline fonts are not wired in yet; texts are skipped.
-    (void)t;
-    (void)x;
-    (void)y;
+    // Angle 0 about the y axis: 2D texts are not turned.
+    static const std::array<float, 4> kNoRotation{0.0f, 0.0f, 1.0f, 0.0f};
+    Module1::DrawOutlineText(t.bold ? g_FontListBold : g_FontListNormal, t.text, x, y, 0.0f,
+                             kNoRotation, t.color);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include "view/Cls10.h"
 #include "view/Cls11.h"
 #include "view/Cls3.h"
+#include "view/OutlineText.h"
+#include "platform/MessageBox.h"
 
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
@@ -15,6 +17,7 @@
 #include <array>
 #include <cmath>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -44,10 +47,18 @@ protected:
         ASSERT_TRUE(s_context->makeCurrent(s_surface.get()));
         s_fbo = std::make_unique<QOpenGLFramebufferObject>(
             kSize, kSize, QOpenGLFramebufferObject::CombinedDepthStencil);
+        // The axes draw their texts with the two font blocks of this context.
+        s_savedFonts = {g_FontListNormal, g_FontListBold};
+        MessageRecorder messages;
+        s_fontsBuilt =
+            Module1::CreateOutlineFont(g_FontListNormal, QStringLiteral("Arial"), -6, 400, 0, 0) &&
+            Module1::CreateOutlineFont(g_FontListBold, QStringLiteral("Arial"), -8, 700, 0, 0);
     }
 
     static void TearDownTestSuite()
     {
+        g_FontListNormal = s_savedFonts[0];
+        g_FontListBold = s_savedFonts[1];
         if (s_context)
             s_context->makeCurrent(s_surface.get());
         s_fbo.reset();
@@ -132,6 +143,8 @@ protected:
     static inline std::unique_ptr<QOpenGLContext> s_context;
     static inline std::unique_ptr<QOffscreenSurface> s_surface;
     static inline std::unique_ptr<QOpenGLFramebufferObject> s_fbo;
+    static inline std::array<int32_t, 2> s_savedFonts{};
+    static inline bool s_fontsBuilt = false;
 
 private:
     int32_t m_savedKind = DocumentKind2D;
@@ -266,6 +279,81 @@ TEST_F(CoordsGL, WideAxesKeepTheirWidthAndOtherDocumentsDrawNo2DAxes)
     DrawInList([&] { cs.Draw(2, b[0], b[1], b[2], b[3], b[4], b[5]); });
     EXPECT_TRUE(Close(At(-8.0f, 0.0f), kWhite));
     EXPECT_TRUE(Close(At(0.0f, -8.0f), kWhite));
+}
+
+// Pixels darker than mid grey in the GL rectangle (x0, y0)-(x1, y1).
+int DarkPixels(float x0, float y0, float x1, float y1)
+{
+    const int c0 = static_cast<int>(std::floor((x0 + kHalf) * kSize / (2 * kHalf)));
+    const int r0 = static_cast<int>(std::floor((y0 + kHalf) * kSize / (2 * kHalf)));
+    const int c1 = static_cast<int>(std::floor((x1 + kHalf) * kSize / (2 * kHalf)));
+    const int r1 = static_cast<int>(std::floor((y1 + kHalf) * kSize / (2 * kHalf)));
+    std::vector<unsigned char> p(static_cast<size_t>((c1 - c0 + 1) * (r1 - r0 + 1)) * 4);
+    glReadPixels(c0, r0, c1 - c0 + 1, r1 - r0 + 1, GL_RGBA, GL_UNSIGNED_BYTE, p.data());
+    int dark = 0;
+    for (size_t i = 0; i < p.size(); i += 4)
+        dark += (p[i] + p[i + 1] + p[i + 2]) < 3 * 128;
+    return dark;
+}
+
+// Polygons drawn by a drawing, counted in feedback mode.
+template <class F>
+int PolygonCount(F draw)
+{
+    std::vector<GLfloat> buf(1 << 22);
+    glFeedbackBuffer(static_cast<GLsizei>(buf.size()), GL_2D, buf.data());
+    glRenderMode(GL_FEEDBACK);
+    draw();
+    const GLint n = glRenderMode(GL_RENDER);
+    int polygons = 0;
+    for (GLint i = 0; i < n;) {
+        const GLfloat token = buf[i++];
+        if (token == GL_POLYGON_TOKEN) {
+            ++polygons;
+            i += 2 * static_cast<int>(buf[i]) + 1;
+        } else if (token == GL_LINE_TOKEN || token == GL_LINE_RESET_TOKEN) {
+            i += 4;
+        } else if (token == GL_POINT_TOKEN || token == GL_BITMAP_TOKEN ||
+                   token == GL_DRAW_PIXEL_TOKEN || token == GL_COPY_PIXEL_TOKEN) {
+            i += 2;
+        } else if (token == GL_PASS_THROUGH_TOKEN) {
+            i += 1;
+        }
+    }
+    return polygons;
+}
+
+TEST_F(CoordsGL, LabelsSitUnderTheirTicksAndTitlesBeyondTheArrows)
+{
+    ASSERT_TRUE(s_fontsBuilt);
+    Cls3 cs;
+    cs.ShowSecondaryLabel = false;
+    g_SceneScale = 2.0f;  // step 5, ticks 2.5 apart, outermost at +-10
+    float b[6] = {-20, 20, -20, 20, 0, 0};
+    DrawInList([&] { cs.Draw(2, b[0], b[1], b[2], b[3], b[4], b[5]); });
+
+    EXPECT_GT(DarkPixels(2.3f, -0.8f, 2.8f, -0.3f), 8) << "\"5\" under the first x tick";
+    EXPECT_GT(DarkPixels(-1.3f, 4.8f, -0.5f, 5.3f), 8) << "\"10\" left of the second y tick";
+    EXPECT_GT(DarkPixels(-0.65f, -0.8f, -0.2f, -0.3f), 8) << "\"0\" at the origin";
+    EXPECT_GT(DarkPixels(12.0f, -1.2f, 12.7f, -0.5f), 8) << "\"X\" beyond the x arrow";
+    EXPECT_GT(DarkPixels(-1.0f, 12.0f, -0.3f, 12.7f), 8) << "\"Y\" beyond the y arrow";
+    EXPECT_EQ(DarkPixels(3.0f, -0.8f, 4.4f, -0.3f), 0) << "nothing between the labels";
+    EXPECT_EQ(DarkPixels(0.8f, 0.8f, 9.0f, 9.0f), 0) << "nothing inside the first quadrant";
+}
+
+TEST_F(CoordsGL, UnsmoothedTextsAreDrawnFiveTimes)
+{
+    ASSERT_TRUE(s_fontsBuilt);
+    Cls3 cs;
+    g_SceneScale = 2.0f;
+    float b[6] = {-20, 20, -20, 20, 0, 0};
+    cs.BetterFonts = true;
+    const int once = PolygonCount([&] { cs.Draw(2, b[0], b[1], b[2], b[3], b[4], b[5]); });
+    cs.BetterFonts = false;
+    const int fivefold = PolygonCount([&] { cs.Draw(2, b[0], b[1], b[2], b[3], b[4], b[5]); });
+    const int arrowHeads = 2;
+    ASSERT_GT(once, arrowHeads);
+    EXPECT_EQ(fivefold - arrowHeads, 5 * (once - arrowHeads));
 }
 
 TEST_F(CoordsGL, LightSetsBothLightsAndTheModel)
