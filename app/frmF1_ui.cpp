@@ -12,6 +12,7 @@
 #include "model/Cls9.h"
 #include "model/Globals.h"
 #include "model/ListLabel.h"
+#include "platform/FileAssociation.h"
 #include "view/Cls10.h"
 #include "view/Cls3.h"
 #include "view/Cls4.h"
@@ -349,6 +350,8 @@ void frmF1::Form_Load(const QString& documentPath)
     Splitter2->raise();
     // 11. View state.
     g_View.Reset();
+    // 12. The document file association; a failure does not stop start-up.
+    (void)RegisterFileAssociation();
     m_loaded = true;
     ConnectDocumentCommands();
 

@@ -25,6 +25,7 @@
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void startUpState();
@@ -46,7 +47,15 @@ private:
     QStringList ListTexts() const;
 
     frmF1* m_window = nullptr;
+    QTemporaryDir m_dataHome;
 };
+
+void TestMainWindow::initTestCase()
+{
+    // Start-up writes the file association into the user's data folder.
+    QVERIFY(m_dataHome.isValid());
+    qputenv("XDG_DATA_HOME", m_dataHome.path().toLocal8Bit());
+}
 
 void TestMainWindow::init()
 {
