@@ -18,6 +18,8 @@ GraphCollection::Find(const QString& key) const
 
 void GraphCollection::Add(GraphRef graph, const QString& key)
 {
+    if (!graph)
+        throw std::invalid_argument("scene cannot hold a missing graph");
     if (Find(key) != m_items.end())
         throw std::invalid_argument("scene already holds key " + key.toStdString());
     m_items.emplace_back(key, std::move(graph));

@@ -17,7 +17,7 @@
 
 // Graphs keyed by text (callers use the graph's ID in decimal: ID 12 has key
 // "12"), in the order of adding. Positions run from 1 to Count().
-// A duplicate key throws std::invalid_argument, a missing key or position
+// A duplicate key or a null graph throws std::invalid_argument, a missing key or position
 // throws std::out_of_range; either way the collection is unchanged.
 class GraphCollection {
 public:

@@ -76,6 +76,7 @@ TEST(GraphCollection, BadKeysAndPositionsChangeNothing)
     const GraphRef g3 = Graph(3);
     c.Add(g3, "3");
     EXPECT_THROW(c.Add(Graph(99), "3"), std::invalid_argument);
+    EXPECT_THROW(c.Add(nullptr, "4"), std::invalid_argument);
     EXPECT_THROW(c.Remove("4"), std::out_of_range);
     EXPECT_THROW(c.RemoveAt(0), std::out_of_range);
     EXPECT_THROW(c.RemoveAt(2), std::out_of_range);
