@@ -89,7 +89,15 @@ inline GraphRef PlainGraph(int32_t type, int32_t id)
     auto g = std::make_shared<Cls9>();
     g->GraphType = type;
     g->ID = id;
+    g->CoordType = 1;
+    g->FunForm = 2;
+    g->ExpressX = "0";
+    g->ExpressY = "x";
     g->ExpressZ = "x";
+    g->StepV = 10;
+    g->MinV = -1.0f;
+    g->MaxV = 1.0f;
+    g->MaxT = 1.0f;
     g->Animation = type == 8 || type == 9 || type == 10;
     return g;
 }

@@ -1,0 +1,174 @@
+#include "io/DocumentLoad.h"
+
+#include "DocumentFixtures.h"
+#include "ProgramStateGuard.h"
+#include "platform/MessageBox.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace fixtures;
+
+namespace {
+
+struct Calls {
+    int deleteAll = 0, tickAll = 0, animation = 0, resetView = 0;
+    std::vector<int32_t> commandStates;
+    QStringList labels;
+};
+
+void InstallWindow(Calls& calls)
+{
+    DocumentWindow w;
+    w.deleteAllGraphs = [&] { ++calls.deleteAll; };
+    w.setCommandStates = [&](int32_t kind) { calls.commandStates.push_back(kind); };
+    w.addListEntry = [&](const QString& label) { calls.labels << label; };
+    w.tickAllEntries = [&] { ++calls.tickAll; };
+    w.enableAnimationControls = [&] { ++calls.animation; };
+    w.resetViewModes = [&] { ++calls.resetView; };
+    SetDocumentWindow(w);
+}
+
+QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
+{
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+    return path;
+}
+
+// A document on screen: two graphs, a 3D kind, settings away from defaults.
+void SetUpCurrentDocument()
+{
+    g_AllGraphs.FunSurfs.Clear();
+    g_ShownGraphs.FunSurfs.Clear();
+    for (int32_t id : {6, 7}) {
+        GraphRef g = RichGraph(51, id);
+        g_AllGraphs.FunSurfs.Add(g, QString::number(id));
+        g_ShownGraphs.FunSurfs.Add(g, QString::number(id));
+    }
+    g_DocumentKind = DocumentKind3D;
+    g_LastGraphID = 7;
+    g_CoordSystem = RichAxes();
+    g_FrameCount = 33;
+    g_FramesPerSecond = 3;
+    g_ShownGraphs.RotPitch = 11;
+}
+
+} // namespace
+
+TEST(DocumentLoad, ReplacesTheDocumentAndRaisesIDs)
+{
+    ProgramStateGuard guard;
+    SetUpCurrentDocument();
+    Calls calls;
+    InstallWindow(calls);
+    QTemporaryDir dir;
+    GraphRef a = PlainGraph(0, 1), b = PlainGraph(0, 2), c = PlainGraph(7, 3);
+    c->CoordType = 1;
+    c->ExpressY = "1";
+    c->ExpressZ = "2";
+    const QString path =
+        WriteFile(dir, "doc.qgd", DocumentBytes(DocumentText("S81", {a, b, c}, Cls3())));
+    MessageRecorder messages;
+    ASSERT_TRUE(LoadDocumentFromFile(path));
+    EXPECT_EQ(messages.Count(), 0);
+
+    EXPECT_EQ(g_DocumentKind, DocumentKind2D);
+    EXPECT_EQ(g_AllGraphs.FunSurfs.Count(), 3);
+    EXPECT_EQ(g_ShownGraphs.FunSurfs.Count(), 3);
+    EXPECT_EQ(g_AllGraphs.FunSurfs.Item(3), g_ShownGraphs.FunSurfs.Item("3"));
+    EXPECT_EQ(g_LastGraphID, 4); // IDs 1, 2, 3: the next new graph gets 5
+    EXPECT_EQ(g_ShownGraphs.RotPitch, 0.0f);
+    EXPECT_EQ(calls.deleteAll, 1);
+    EXPECT_EQ(calls.commandStates, std::vector<int32_t>{DocumentKind2D});
+    EXPECT_EQ(calls.labels.size(), 3);
+    EXPECT_EQ(calls.tickAll, 1);
+    EXPECT_EQ(calls.animation, 0);
+    // The hidden record hides the axes and keeps the rest.
+    EXPECT_FALSE(g_CoordSystem.Show);
+    EXPECT_EQ(g_CoordSystem.TitleX, RichAxes().TitleX);
+    // Still documents keep the animation settings.
+    EXPECT_EQ(g_FrameCount, 33);
+}
+
+TEST(DocumentLoad, AnimatedDocumentSetsFramesAndControls)
+{
+    ProgramStateGuard guard;
+    SetUpCurrentDocument();
+    Calls calls;
+    InstallWindow(calls);
+    QTemporaryDir dir;
+    QString text;
+    {
+        const int32_t frames = g_FrameCount, fps = g_FramesPerSecond;
+        g_FrameCount = 20;
+        g_FramesPerSecond = 5;
+        text = DocumentText("S83", {PlainGraph(10, 9), PlainGraph(3, 2)}, RichAxes());
+        g_FrameCount = frames;
+        g_FramesPerSecond = fps;
+    }
+    g_CurFrame = 7;
+    ASSERT_TRUE(LoadDocumentFromFile(WriteFile(dir, "anim.qgd", DocumentBytes(text))));
+    EXPECT_EQ(g_DocumentKind, DocumentKind25D);
+    EXPECT_EQ(g_ShownGraphs.RotPitch, -15.0f);
+    EXPECT_EQ(g_ShownGraphs.RotYaw, 45.0f);
+    EXPECT_EQ(g_FrameCount, 20);
+    EXPECT_EQ(g_FramesPerSecond, 5);
+    EXPECT_EQ(g_CurFrame, 1);
+    EXPECT_EQ(calls.animation, 1);
+    EXPECT_EQ(g_LastGraphID, 10);
+    EXPECT_EQ(g_CoordSystem.Save(), RichAxes().Save());
+}
+
+// Whatever is wrong with a file, the document on screen stays exactly as it
+// was and the user is told why.
+TEST(DocumentLoad, RefusedFilesChangeNothing)
+{
+    ProgramStateGuard guard;
+    QTemporaryDir dir;
+    const QString good = DocumentText("S81", {PlainGraph(0, 1), PlainGraph(0, 2)}, Cls3());
+    QStringList dup = good.split(' ');
+    dup[2 + rec::Tokens + rec::ID] = "1";
+    QStringList unknown = good.split(' ');
+    unknown[2 + rec::GraphType] = "4";
+    struct Case {
+        const char* what;
+        QString path;
+    } cases[] = {
+        {"missing file", dir.filePath("missing.qgd")},
+        {"a folder", dir.path()},
+        {"empty file", WriteFile(dir, "empty.qgd", QByteArray())},
+        {"not a document", WriteFile(dir, "text.qgd", QByteArray("hello world"))},
+        {"unknown key", WriteFile(dir, "key.qgd", DocumentBytes("S84 0 0"))},
+        {"cut short", WriteFile(dir, "cut.qgd", DocumentBytes(good).left(300))},
+        {"duplicate ID", WriteFile(dir, "dup.qgd", DocumentBytes(dup.join(' ')))},
+        {"unknown type", WriteFile(dir, "type.qgd", DocumentBytes(unknown.join(' ')))},
+    };
+    for (const Case& c : cases) {
+        SetUpCurrentDocument();
+        Calls calls;
+        InstallWindow(calls);
+        const auto all = ProgramStateGuard::Graphs(g_AllGraphs);
+        const auto shown = ProgramStateGuard::Graphs(g_ShownGraphs);
+        MessageRecorder messages;
+        EXPECT_FALSE(LoadDocumentFromFile(c.path)) << c.what;
+        ASSERT_EQ(messages.Count(), 1) << c.what;
+        EXPECT_EQ(messages.Messages()[0].title, QString("出错"));
+        EXPECT_EQ(ProgramStateGuard::Graphs(g_AllGraphs), all) << c.what;
+        EXPECT_EQ(ProgramStateGuard::Graphs(g_ShownGraphs), shown) << c.what;
+        EXPECT_EQ(g_DocumentKind, DocumentKind3D) << c.what;
+        EXPECT_EQ(g_LastGraphID, 7) << c.what;
+        EXPECT_EQ(g_CoordSystem.Save(), RichAxes().Save()) << c.what;
+        EXPECT_EQ(g_FrameCount, 33) << c.what;
+        EXPECT_EQ(g_ShownGraphs.RotPitch, 11.0f) << c.what;
+        EXPECT_EQ(calls.deleteAll + calls.tickAll + calls.labels.size(), 0) << c.what;
+    }
+    // An empty path (a cancelled dialog) does nothing and says nothing.
+    MessageRecorder messages;
+    EXPECT_FALSE(LoadDocumentFromFile(QString()));
+    EXPECT_EQ(messages.Count(), 0);
+}

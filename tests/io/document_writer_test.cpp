@@ -1,0 +1,116 @@
+#include "io/DocumentReader.h"
+#include "io/DocumentWriter.h"
+
+#include "DocumentFixtures.h"
+#include "ProgramStateGuard.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace fixtures;
+
+namespace {
+void Show(std::initializer_list<GraphRef> graphs)
+{
+    g_AllGraphs.FunSurfs.Clear();
+    g_ShownGraphs.FunSurfs.Clear();
+    for (const GraphRef& g : graphs) {
+        g_AllGraphs.FunSurfs.Add(g, GraphCollection::KeyOf(*g));
+        g_ShownGraphs.FunSurfs.Add(g, GraphCollection::KeyOf(*g));
+    }
+}
+} // namespace
+
+TEST(DocumentWriter, EmptyDocumentWithHiddenAxesIsElevenBytes)
+{
+    ProgramStateGuard guard;
+    Show({});
+    g_DocumentKind = DocumentKind2D;
+    g_CoordSystem.Show = false;
+    QString why;
+    auto bytes = CurrentDocumentFile(&why);
+    ASSERT_TRUE(bytes) << why.toStdString();
+    EXPECT_EQ(*bytes, QByteArray("\x08\x00\x07\x00\x53\x38\x31\x20\x30\x20\x30", 11));
+}
+
+TEST(DocumentWriter, KeyCountRecordsAndAxes)
+{
+    ProgramStateGuard guard;
+    GraphRef a = RichGraph(7, 4), b = RichGraph(8, 9), hidden = RichGraph(7, 5);
+    Show({a, b});
+    g_AllGraphs.FunSurfs.Add(hidden, "5"); // in the list but not ticked: not written
+    g_CoordSystem = RichAxes();
+    const struct {
+        int32_t kind;
+        const char* key;
+    } kinds[] = {{DocumentKind2D, "S81"}, {DocumentKind25D, "S83"}, {DocumentKind3D, "S82"}};
+    for (const auto& k : kinds) {
+        g_DocumentKind = k.kind;
+        QString why;
+        auto text = BuildDocumentText(g_DocumentKind, g_ShownGraphs, g_CoordSystem, &why);
+        ASSERT_TRUE(text) << why.toStdString();
+        // One blank after the key, the count and each record; the shown
+        // axes record ends with a blank of its own.
+        EXPECT_EQ(*text, QString(k.key) + " 2 " + a->Save().value() + ' ' + b->Save().value() +
+                             ' ' + RichAxes().Save());
+        auto bytes = BuildDocumentFile(*text, &why);
+        ASSERT_TRUE(bytes);
+        auto doc = ParseDocumentFile(*bytes, Cls3(), {}, &why);
+        ASSERT_TRUE(doc) << why.toStdString();
+        EXPECT_EQ(doc->kind, k.kind);
+        EXPECT_EQ(doc->graphs.size(), 2u);
+    }
+    EXPECT_FALSE(BuildDocumentText(4, g_ShownGraphs, g_CoordSystem, nullptr));
+}
+
+TEST(DocumentWriter, RefusesWhatCannotBeStored)
+{
+    ProgramStateGuard guard;
+    g_DocumentKind = DocumentKind2D;
+    g_CoordSystem.Show = false;
+    struct Case {
+        const char* what;
+        QString name;
+    } cases[] = {
+        {"text outside code page 936", QString::fromUtf8("曲线😀")},
+        {"text longer than 65535 bytes", QString(70000, QChar('a'))},
+        {"Chinese text longer than 65535 bytes", QString(33000, QChar(0x4E2D))},
+    };
+    for (const Case& c : cases) {
+        GraphRef g = PlainGraph(0, 1);
+        g->NameS = c.name;
+        Show({g});
+        QString why;
+        EXPECT_FALSE(CurrentDocumentFile(&why)) << c.what;
+        EXPECT_FALSE(why.isEmpty()) << c.what;
+    }
+    // Just below the limit still fits: 4 + 65535 bytes.
+    GraphRef g = PlainGraph(0, 1);
+    Show({g});
+    const qsizetype base = CurrentDocumentFile(nullptr)->size() - 4;
+    g->NameS = QString(0xFFFF - base, QChar('a'));
+    auto bytes = CurrentDocumentFile(nullptr);
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(bytes->size(), 4 + 0xFFFF);
+    EXPECT_EQ(uint8_t((*bytes)[2]), 0xFF);
+    EXPECT_EQ(uint8_t((*bytes)[3]), 0xFF);
+    EXPECT_TRUE(ParseDocumentFile(*bytes, Cls3(), {}, nullptr));
+}
+
+TEST(DocumentWriter, ReplacesFilesWhole)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("doc.qgd");
+    ASSERT_TRUE(WriteFileReplacing(path, QByteArray(500, 'x'), nullptr));
+    const QByteArray shorter("\x08\x00\x07\x00S81 0 0", 11);
+    ASSERT_TRUE(WriteFileReplacing(path, shorter, nullptr));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), shorter); // no tail of the longer file
+
+    QString why;
+    EXPECT_FALSE(WriteFileReplacing(dir.filePath("no/such/folder/doc.qgd"), shorter, &why));
+    EXPECT_FALSE(why.isEmpty());
+}
