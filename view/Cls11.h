@@ -1,24 +1,9 @@
 #pragma once
 // A material: one of thirteen named presets applied to front and back faces.
-// Graph drawing and the 3D panels make a fresh object for each use.
+// Graph drawing and the 3D panels make a fresh object for each use. Preset
+// numbers are the MaterialPreset values of the graph model (model/Cls9.h).
 #include <array>
 #include <cstdint>
-
-enum MaterialPreset : int32_t {
-    MaterialPresetArtdeco = 1,
-    MaterialPresetAutumn = 2,
-    MaterialPresetGlass = 3,
-    MaterialPresetMetal = 4,
-    MaterialPresetNeon = 5,
-    MaterialPresetRecoco = 6,
-    MaterialPresetSantefe = 7,
-    MaterialPresetSheen = 8,
-    MaterialPresetSilky = 9,
-    MaterialPresetSpring = 10,
-    MaterialPresetSummer = 11,
-    MaterialPresetTropical = 12,
-    MaterialPresetWinter = 13,
-};
 
 class Cls11 {
 public:

@@ -1,4 +1,5 @@
 // Light and material values that need no display.
+#include "model/Cls9.h"
 #include "view/Cls10.h"
 #include "view/Cls11.h"
 
