@@ -4,6 +4,7 @@
 #include "expr/NumberText.h"
 #include "platform/MessageBox.h"
 
+#include <QHash>
 #include <QStringList>
 #include <cmath>
 #include <cstdio>
@@ -79,6 +80,20 @@ bool IsUpperLetter(QChar c) { return c >= u'A' && c <= u'Z'; }
 // as plain decimal text (15 significant digits, never an exponent form, so
 // that both the compiler and this parser read it again). Empty when the name
 // holds anything after the number but blanks.
+// True when digits is already written the way NumberTokenText writes it:
+// no leading zero before another digit, no trailing zero or point after a
+// point, at most 15 digits.
+bool IsPlainNumber(const QString& digits)
+{
+    const qsizetype n = digits.size();
+    if (n == 0 || n > 15 || digits[0] == u'.' || digits[n - 1] == u'.')
+        return false;
+    const qsizetype point = digits.indexOf(u'.');
+    if (digits[0] == u'0' && n > 1 && point != 1)
+        return false;
+    return point < 0 || digits[n - 1] != u'0';
+}
+
 QString NumberTokenText(const QString& w)
 {
     int i = 0;
@@ -88,9 +103,12 @@ QString NumberTokenText(const QString& w)
             point = true;
         ++i;
     }
-    if (!w.mid(i).trimmed().isEmpty())
-        return {};
+    for (int k = i; k < w.size(); ++k)
+        if (w[k] != u' ')
+            return {};
     QString digits = w.left(i);
+    if (IsPlainNumber(digits))
+        return digits;
     if (digits == QLatin1String("."))
         digits = QStringLiteral("0");
     const double v = digits.toDouble();
@@ -145,7 +163,7 @@ bool IsNumericText(const QString& s, double& value)
 // Number text of a 32-bit float that the compiler and the parser both read
 // back: the program's number text, with an exponent form (8 or more integer
 // digits) written out in full.
-QString ExponentText(float c)
+QString ExponentTextUncached(float c)
 {
     const QString t = NumberText(c);
     const qsizetype e = t.indexOf(u'E');
@@ -159,6 +177,22 @@ QString ExponentText(float c)
     while (mantissa.size() < exp10 + 1)
         mantissa.append(u'0');
     return (negative ? QStringLiteral("-") : QString()) + mantissa;
+}
+
+// Exponents repeat (2 and 1, 0.5 and -0.5 ...) and the exact formatting of a
+// float is costly, so each text is made once per thread.
+QString ExponentText(float c)
+{
+    if (c == std::trunc(c) && std::fabs(c) < 1e7f)
+        return QString::number(static_cast<int>(c));
+    thread_local QHash<float, QString> cache;
+    auto it = cache.constFind(c);
+    if (it != cache.constEnd())
+        return *it;
+    const QString text = ExponentTextUncached(c);
+    if (cache.size() < 4096)
+        cache.insert(c, text);
+    return text;
 }
 
 // ---- Differentiation on ranges of one list -------------------------------
@@ -602,7 +636,7 @@ clsPolish ParseToPolish(const QString& text, QString& errText, bool& ok)
         if (i >= n.size())
             break; // unreachable: the end mark stops the scan first
         const QChar ch = n[i];
-        const QString position = QString::number(i + 1);
+        auto position = [i] { return QString::number(i + 1); };
         if (expectOperand) {
             if (ch == u'#') {
                 FinishWithError(errText, QStringLiteral("表达式非法。"), out);
@@ -618,7 +652,7 @@ clsPolish ParseToPolish(const QString& text, QString& errText, bool& ok)
             }
             if (ch == u'+' || ch == u'*' || ch == u'/' || ch == u'^' || ch == u')') {
                 FinishWithError(errText,
-                                QStringLiteral("第 ") + position + QStringLiteral(" 个字符处缺少参数。"),
+                                QStringLiteral("第 ") + position() + QStringLiteral(" 个字符处缺少参数。"),
                                 out);
                 return out;
             }
@@ -671,7 +705,7 @@ clsPolish ParseToPolish(const QString& text, QString& errText, bool& ok)
         else if (ch == u')')
             W.Append(PolishRankClose, QStringLiteral(")"));
         else {
-            FinishWithError(errText, QStringLiteral("非法字符  ") + position, out);
+            FinishWithError(errText, QStringLiteral("非法字符  ") + position(), out);
             return out;
         }
         if (ch != u')')
@@ -695,47 +729,105 @@ clsPolish ParseToPolish(const QString& text, QString& errText, bool& ok)
 
 QString PolishToInfix(const clsPolish& src)
 {
+    // The list is first read into a tree whose nodes know whether their
+    // operands need brackets; the text is then written in one pass into one
+    // buffer, so long derivatives are not copied again at every operator.
+    //
     // Each entry carries the rank of the operator its text ends up with at
     // the top level. A negation is printed as "0-..." and so reads as a
     // difference: it takes rank 1, or (0-x)*y would print as 0-x*y and a
     // following subtraction would swallow it (y-0-x*y).
+    struct Node {
+        int token;
+        int left = -1;  // operand node of a function, left node of an operator
+        int right = -1; // right node of an operator
+        bool wrapLeft = false;
+        bool wrapRight = false;
+    };
     struct Entry {
         int16_t rank;
-        QString text;
+        int node;
     };
+    const int count = src.ElementCount();
+    std::vector<Node> nodes;
+    nodes.reserve(static_cast<size_t>(count));
     std::vector<Entry> stack;
-    stack.reserve(static_cast<size_t>(src.ElementCount()));
-    for (int k = 0; k < src.ElementCount(); ++k) {
+    stack.reserve(static_cast<size_t>(count));
+    qsizetype length = 0;
+    for (int k = 0; k < count; ++k) {
         const int16_t rank = src.GetRank(k);
-        const QString data = src.GetData(k);
+        const QString& data = src.DataAt(k);
+        length += data.size();
         if (rank == PolishRankOperand) {
-            stack.push_back({rank, data});
+            nodes.push_back({k});
+            stack.push_back({rank, static_cast<int>(nodes.size()) - 1});
         } else if (rank == PolishRankFunction) {
             if (stack.empty())
                 return {};
-            Entry& top = stack.back();
-            const QString name = data == QLatin1String("min") ? QStringLiteral("-") : data;
-            top = {PolishRankFunction, name + u'(' + top.text + u')'};
+            nodes.push_back({k, stack.back().node});
+            stack.back() = {PolishRankFunction, static_cast<int>(nodes.size()) - 1};
+            length += 2;
         } else if (rank >= PolishRankAdd && rank <= PolishRankPow) {
             if (stack.size() < 2)
                 return {};
-            Entry right = std::move(stack.back());
+            const Entry right = stack.back();
             stack.pop_back();
-            Entry& left = stack.back();
-            if (rank >= right.rank)
-                right.text = u'(' + right.text + u')';
-            if (left.rank < rank)
-                left.text = u'(' + left.text + u')';
-            left.text += data + right.text;
+            const Entry left = stack.back();
+            Node n{k, left.node, right.node, left.rank < rank, rank >= right.rank};
+            length += (n.wrapLeft ? 2 : 0) + (n.wrapRight ? 2 : 0);
+            nodes.push_back(n);
             const bool negation = rank == PolishRankMul && data == QLatin1String("-");
-            left.rank = negation ? int16_t(PolishRankAdd) : rank;
+            stack.back() = {negation ? int16_t(PolishRankAdd) : rank, static_cast<int>(nodes.size()) - 1};
         } else {
             return {};
         }
     }
     if (stack.size() != 1)
         return {};
-    return stack.front().text;
+
+    QString out;
+    out.reserve(length);
+    // Work items: a node to write, or one bracket character.
+    struct Item {
+        int node;  // -1: write ch
+        char16_t ch;
+    };
+    std::vector<Item> work;
+    work.reserve(static_cast<size_t>(count) + 16);
+    work.push_back({stack.front().node, 0});
+    while (!work.empty()) {
+        const Item item = work.back();
+        work.pop_back();
+        if (item.node < 0) {
+            out.append(QChar(item.ch));
+            continue;
+        }
+        const Node& n = nodes[static_cast<size_t>(item.node)];
+        const QString& data = src.DataAt(n.token);
+        const int16_t rank = src.GetRank(n.token);
+        if (rank == PolishRankOperand) {
+            out.append(data);
+        } else if (rank == PolishRankFunction) {
+            out.append(data == QLatin1String("min") ? QStringLiteral("-") : data);
+            out.append(u'(');
+            work.push_back({-1, u')'});
+            work.push_back({n.left, 0});
+        } else {
+            // Pushed in reverse: left, operator, right.
+            if (n.wrapRight)
+                work.push_back({-1, u')'});
+            work.push_back({n.right, 0});
+            if (n.wrapRight)
+                work.push_back({-1, u'('});
+            work.push_back({-1, data[0].unicode()});
+            if (n.wrapLeft)
+                work.push_back({-1, u')'});
+            work.push_back({n.left, 0});
+            if (n.wrapLeft)
+                work.push_back({-1, u'('});
+        }
+    }
+    return out;
 }
 
 clsPolish Differentiate(const clsPolish& src)

@@ -25,8 +25,13 @@ int16_t clsPolish::GetRank(int32_t Index) const
 
 QString clsPolish::GetData(int32_t Index) const
 {
+    return DataAt(Index);
+}
+
+const QString& clsPolish::DataAt(int32_t Index) const
+{
     if (Index < 0 || Index >= ElementCount())
-        throw std::out_of_range("clsPolish::GetData: index out of range");
+        throw std::out_of_range("clsPolish::DataAt: index out of range");
     return m_tokens[static_cast<size_t>(Index)].Data;
 }
 

@@ -34,6 +34,8 @@ public:
     // Throw std::out_of_range outside 0 .. ElementCount - 1.
     int16_t GetRank(int32_t Index) const;
     QString GetData(int32_t Index) const;
+    // The token's text itself, for readers that only look (same bounds).
+    const QString& DataAt(int32_t Index) const;
 
     // Appending without the index test of Push; AppendRange copies src
     // positions first .. last (nothing when first > last).
