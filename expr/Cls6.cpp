@@ -69,23 +69,27 @@ QString AsciiUpper(QStringView s)
 
 // ---------------------------------------------------------------- evaluator
 
+// Instructions. Besides one per token there are fused forms: an operand
+// pushed right before the operator that takes it (AddK: add a constant,
+// AddV: add a variable), whole constant powers, and a function or power of
+// a variable. The order must match the dispatch table in DoEvaluate.
 enum Op : uint8_t {
     OpPushK, OpPushV,
     OpAdd, OpSub, OpMul, OpDiv, OpPow,
     OpAddK, OpSubK, OpMulK, OpDivK, OpPowK,
     OpAddV, OpSubV, OpMulV, OpDivV, OpPowV,
+    OpPowOne, OpSquare, OpCube, OpPowWhole,
+    OpVSquare, OpVCube, OpVSin, OpVCos,
     OpNeg,
     OpSin, OpCos, OpSqr, OpFn,
     OpBadToken, OpStackError, OpNumberOverflow,
     OpEnd,
+    OpCount
 };
-
-// How "^" with a constant exponent is computed.
-enum PowMode : uint8_t { PowGeneral, PowOne, PowWhole };
 
 struct Instr {
     Op op;
-    uint8_t sub = 0;  // variable index, function, or power mode
+    uint8_t sub = 0;  // variable index or function
     int32_t n = 0;    // whole exponent, or index of a bad token
     double k = 0.0;   // constant
 };
@@ -453,31 +457,57 @@ void Cls6::Translate(const QString& buffer, Cls6::Program* p)
     if (!stopped)
         plain.push_back(Instr{OpEnd});
 
-    // Fold an operand pushed right before the operator that takes it.
-    std::vector<Instr>& code = p->code;
-    for (std::size_t k = 0; k < plain.size(); ++k) {
-        const Instr& a = plain[k];
-        if (k + 1 < plain.size() && (a.op == OpPushK || a.op == OpPushV)) {
-            const Instr& b = plain[k + 1];
-            if (a.op == OpPushK && b.op == OpNeg) {
-                Instr f = a;
-                f.k = -a.k;
-                plain[k + 1] = f; // may fold further with what follows
-                continue;
-            }
-            if (IsBinary(b.op)) {
-                Instr f = a;
-                const int rel = b.op - OpAdd;
-                f.op = Op((a.op == OpPushK ? OpAddK : OpAddV) + rel);
-                if (f.op == OpPowK) {
-                    if (std::fabs(a.k) < 1e-6)
-                        f.sub = PowOne;
-                    else if (a.k == std::floor(a.k) && std::fabs(a.k) <= 16) {
-                        f.sub = PowWhole;
-                        f.n = int32_t(a.k);
-                    } else
-                        f.sub = PowGeneral;
+    // A negated constant is a constant.
+    std::vector<Instr> folded;
+    for (const Instr& in : plain) {
+        if (in.op == OpNeg && !folded.empty() && folded.back().op == OpPushK)
+            folded.back().k = -folded.back().k;
+        else
+            folded.push_back(in);
+    }
+
+    // An operand pushed right before the operator that takes it.
+    std::vector<Instr> fused;
+    for (std::size_t k = 0; k < folded.size(); ++k) {
+        const Instr& a = folded[k];
+        if (k + 1 < folded.size() && (a.op == OpPushK || a.op == OpPushV) && IsBinary(folded[k + 1].op)) {
+            Instr f = a;
+            f.op = Op((a.op == OpPushK ? OpAddK : OpAddV) + (folded[k + 1].op - OpAdd));
+            if (f.op == OpPowK) {
+                // Same values as the general rule: 1 for a vanishing
+                // exponent, products for small whole ones.
+                if (std::fabs(a.k) < 1e-6)
+                    f.op = OpPowOne;
+                else if (a.k == 2)
+                    f.op = OpSquare;
+                else if (a.k == 3)
+                    f.op = OpCube;
+                else if (a.k == std::floor(a.k) && std::fabs(a.k) <= 16) {
+                    f.op = OpPowWhole;
+                    f.n = int32_t(a.k);
                 }
+            }
+            fused.push_back(f);
+            ++k;
+            continue;
+        }
+        fused.push_back(a);
+    }
+
+    // A variable squared, cubed, or under sin or cos.
+    std::vector<Instr>& code = p->code;
+    for (std::size_t k = 0; k < fused.size(); ++k) {
+        const Instr& a = fused[k];
+        if (a.op == OpPushV && k + 1 < fused.size()) {
+            const Op next = fused[k + 1].op;
+            const Op combined = next == OpSquare ? OpVSquare
+                                : next == OpCube ? OpVCube
+                                : next == OpSin  ? OpVSin
+                                : next == OpCos  ? OpVCos
+                                                 : OpCount;
+            if (combined != OpCount) {
+                Instr f = a;
+                f.op = combined;
                 code.push_back(f);
                 ++k;
                 continue;
@@ -489,6 +519,21 @@ void Cls6::Translate(const QString& buffer, Cls6::Program* p)
 }
 
 // ------------------------------------------------------------------ compiler
+
+Cls6::Cls6(const Cls6& other) : m_lastError(other.m_lastError), m_cache(other.m_cache) {}
+
+Cls6& Cls6::operator=(const Cls6& other)
+{
+    if (this != &other) {
+        m_lastError = other.m_lastError;
+        m_cache = other.m_cache;
+        m_nextSlot = 0;
+        m_lastText = nullptr;
+        m_lastSize = -1;
+        m_lastProgram = nullptr;
+    }
+    return *this;
+}
 
 int32_t Cls6::GetOperatorPrecedence(const QString& token)
 {
@@ -657,21 +702,25 @@ int32_t Cls6::InfixToPostfix(const QString& sExpression, QString& sBuffer)
 
 // ----------------------------------------------------------------- evaluator
 
-const Cls6::Program& Cls6::ProgramFor(const QString& buffer)
+const Cls6::Program& Cls6::Remember(const CacheEntry& e)
+{
+    // The key keeps its text alive, so the address cannot be reused by
+    // another buffer while the entry stands.
+    m_lastText = e.key.data_ptr().data();
+    m_lastSize = e.key.size();
+    m_lastProgram = e.program.get();
+    return *e.program;
+}
+
+[[gnu::noinline]] const Cls6::Program& Cls6::ProgramFor(const QString& buffer)
 {
     // A buffer that shares its text with a cached key is the same buffer.
-    if (m_lastHit < m_cache.size()) {
-        const CacheEntry& e = m_cache[m_lastHit];
-        if (e.key.constData() == buffer.constData() && e.key.size() == buffer.size())
-            return *e.program;
-    }
     for (std::size_t k = 0; k < m_cache.size(); ++k) {
         CacheEntry& e = m_cache[k];
         if (e.key.size() == buffer.size() &&
             (e.key.constData() == buffer.constData() || e.key == buffer)) {
             e.key = buffer; // share the caller's text, so the next look-up is a pointer compare
-            m_lastHit = k;
-            return *e.program;
+            return Remember(e);
         }
     }
     auto program = std::make_shared<Program>();
@@ -686,8 +735,7 @@ const Cls6::Program& Cls6::ProgramFor(const QString& buffer)
         m_nextSlot = (m_nextSlot + 1) % kSlots;
         m_cache[slot] = {buffer, std::move(program)};
     }
-    m_lastHit = slot;
-    return *m_cache[slot].program;
+    return Remember(m_cache[slot]);
 }
 
 bool Cls6::DoEvaluate(const QString& sExpression, bool bolDegree, float& sngResult, float sngU,
@@ -695,95 +743,142 @@ bool Cls6::DoEvaluate(const QString& sExpression, bool bolDegree, float& sngResu
                       float sngT, int32_t lngN)
 {
     // prog is not touched after a message box is shown, so a nested
-    // evaluation that replaces its cache entry does no harm.
-    const Program& prog = ProgramFor(sExpression);
-    const double vars[9] = {sngU, sngV, sngX, sngY, sngA, sngR, sngB, sngT, double(lngN)};
+    // evaluation that replaces its cache entry does no harm. The buffer
+    // evaluated last is checked first, by identity of its text.
+    const Program& prog = m_lastText == sExpression.data_ptr().data() && m_lastSize == sExpression.size()
+                              ? *m_lastProgram
+                              : ProgramFor(sExpression);
+    const float fvars[8] = {sngU, sngV, sngX, sngY, sngA, sngR, sngB, sngT};
+    const double vars[9] = {fvars[0], fvars[1], fvars[2], fvars[3], fvars[4],
+                            fvars[5], fvars[6], fvars[7], double(lngN)};
 
     double local[64];
     double* base = local;
-    if (prog.maxDepth > 64) {
-        if (m_deepStack.size() < std::size_t(prog.maxDepth))
-            m_deepStack.resize(std::size_t(prog.maxDepth));
+    if (prog.maxDepth >= 64) {
+        if (m_deepStack.size() <= std::size_t(prog.maxDepth))
+            m_deepStack.resize(std::size_t(prog.maxDepth) + 1);
         base = m_deepStack.data();
     }
-    double* s = base; // next free slot
+    double* s = base; // the stack's depth is s - base
+    double top = 0.0;
     Failure fail = FailNone;
+    const Instr* ip = prog.code.data();
 
-    for (const Instr* ip = prog.code.data();; ++ip) {
-        switch (ip->op) {
-        case OpPushK: *s++ = ip->k; break;
-        case OpPushV: *s++ = vars[ip->sub]; break;
-        case OpAdd: s[-2] = Chk(s[-2] + s[-1]); --s; break;
-        case OpSub: s[-2] = Chk(s[-2] - s[-1]); --s; break;
-        case OpMul: s[-2] = Chk(s[-2] * s[-1]); --s; break;
-        case OpDiv:
-            if ((fail = Divide(s[-2], s[-1], s[-2])))
-                goto domain;
-            --s;
-            break;
-        case OpPow:
-            if ((fail = Power(s[-2], s[-1], s[-2])))
-                goto domain;
-            --s;
-            break;
-        case OpAddK: s[-1] = Chk(s[-1] + ip->k); break;
-        case OpSubK: s[-1] = Chk(s[-1] - ip->k); break;
-        case OpMulK: s[-1] = Chk(s[-1] * ip->k); break;
-        case OpDivK:
-            if ((fail = Divide(s[-1], ip->k, s[-1])))
-                goto domain;
-            break;
-        case OpPowK:
-            if (ip->sub == PowOne)
-                s[-1] = 1.0;
-            else if (ip->sub == PowWhole)
-                s[-1] = WholePower(s[-1], ip->n);
-            else if ((fail = Power(s[-1], ip->k, s[-1])))
-                goto domain;
-            break;
-        case OpAddV: s[-1] = Chk(s[-1] + vars[ip->sub]); break;
-        case OpSubV: s[-1] = Chk(s[-1] - vars[ip->sub]); break;
-        case OpMulV: s[-1] = Chk(s[-1] * vars[ip->sub]); break;
-        case OpDivV:
-            if ((fail = Divide(s[-1], vars[ip->sub], s[-1])))
-                goto domain;
-            break;
-        case OpPowV:
-            if ((fail = Power(s[-1], vars[ip->sub], s[-1])))
-                goto domain;
-            break;
-        case OpNeg: s[-1] = -s[-1]; break;
-        case OpSin: s[-1] = std::sin(bolDegree ? ToRadians(s[-1]) : s[-1]); break;
-        case OpCos: s[-1] = std::cos(bolDegree ? ToRadians(s[-1]) : s[-1]); break;
-        case OpSqr:
-            if (s[-1] < 0) {
-                fail = FailSqr;
-                goto domain;
-            }
-            s[-1] = std::sqrt(s[-1]);
-            break;
-        case OpFn:
-            if ((fail = ApplyFunction(ip->sub, s[-1], bolDegree, s[-1])))
-                goto domain;
-            break;
-        case OpBadToken:
-            throw ExprError(ErrBadToken, QStringLiteral("符号非法: ") + prog.badTokens[std::size_t(ip->n)]);
-        case OpStackError:
-            throw ExprError(Cls13::ErrPopEmpty, QStringLiteral("在空栈上调用Pop方法。"));
-        case OpNumberOverflow:
-            throw ExprError(ErrOverflow, QStringLiteral("溢出"));
-        case OpEnd: {
-            if (s == base)
-                return false;
-            const double d = s[-1];
-            // Beyond this the value rounds to an infinite float.
-            if (!(std::fabs(d) < 0x1.ffffffp127))
-                RaiseArithmetic(std::isnan(d) ? d : HUGE_VAL);
-            sngResult = static_cast<float>(d);
-            return true;
-        }
-        }
+    // Threaded dispatch: one indirect jump per instruction.
+    static const void* const dispatch[] = {
+        &&PushK, &&PushV,
+        &&Add, &&Sub, &&Mul, &&Div, &&Pow,
+        &&AddK, &&SubK, &&MulK, &&DivK, &&PowK,
+        &&AddV, &&SubV, &&MulV, &&DivV, &&PowV,
+        &&PowOne, &&Square, &&Cube, &&PowWhole,
+        &&VSquare, &&VCube, &&VSin, &&VCos,
+        &&Neg,
+        &&Sin, &&Cos, &&Sqr, &&Fn,
+        &&BadToken, &&StackError, &&NumberOverflow,
+        &&End,
+    };
+    static_assert(sizeof dispatch / sizeof dispatch[0] == OpCount);
+#define QG_NEXT() goto* dispatch[(++ip)->op]
+    goto* dispatch[ip->op];
+
+// The top of the stack lives in `top`; base[1 .. depth-1] hold the values
+// below it (base[0] receives the undefined top of the empty stack).
+PushK: *s++ = top; top = ip->k; QG_NEXT();
+PushV: *s++ = top; top = vars[ip->sub]; QG_NEXT();
+Add: top = Chk(*--s + top); QG_NEXT();
+Sub: top = Chk(*--s - top); QG_NEXT();
+Mul: top = Chk(*--s * top); QG_NEXT();
+Div:
+    if ((fail = Divide(s[-1], top, top)))
+        goto domain;
+    --s;
+    QG_NEXT();
+Pow:
+    if ((fail = Power(s[-1], top, top)))
+        goto domain;
+    --s;
+    QG_NEXT();
+AddK: top = Chk(top + ip->k); QG_NEXT();
+SubK: top = Chk(top - ip->k); QG_NEXT();
+MulK: top = Chk(top * ip->k); QG_NEXT();
+DivK:
+    if ((fail = Divide(top, ip->k, top)))
+        goto domain;
+    QG_NEXT();
+PowK:
+    if ((fail = Power(top, ip->k, top)))
+        goto domain;
+    QG_NEXT();
+AddV: top = Chk(top + vars[ip->sub]); QG_NEXT();
+SubV: top = Chk(top - vars[ip->sub]); QG_NEXT();
+MulV: top = Chk(top * vars[ip->sub]); QG_NEXT();
+DivV:
+    if ((fail = Divide(top, vars[ip->sub], top)))
+        goto domain;
+    QG_NEXT();
+PowV:
+    if ((fail = Power(top, vars[ip->sub], top)))
+        goto domain;
+    QG_NEXT();
+PowOne: top = 1.0; QG_NEXT();
+Square: top = Chk(top * top); QG_NEXT();
+Cube: top = Chk(top * top * top); QG_NEXT();
+PowWhole: top = WholePower(top, ip->n); QG_NEXT();
+VSquare: {
+    *s++ = top;
+    const double v = vars[ip->sub];
+    top = Chk(v * v);
+    QG_NEXT();
+}
+VCube: {
+    *s++ = top;
+    const double v = vars[ip->sub];
+    top = Chk(v * v * v);
+    QG_NEXT();
+}
+VSin: {
+    *s++ = top;
+    const double v = vars[ip->sub];
+    top = std::sin(bolDegree ? ToRadians(v) : v);
+    QG_NEXT();
+}
+VCos: {
+    *s++ = top;
+    const double v = vars[ip->sub];
+    top = std::cos(bolDegree ? ToRadians(v) : v);
+    QG_NEXT();
+}
+Neg: top = -top; QG_NEXT();
+Sin: top = std::sin(bolDegree ? ToRadians(top) : top); QG_NEXT();
+Cos: top = std::cos(bolDegree ? ToRadians(top) : top); QG_NEXT();
+Sqr:
+    if (top < 0) {
+        fail = FailSqr;
+        goto domain;
     }
+    top = std::sqrt(top);
+    QG_NEXT();
+Fn:
+    if ((fail = ApplyFunction(ip->sub, top, bolDegree, top)))
+        goto domain;
+    QG_NEXT();
+#undef QG_NEXT
+BadToken:
+    throw ExprError(ErrBadToken, QStringLiteral("符号非法: ") + prog.badTokens[std::size_t(ip->n)]);
+StackError:
+    throw ExprError(Cls13::ErrPopEmpty, QStringLiteral("在空栈上调用Pop方法。"));
+NumberOverflow:
+    throw ExprError(ErrOverflow, QStringLiteral("溢出"));
+End: {
+    if (s == base)
+        return false;
+    const double d = top;
+    // Beyond this the value rounds to an infinite float.
+    if (!(std::fabs(d) < 0x1.ffffffp127))
+        RaiseArithmetic(std::isnan(d) ? d : HUGE_VAL);
+    sngResult = static_cast<float>(d);
+    return true;
+}
 
 domain:
     if (fail == FailSilent || !g_ReportEvalErrors) {

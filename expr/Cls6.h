@@ -7,6 +7,12 @@
 
 class Cls6 {
 public:
+    Cls6() = default;
+    // Copies share the buffers already read; each object keeps its own
+    // record of the buffer it evaluated last.
+    Cls6(const Cls6& other);
+    Cls6& operator=(const Cls6& other);
+
     // Compiles infix text and appends its postfix tokens to sBuffer.
     // Returns 0 on success, else the 1-based position of the syntax error
     // (after its message box).
@@ -42,8 +48,12 @@ private:
         QString key;
         std::shared_ptr<const Program> program;
     };
+    const Program& Remember(const CacheEntry& entry);
     std::vector<CacheEntry> m_cache;
-    std::size_t m_lastHit = 0;
     std::size_t m_nextSlot = 0;
+    // The entry used last, checked first.
+    const char16_t* m_lastText = nullptr;
+    qsizetype m_lastSize = -1;
+    const Program* m_lastProgram = nullptr;
     std::vector<double> m_deepStack; // for unusually deep buffers only
 };

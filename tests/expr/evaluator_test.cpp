@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <cmath>
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -409,4 +410,24 @@ TEST(Evaluator, DeepBuffers)
     float out = 0;
     ASSERT_TRUE(c.DoEvaluate(buffer, false, out, 0, 0, 2, 0, 0, 0, 0, 0, 0));
     EXPECT_FLOAT_EQ(out, 401.0f);
+}
+
+TEST(Evaluator, CopiesAndMovedObjectsStayUsable)
+{
+    const QString buffer = Compile("x*3");
+    float out = 0;
+    auto a = std::make_unique<Cls6>();
+    ASSERT_TRUE(Eval(*a, buffer, out));
+    Cls6 b = *a;
+    Cls6 c = std::move(*a);
+    a.reset(); // the original is gone: its copies must not lean on it
+    ASSERT_TRUE(Eval(b, buffer, out));
+    EXPECT_FLOAT_EQ(out, 6.0f);
+    ASSERT_TRUE(Eval(c, buffer, out));
+    EXPECT_FLOAT_EQ(out, 6.0f);
+    Cls6 d;
+    ASSERT_TRUE(Eval(d, Compile("x"), out));
+    d = b;
+    ASSERT_TRUE(Eval(d, buffer, out));
+    EXPECT_FLOAT_EQ(out, 6.0f);
 }
