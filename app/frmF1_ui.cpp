@@ -337,11 +337,12 @@ void frmF1::Form_Load(const QString& documentPath)
     // 7. The horizontal bar, from the client height at load time.
     const double tpp = TwipsPerPixel();
     const int toolbarH = DefaultToolbarHeightTwips;
-    const int statusH = static_cast<int>(std::lround(statusBar()->sizeHint().height() * tpp));
-    const int clientH = static_cast<int>(std::lround(centralWidget()->height() * tpp)) +
-                        2 * toolbarH + statusH;
-    m_layoutIn.splitter2Top = StartSplitter2Top(
-        std::max(clientH, StartClientHeightTwips), toolbarH);
+    // The client area lies below the menu bar; its toolbar band is counted
+    // even while the window has no toolbars of its own.
+    const int clientH =
+        static_cast<int>(std::lround((height() - menuBar()->sizeHint().height()) * tpp)) +
+        2 * toolbarH;
+    m_layoutIn.splitter2Top = StartSplitter2Top(clientH, toolbarH);
     // 8.
     g_EditingGraph = false;
     mlngCopiedCount = 0;

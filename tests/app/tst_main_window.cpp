@@ -6,6 +6,7 @@
 #include "app/frmF1_ui.h"
 #include "dialogs/graph/frmF5_ui.h"
 #include "draw/ResultPane.h"
+#include "io/DocumentWriter.h"
 #include "model/Cls8.h"
 #include "model/Cls9.h"
 #include "model/Globals.h"
@@ -38,6 +39,7 @@ private slots:
     void newDocuments();
     void closeAsksFirst();
     void splitterDrag();
+    void commandLineDocument();
 
 private:
     // Creates a graph as the Draw menu's Cartesian command does, without the
@@ -67,6 +69,8 @@ void TestMainWindow::init()
 
 void TestMainWindow::cleanup()
 {
+    if (!m_window)
+        return;
     // Close without the save question.
     g_AllGraphs.FunSurfs.Clear();
     g_ShownGraphs.FunSurfs.Clear();
@@ -130,6 +134,9 @@ void TestMainWindow::startUpState()
     QVERIFY(m_window->picDraw->x() > m_window->List1->width());
     QVERIFY(m_window->Result->y() > m_window->List1->y());
     QVERIFY(m_window->Result->height() > 0);
+    // The horizontal bar starts 40 above the lowest place a drag allows.
+    const WindowLayoutInput& in = m_window->LayoutInput();
+    QCOMPARE(m_window->Splitter2TopTwips(), in.clientHeight - 3 * in.toolbarHeight - 40);
 }
 
 void TestMainWindow::menus()
@@ -384,6 +391,46 @@ void TestMainWindow::splitterDrag()
     const WindowLayoutRects& r = m_window->LayoutRects();
     QCOMPARE(r.list1.top() + r.list1.height(), m_window->Splitter2TopTwips() + 20);
     QCOMPARE(r.result.top(), m_window->Splitter2TopTwips() + 40);
+}
+
+
+void TestMainWindow::commandLineDocument()
+{
+    // A 3D document holding one graph, in a folder and file with blanks.
+    Create("x^2");
+    g_DocumentKind = DocumentKind3D;
+    QString error;
+    const auto bytes = CurrentDocumentFile(&error);
+    QVERIFY2(bytes, qPrintable(error));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("my docs/a b.qgd"));
+    QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("my docs"))));
+    QVERIFY(WriteFileReplacing(path, *bytes, &error));
+    cleanup();
+
+    m_window = new frmF1;
+    {
+        MessageRecorder recorder;
+        m_window->Form_Load(path);
+        QCOMPARE(recorder.Count(), 0);
+    }
+    QCOMPARE(g_DocumentKind, int(DocumentKind3D));
+    QCOMPARE(g_ShownGraphs.RotPitch, -15.0f);
+    QCOMPARE(ListTexts(), QStringList{QStringLiteral("二维曲线  y=x^2")});
+    QCOMPARE(m_window->List1->item(0)->checkState(), Qt::Checked);
+    QCOMPARE(g_ShownGraphs.FunSurfs.Count(), 1);
+    cleanup();
+
+    // A document that cannot be read is reported, and the user gets an
+    // empty 2D document.
+    m_window = new frmF1;
+    {
+        MessageRecorder recorder;
+        m_window->Form_Load(dir.filePath(QStringLiteral("missing.qgd")));
+        QCOMPARE(recorder.Count(), 1);
+    }
+    QCOMPARE(g_DocumentKind, int(DocumentKind2D));
+    QCOMPARE(m_window->List1->count(), 0);
 }
 
 QTEST_MAIN(TestMainWindow)
