@@ -69,7 +69,6 @@ bool DrawingArea::Initialize()
     if (haveContext) {
         makeCurrent();
         SetUpContext();
-        doneCurrent();
     }
     return true;
 }
@@ -121,7 +120,6 @@ void DrawingArea::BuildDisplayLists()
         return;
     makeCurrent();
     BuildSceneLists();
-    doneCurrent();
 }
 
 void DrawingArea::Display(int32_t lngAnimStep)
@@ -130,7 +128,6 @@ void DrawingArea::Display(int32_t lngAnimStep)
         return;
     makeCurrent();
     DrawSceneFrame(lngAnimStep);
-    doneCurrent();
     update();
 }
 

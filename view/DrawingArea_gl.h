@@ -24,6 +24,8 @@
 //   the context current. It draws every shown graph, so it rewrites the
 //   result pane. Called before the context exists, it runs once it does.
 //   The view rotation comes from g_View (view/ViewState.h).
+// - Each of these leaves the context current, as the program expects of its
+//   one context.
 // - Display(frame) draws the frame at once (so a capture straight after it
 //   sees it) and schedules the widget to be presented. The paint event of
 //   the widget shows Display(g_CurFrame) by itself.
