@@ -1,0 +1,330 @@
+// The document and picture commands as the main window runs them, on a real
+// Mesa context under X: capture of the drawing area, copy as picture, print
+// to PDF, Save As bitmap and document, the save question and Open.
+#include "io/DocumentCommands_ui.h"
+#include "platform/FileDialog_ui.h"
+#include "platform/MessageBox.h"
+#include "platform/PictureCapture_gl.h"
+
+#include "DocumentFixtures.h"
+#include "ProgramStateGuard.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImageReader>
+#include <QMimeData>
+#include <QOpenGLFunctions>
+#include <QOpenGLWidget>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QThread>
+
+using namespace fixtures;
+
+namespace {
+
+void Pump(int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) {
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(5);
+    }
+}
+
+// A drawing area that clears to blue and paints the top-left quarter green.
+class TestArea : public QOpenGLWidget {
+protected:
+    void paintGL() override
+    {
+        QOpenGLFunctions* f = context()->functions();
+        const int w = int(width() * devicePixelRatioF()), h = int(height() * devicePixelRatioF());
+        f->glDisable(GL_SCISSOR_TEST);
+        f->glClearColor(0, 0, 1, 1);
+        f->glClear(GL_COLOR_BUFFER_BIT);
+        f->glEnable(GL_SCISSOR_TEST);
+        f->glScissor(0, h / 2, w / 2, h - h / 2); // GL counts rows from the bottom
+        f->glClearColor(0, 1, 0, 1);
+        f->glClear(GL_COLOR_BUFFER_BIT);
+        f->glDisable(GL_SCISSOR_TEST);
+    }
+};
+
+// Answers the file dialogs from a script and remembers what was asked.
+struct DialogScript {
+    DialogScript() { m_previous = SetFileDialogHandler([this](const FileDialogRequest& r) {
+        requests.push_back(r);
+        if (answers.empty())
+            return FileDialogAnswer{};
+        FileDialogAnswer a = answers.front();
+        answers.erase(answers.begin());
+        return a;
+    }); }
+    ~DialogScript() { SetFileDialogHandler(m_previous); }
+    std::vector<FileDialogAnswer> answers;
+    std::vector<FileDialogRequest> requests;
+    FileDialogHandler m_previous;
+};
+
+class DocumentCommands : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        area = std::make_unique<TestArea>();
+        area->resize(160, 120);
+        area->show();
+        Pump(200);
+        DocumentWindow w;
+        w.picDraw = area.get();
+        SetDocumentWindow(w);
+        g_AllGraphs.FunSurfs.Clear();
+        g_ShownGraphs.FunSurfs.Clear();
+        g_DocumentKind = DocumentKind2D;
+    }
+    void AddGraph(int32_t id)
+    {
+        GraphRef g = PlainGraph(0, id);
+        g_AllGraphs.FunSurfs.Add(g, QString::number(id));
+        g_ShownGraphs.FunSurfs.Add(g, QString::number(id));
+    }
+    QSize DeviceSize() const { return area->size() * area->devicePixelRatioF(); }
+
+    ProgramStateGuard guard;
+    std::unique_ptr<TestArea> area;
+    QTemporaryDir dir;
+};
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST_F(DocumentCommands, CaptureIsTheDrawingAtDevicePixelSize)
+{
+    const QImage picture = CapturePictureBox(area.get());
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.size(), DeviceSize());
+    EXPECT_EQ(picture.pixel(5, 5), qRgb(0, 255, 0));           // top-left quarter
+    EXPECT_EQ(picture.pixel(picture.width() - 5, picture.height() - 5), qRgb(0, 0, 255));
+    EXPECT_TRUE(CapturePictureBox(nullptr).isNull());
+}
+
+TEST_F(DocumentCommands, WindowOverTheDrawingAreaIsNotCaptured)
+{
+    QWidget cover;
+    cover.setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    cover.setAutoFillBackground(true);
+    QPalette p = cover.palette();
+    p.setColor(QPalette::Window, Qt::red);
+    cover.setPalette(p);
+    cover.setGeometry(QRect(area->mapToGlobal(QPoint(0, 0)), area->size()));
+    cover.show();
+    cover.raise();
+    Pump(200);
+    const QImage picture = CapturePictureBox(area.get());
+    ASSERT_FALSE(picture.isNull());
+    for (QPoint at : {QPoint(5, 5), QPoint(picture.width() - 5, picture.height() - 5)})
+        EXPECT_NE(picture.pixel(at), qRgb(255, 0, 0));
+    EXPECT_EQ(picture.pixel(5, 5), qRgb(0, 255, 0));
+}
+
+TEST_F(DocumentCommands, CopyAsPicture)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText("before");
+    // Nothing shown: nothing copied.
+    EXPECT_FALSE(CopyPicture(nullptr));
+    EXPECT_EQ(clipboard->text(), QString("before"));
+
+    AddGraph(1);
+    // No drawing area to read: reported, clipboard as it was.
+    {
+        DocumentWindow none;
+        SetDocumentWindow(none);
+        MessageRecorder messages;
+        EXPECT_FALSE(CopyPicture(nullptr));
+        EXPECT_EQ(messages.Count(), 1);
+        EXPECT_EQ(clipboard->text(), QString("before"));
+        DocumentWindow w;
+        w.picDraw = area.get();
+        SetDocumentWindow(w);
+    }
+    ASSERT_TRUE(CopyPicture(nullptr));
+    const QImage copied = clipboard->image();
+    ASSERT_FALSE(copied.isNull());
+    EXPECT_EQ(copied.size(), DeviceSize());
+    EXPECT_EQ(QColor(copied.pixel(5, 5)), QColor(0, 255, 0));
+}
+
+TEST_F(DocumentCommands, PrintToPdf)
+{
+    // An empty drawing area prints too.
+    const QString path = dir.filePath("page.pdf");
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    ASSERT_TRUE(PrintPicture(nullptr, &printer));
+    const QByteArray pdf = ReadAll(path);
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 1);
+
+    // A printer that cannot start is reported.
+    QPrinter broken;
+    broken.setOutputFormat(QPrinter::PdfFormat);
+    broken.setOutputFileName(dir.filePath("no/such/folder/page.pdf"));
+    MessageRecorder messages;
+    EXPECT_FALSE(PrintPicture(nullptr, &broken));
+    EXPECT_EQ(messages.Count(), 1);
+}
+
+TEST_F(DocumentCommands, SaveAsBitmapOrDocument)
+{
+    AddGraph(1);
+    DialogScript dialogs;
+    // A bitmap name typed without extension is used exactly as typed.
+    const QString bitmap = dir.filePath("picture");
+    dialogs.answers.push_back({true, bitmap, 2});
+    ASSERT_TRUE(FileSaveAs(nullptr));
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_EQ(dialogs.requests[0].title, QString("另存为"));
+    EXPECT_EQ(dialogs.requests[0].filter, QString("*.qgd|*.qgd|*.bmp|*.bmp"));
+    EXPECT_TRUE(dialogs.requests[0].overwritePrompt);
+    EXPECT_TRUE(ReadAll(bitmap).startsWith("BM"));
+    QImage read(bitmap, "BMP");
+    EXPECT_EQ(read.size(), DeviceSize());
+    EXPECT_EQ(QColor(read.pixel(5, 5)), QColor(0, 255, 0));
+
+    const QString document = dir.filePath("doc.qgd");
+    dialogs.answers.push_back({true, document, 1});
+    ASSERT_TRUE(FileSaveAs(nullptr));
+    EXPECT_TRUE(ReadAll(document).startsWith(QByteArray("\x08\x00", 2)));
+    EXPECT_TRUE(ReadAll(document).mid(4).startsWith("S81 1 "));
+
+    // Cancelled: nothing written.
+    EXPECT_FALSE(FileSaveAs(nullptr));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+}
+
+TEST_F(DocumentCommands, SaveWritesOnlyWhatItCan)
+{
+    DialogScript dialogs;
+    // No graph at all: no dialog.
+    EXPECT_FALSE(FileSave(nullptr));
+    EXPECT_TRUE(dialogs.requests.empty());
+
+    AddGraph(1);
+    EXPECT_FALSE(FileSave(nullptr)); // cancelled
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_EQ(dialogs.requests[0].title, QString("保存"));
+    EXPECT_EQ(dialogs.requests[0].filter, QString("(*.qgd)|*.qgd"));
+
+    // A name the code page cannot hold: refused before the dialog, file kept.
+    const QString path = dir.filePath("kept.qgd");
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old content");
+    old.close();
+    g_AllGraphs.FunSurfs.Item(1)->NameS = QString::fromUtf8("😀");
+    MessageRecorder messages;
+    dialogs.answers.push_back({true, path, 1});
+    EXPECT_FALSE(FileSave(nullptr));
+    EXPECT_EQ(messages.Count(), 1);
+    EXPECT_EQ(ReadAll(path), QByteArray("old content"));
+    EXPECT_EQ(g_AllGraphs.FunSurfs.Count(), 1);
+}
+
+TEST_F(DocumentCommands, SaveQuestionLetsTheCallerGoOnOnlyWhenSafe)
+{
+    EXPECT_TRUE(AskSaveIfNeeded(nullptr)); // nothing to save, nothing asked
+    AddGraph(1);
+    const QString path = dir.filePath("asked.qgd");
+    struct Case {
+        const char* what;
+        MsgAnswer answer;
+        bool dialogAccepts;
+        bool goOn;
+    } cases[] = {
+        {"No", MsgAnswer::No, false, true},
+        {"Cancel", MsgAnswer::Cancel, false, false},
+        {"Yes, dialog cancelled", MsgAnswer::Yes, false, false},
+        {"Yes, saved", MsgAnswer::Yes, true, true},
+    };
+    for (const Case& c : cases) {
+        DialogScript dialogs;
+        if (c.dialogAccepts)
+            dialogs.answers.push_back({true, path, 1});
+        MessageRecorder messages;
+        messages.Answer(c.answer);
+        EXPECT_EQ(AskSaveIfNeeded(nullptr), c.goOn) << c.what;
+        ASSERT_EQ(messages.Count(), 1) << c.what;
+        EXPECT_EQ(messages.Messages()[0].text, QString("是否保存当前图形？"));
+        EXPECT_EQ(messages.Messages()[0].buttons, MsgButtons::YesNoCancel);
+    }
+    EXPECT_TRUE(QFile::exists(path));
+    // A save that fails stops the caller too.
+    DialogScript dialogs;
+    dialogs.answers.push_back({true, dir.filePath("no/such/folder/x.qgd"), 1});
+    MessageRecorder messages;
+    messages.Answer(MsgAnswer::Yes);
+    EXPECT_FALSE(AskSaveIfNeeded(nullptr));
+    EXPECT_EQ(messages.Count(), 2); // the question and the failure
+}
+
+TEST_F(DocumentCommands, OpenThroughTheDialog)
+{
+    AddGraph(1);
+    AddGraph(2);
+    const QString good = dir.filePath("good.qgd");
+    {
+        QFile f(good);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(DocumentBytes(DocumentText("S82", {PlainGraph(7, 5)}, Cls3())));
+    }
+    const QString bad = dir.filePath("bad.qgd");
+    {
+        QFile f(bad);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(DocumentBytes(DocumentText("S82", {PlainGraph(7, 5)}, Cls3())).left(100));
+    }
+    DialogScript dialogs;
+    {
+        // Cancel at the save question: no dialog at all.
+        MessageRecorder messages;
+        messages.Answer(MsgAnswer::Cancel);
+        EXPECT_FALSE(FileOpen(nullptr));
+        EXPECT_TRUE(dialogs.requests.empty());
+    }
+    {
+        MessageRecorder messages;
+        messages.Answer(MsgAnswer::No);
+        dialogs.answers.push_back({true, bad, 1});
+        EXPECT_FALSE(FileOpen(nullptr));
+        ASSERT_EQ(dialogs.requests.size(), 1u);
+        EXPECT_EQ(dialogs.requests[0].title, QString("Open File"));
+        EXPECT_EQ(dialogs.requests[0].filterIndex, 1);
+        EXPECT_EQ(messages.Count(), 2); // the question and the refusal
+        EXPECT_EQ(g_AllGraphs.FunSurfs.Count(), 2);
+        EXPECT_EQ(g_DocumentKind, DocumentKind2D);
+    }
+    {
+        MessageRecorder messages;
+        messages.Answer(MsgAnswer::No);
+        dialogs.answers.push_back({true, good, 1});
+        EXPECT_TRUE(FileOpen(nullptr));
+        EXPECT_EQ(g_AllGraphs.FunSurfs.Count(), 1);
+        EXPECT_EQ(g_DocumentKind, DocumentKind3D);
+    }
+    // A path (command line) opens without question or dialog.
+    MessageRecorder messages;
+    EXPECT_TRUE(FileOpen(nullptr, good));
+    EXPECT_EQ(messages.Count(), 0);
+}
