@@ -87,6 +87,15 @@ public:
     const Cls2& operator()(int32_t i, int32_t j) const { return Deref(Ref(i, j)); }
     const Cls2& operator()(int32_t i, int32_t j, int32_t k) const { return Deref(Ref(i, j, k)); }
 
+    // Calls f(PointRef&) on every slot in storage order: for passes over a
+    // whole grid that need no index (sampling refreshes grids this way).
+    template <typename F>
+    void ForEachSlot(F&& f)
+    {
+        for (PointRef& p : m_slots)
+            f(p);
+    }
+
     bool InRange(int32_t i) const { return m_rank == 1 && In(0, i); }
     bool InRange(int32_t i, int32_t j) const { return m_rank == 2 && In(0, i) && In(1, j); }
     bool InRange(int32_t i, int32_t j, int32_t k) const

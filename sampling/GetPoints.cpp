@@ -85,37 +85,37 @@ bool Sampler::MakeGrids()
         || largest > MaxGridPoints)
         return false;
 
-    g.Vert3D.Make({su, sv});
+    RenewGrid(g.Vert3D, {su, sv});
     if (g.GraphType == GraphTypeCurveIntersection)
-        g.VertExp2.Make({su, sv});
+        RenewGrid(g.VertExp2, {su, sv});
     if (g.ShowSurPX)
-        g.VertSurPX.Make({su, sv});
+        RenewGrid(g.VertSurPX, {su, sv});
     if (g.ShowSurPY)
-        g.VertSurPY.Make({su, sv});
-    g.VertDev.Make({su, sv});
-    g.VertDev2.Make({su, sv});
+        RenewGrid(g.VertSurPY, {su, sv});
+    RenewGrid(g.VertDev, {su, sv});
+    RenewGrid(g.VertDev2, {su, sv});
     if (g.ShowJO)
-        g.VertJO.Make({su, sv});
+        RenewGrid(g.VertJO, {su, sv});
     if (g.GraphType == GraphTypeDifferentialEquation)
-        g.VertODE.Make({su, sv});
+        RenewGrid(g.VertODE, {su, sv});
     switch (g.GraphType) {
     case GraphTypePointAnimation:
-        g.Anim1D.Make({n});
+        RenewGrid(g.Anim1D, {n});
         break;
     case GraphType2DFunctionAnimation:
-        g.Anim2D.Make({sv, n});
+        RenewGrid(g.Anim2D, {sv, n});
         break;
     case GraphType25DFunctionAnimation:
-        g.Anim25D.Make({1, sv, n});
+        RenewGrid(g.Anim25D, {1, sv, n});
         break;
     case GraphTypeReserved12:
-        g.Anim3D.Make({su, sv, n});
+        RenewGrid(g.Anim3D, {su, sv, n});
         break;
     case GraphTypeReserved11:
-        g.Anim11.Make({su, n});
+        RenewGrid(g.Anim11, {su, n});
         break;
     case GraphTypeReserved1:
-        g.Vert1D.Make({su});
+        RenewGrid(g.Vert1D, {su});
         break;
     case GraphTypeReserved21:
     case GraphTypeReserved22:

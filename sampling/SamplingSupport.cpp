@@ -4,6 +4,7 @@
 #include "model/Globals.h"
 
 #include <cmath>
+#include <memory>
 
 bool Increment(float minValue, float maxValue, int32_t count, float& d)
 {
@@ -69,4 +70,55 @@ void ClipToPlotRange(Cls2& p)
         p.y = UndefinedSample;
     if (!(p.z >= g_RangeMinZ && p.z <= g_RangeMaxZ))
         p.z = UndefinedSample;
+}
+
+namespace {
+
+// True when no one but the grid holds its points: each slot alone owns its
+// point, or all slots share one block of points that nothing else shares.
+bool HeldOnlyByGrid(PointGrid& grid)
+{
+    bool eachAlone = true;
+    bool oneBlock = true;
+    const PointRef* first = nullptr;
+    grid.ForEachSlot([&](PointRef& p) {
+        if (!p) {
+            eachAlone = oneBlock = false;
+            return;
+        }
+        if (p.use_count() != 1)
+            eachAlone = false;
+        if (first == nullptr)
+            first = &p;
+        else if (p.owner_before(*first) || first->owner_before(p))
+            oneBlock = false;
+    });
+    if (first == nullptr)
+        return false;
+    return eachAlone
+           || (oneBlock && static_cast<size_t>(first->use_count()) == grid.Size());
+}
+
+} // namespace
+
+void RenewGrid(PointGrid& grid, std::initializer_list<int32_t> upperBounds)
+{
+    bool sameShape = grid.Rank() == static_cast<int>(upperBounds.size());
+    int dim = 0;
+    for (int32_t upper : upperBounds) {
+        if (sameShape && grid.Upper(dim) != upper)
+            sameShape = false;
+        ++dim;
+    }
+    if (sameShape && HeldOnlyByGrid(grid)) {
+        grid.ForEachSlot([](PointRef& p) { *p = Cls2(); });
+        return;
+    }
+    // One allocation for the whole grid; each slot still refers to a point
+    // of its own. A point someone else holds keeps its values (and the
+    // block) alive after the grid moves on.
+    grid.Make(upperBounds, false);
+    const auto block = std::make_shared<Cls2[]>(grid.Size());
+    size_t i = 0;
+    grid.ForEachSlot([&](PointRef& p) { p = PointRef(block, &block[i++]); });
 }

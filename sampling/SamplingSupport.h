@@ -1,8 +1,10 @@
 #pragma once
 // Helpers shared by the sampling and bounding-box sources.
 #include "model/Cls2.h"
+#include "model/PointGrid.h"
 
 #include <cstdint>
+#include <initializer_list>
 
 class Cls9;
 
@@ -15,6 +17,12 @@ struct Binding {
 // count along one index); larger definitions are refused rather than
 // exhausting memory.
 inline constexpr int64_t MaxGridPoints = 8'000'000;
+
+// Makes the grid anew with these upper bounds, every slot a fresh point.
+// When the grid already has this shape, the points nobody else holds are
+// reset in place instead of being allocated again: the grid reads the same,
+// and re-sampling a graph costs no allocation per point.
+void RenewGrid(PointGrid& grid, std::initializer_list<int32_t> upperBounds);
 
 // d = (max - min) / count as a 32-bit float; false when it does not fit.
 bool Increment(float minValue, float maxValue, int32_t count, float& d);

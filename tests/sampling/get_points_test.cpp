@@ -348,4 +348,23 @@ TEST_F(SamplingTest, GridsAreRemadeAtEverySampling)
     EXPECT_EQ(g->VertDev2.Upper(1), 8);
 }
 
+TEST_F(SamplingTest, ResamplingGivesFreshPointsAndLeavesHeldOnesAlone)
+{
+    GraphRef g = Function(CoordTypeCartesian2D, FunFormExplicit, "x", "x+1", 0, 4, 4);
+    ASSERT_TRUE(g->GetPoints());
+    g->Vert3D(1, 3).Size = 9; // a style member nobody samples
+    ASSERT_TRUE(g->GetPoints());
+    EXPECT_EQ(g->Vert3D(1, 3).Size, Cls2().Size);
+
+    const PointRef held = g->Vert3D.Ref(0, 2);
+    ASSERT_EQ(held->y, 3.0f);
+    g->ExpressZ = QStringLiteral("x+5");
+    ASSERT_TRUE(g->GetPoints());
+    EXPECT_EQ(held->y, 3.0f);
+    EXPECT_EQ(g->Vert3D(0, 2).y, 7.0f);
+    EXPECT_NE(g->Vert3D.Ref(0, 2).get(), held.get());
+    // Distinct points in every slot.
+    EXPECT_NE(&g->Vert3D(0, 0), &g->Vert3D(0, 1));
+}
+
 } // namespace

@@ -1,0 +1,129 @@
+// Sampling speed in points per second, next to a bare loop of evaluations of
+// the same compiled expression: the difference is what sampling itself costs
+// (grids of fresh points, sample values, clipping).
+#include "expr/Cls6.h"
+#include "model/Cls9.h"
+#include "model/Globals.h"
+#include "platform/MessageBox.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+constexpr int kSegments2D = 10000;
+constexpr int kSegments25D = 1000;
+constexpr int kFrames = 10;
+
+std::shared_ptr<Cls9> Graph(int32_t type, const char* expr, int32_t steps)
+{
+    auto g = std::make_shared<Cls9>();
+    g->GraphType = type;
+    g->CoordType = CoordTypeCartesian2D;
+    g->FunForm = FunFormExplicit;
+    g->ExpressX = QStringLiteral("0");
+    g->ExpressY = QStringLiteral("x");
+    g->ExpressZ = QString::fromLatin1(expr);
+    g->MinV = -3;
+    g->MaxV = 3;
+    g->StepV = steps;
+    g->StepU = 1;
+    g->MinT = 0;
+    g->MaxT = 2;
+    g->Animation = type == GraphType25DFunctionAnimation;
+    return g;
+}
+
+void BM_Sample2DExplicit(benchmark::State& state)
+{
+    auto g = Graph(GraphType2DFunction, "sin(x)*x^2", kSegments2D);
+    for (auto _ : state) {
+        const bool ok = g->GetPoints();
+        benchmark::DoNotOptimize(ok);
+    }
+    state.SetItemsProcessed(state.iterations() * (kSegments2D + 1));
+}
+BENCHMARK(BM_Sample2DExplicit)->Unit(benchmark::kMillisecond);
+
+// The first sampling of a new graph also allocates its grids.
+void BM_Sample2DExplicitNewGraph(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto g = Graph(GraphType2DFunction, "sin(x)*x^2", kSegments2D);
+        const bool ok = g->GetPoints();
+        benchmark::DoNotOptimize(ok);
+    }
+    state.SetItemsProcessed(state.iterations() * (kSegments2D + 1));
+}
+BENCHMARK(BM_Sample2DExplicitNewGraph)->Unit(benchmark::kMillisecond);
+
+void BM_Evaluate2DExplicit(benchmark::State& state)
+{
+    Cls6 eval;
+    QString buffer;
+    eval.InfixToPostfix(QStringLiteral("sin(x)*x^2"), buffer);
+    const float dv = 6.0f / kSegments2D;
+    for (auto _ : state) {
+        for (int i = 0; i <= kSegments2D; ++i) {
+            const float s = static_cast<float>(-3.0 + i * static_cast<double>(dv));
+            float r = 0;
+            eval.DoEvaluate(buffer, false, r, 0, 0, s, 0, 0, 0, 0, 0, 0);
+            benchmark::DoNotOptimize(r);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * (kSegments2D + 1));
+}
+BENCHMARK(BM_Evaluate2DExplicit)->Unit(benchmark::kMillisecond);
+
+void BM_SampleAnimated25D(benchmark::State& state)
+{
+    g_FrameCount = kFrames;
+    auto g = Graph(GraphType25DFunctionAnimation, "sin(x+t)", kSegments25D);
+    for (auto _ : state) {
+        const bool ok = g->GetPoints();
+        benchmark::DoNotOptimize(ok);
+    }
+    state.SetItemsProcessed(state.iterations() * (kSegments25D + 1) * (kFrames + 1));
+}
+BENCHMARK(BM_SampleAnimated25D)->Unit(benchmark::kMillisecond);
+
+void BM_EvaluateAnimated25D(benchmark::State& state)
+{
+    Cls6 eval;
+    QString buffer;
+    eval.InfixToPostfix(QStringLiteral("sin(x+t)"), buffer);
+    const float dv = 6.0f / kSegments25D;
+    const float dt = 2.0f / kFrames;
+    for (auto _ : state) {
+        for (int i = 0; i <= kSegments25D; ++i) {
+            for (int k = 0; k <= kFrames; ++k) {
+                const float s = static_cast<float>(-3.0 + i * static_cast<double>(dv));
+                const float t = static_cast<float>(k * static_cast<double>(dt));
+                float r = 0;
+                eval.DoEvaluate(buffer, false, r, 0, 0, s, 0, 0, 0, 0, t, 0);
+                benchmark::DoNotOptimize(r);
+            }
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * (kSegments25D + 1) * (kFrames + 1));
+}
+BENCHMARK(BM_EvaluateAnimated25D)->Unit(benchmark::kMillisecond);
+
+// The box of every frame of the animated ribbon, as the display-list builder asks.
+void BM_BoxAnimated25D(benchmark::State& state)
+{
+    g_FrameCount = kFrames;
+    auto g = Graph(GraphType25DFunctionAnimation, "sin(x+t)", kSegments25D);
+    g->GetPoints();
+    for (auto _ : state) {
+        for (int k = 0; k <= kFrames; ++k)
+            benchmark::DoNotOptimize(g->GetBox(k));
+    }
+    state.SetItemsProcessed(state.iterations() * (kSegments25D + 1) * (kFrames + 1));
+}
+BENCHMARK(BM_BoxAnimated25D)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
