@@ -152,6 +152,14 @@ frmF1::frmF1(QWidget* parent) : QMainWindow(parent)
     BuildPanes();
     BuildMenus();
 
+    // Client area of 12690 x 8505 twips below the menu bar when the window
+    // opens.
+    const double tpp = TwipsPerPixel();
+    m_layoutIn.splitterLeft = StartSplitterLeftTwips;
+    resize(static_cast<int>(std::lround(StartClientWidthTwips / tpp)),
+           static_cast<int>(std::lround(StartClientHeightTwips / tpp)) +
+               menuBar()->sizeHint().height());
+
     ::Result().SetOnChanged([this] { UpdateResultPane(); });
     UpdateResultPane();
 }
@@ -205,12 +213,6 @@ void frmF1::BuildPanes()
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
 
-    // Client area of 12690 x 8505 twips when the window opens.
-    const double tpp = TwipsPerPixel();
-    m_layoutIn.splitterLeft = StartSplitterLeftTwips;
-    resize(static_cast<int>(std::lround(StartClientWidthTwips / tpp)),
-           static_cast<int>(std::lround(StartClientHeightTwips / tpp)) +
-               menuBar()->sizeHint().height());
 }
 
 QAction* frmF1::Action(QMenu* menu, const char* name, const QString& caption,
@@ -432,8 +434,10 @@ void frmF1::Form_Resize()
     // The client area in twips: the panes' area with the toolbar band above
     // and the status bar below.
     const int toolbarH = DefaultToolbarHeightTwips;
-    const int statusH = statusBar()->isVisible() ? twips(statusBar()->height()) : 0;
+    // Whatever lies below the panes' area within the client area (the
+    // status bar) counts as the status bar's height.
     QWidget* client = ClientArea();
+    const int statusH = twips(std::max(0, height() - client->geometry().bottom() - 1));
     m_layoutIn.toolbarHeight = toolbarH;
     m_layoutIn.statusHeight = statusH;
     m_layoutIn.clientWidth = twips(client->width());
