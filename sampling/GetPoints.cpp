@@ -372,8 +372,10 @@ bool Sampler::Run()
     if (!ok)
         return false;
 
-    // ANALYSIS: the derivative, parity and differential-equation curves
-    // follow here and decide the result from now on.
+    // The derivative, parity and differential-equation curves decide the
+    // result from here on.
+    if (!g.GetAnalysisPoints(m_txtX, m_txtY, m_txtZ))
+        return false;
 
     // The graph is defined: say once what of its figure cannot be drawn.
     ReportFigureProblems(g);

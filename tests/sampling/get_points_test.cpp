@@ -367,4 +367,21 @@ TEST_F(SamplingTest, ResamplingGivesFreshPointsAndLeavesHeldOnesAlone)
     EXPECT_NE(&g->Vert3D(0, 0), &g->Vert3D(0, 1));
 }
 
+TEST_F(SamplingTest, AnalysisCurvesFollowTheGraphsOwnSampling)
+{
+    GraphRef g = Function(CoordTypeCartesian2D, FunFormExplicit, "x", "x^2", -2, 2, 4);
+    g->ShowDev = true;
+    ASSERT_TRUE(g->GetPoints());
+    for (int i = 0; i <= 4; ++i) {
+        const float s = float(i - 2);
+        EXPECT_EQ(g->VertDev(0, i).x, s);
+        EXPECT_NEAR(g->VertDev(0, i).y, 2 * s, 1e-6);
+    }
+    // The derivative curve reaches below the curve itself in the box.
+    auto box = g->GetBox();
+    ASSERT_TRUE(box);
+    EXPECT_NEAR(box->MinY, -4, 1e-6);
+    EXPECT_EQ(box->MaxY, 4.0f);
+}
+
 } // namespace
