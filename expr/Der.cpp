@@ -104,7 +104,7 @@ QString NumberTokenText(const QString& w)
         ++i;
     }
     for (int k = i; k < w.size(); ++k)
-        if (w[k] != u' ')
+        if (w[k].unicode() > 0x20)
             return {};
     QString digits = w.left(i);
     if (IsPlainNumber(digits))
@@ -630,8 +630,9 @@ clsPolish ParseToPolish(const QString& text, QString& errText, bool& ok)
     bool expectOperand = true;
     qsizetype i = 0;
     for (;;) {
-        // Blanks between tokens carry no meaning.
-        while (i < n.size() && n[i] == u' ')
+        // Blanks and control characters between tokens carry no meaning,
+        // as in the compiler.
+        while (i < n.size() && n[i].unicode() <= 0x20)
             ++i;
         if (i >= n.size())
             break; // unreachable: the end mark stops the scan first
@@ -667,6 +668,8 @@ clsPolish ParseToPolish(const QString& text, QString& errText, bool& ok)
                 ++end;
             const QString w = n.mid(i, end - i).trimmed();
             i = end;
+            if (w.isEmpty())
+                continue; // only white space up to the next operator
             const QChar first = w[0];
             if (IsDigit(first) || first == u'.') {
                 const QString number = NumberTokenText(w);

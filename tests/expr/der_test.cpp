@@ -190,6 +190,7 @@ TEST(DerParser, ReadsTextIntoPostfix)
         {"2.50*.5+007", "2.5 0.5 * 7 +"},
         {"asech(x)", "x asech"},
         {"x + 1", "x 1 +"},
+        {"\tx\n", "x"},
         // A minus after "*", "/" or "^" negates what follows, binding like the
         // compiler's sign: weaker than "^", tighter than "*".
         {"x^-2", "x 0 2 -2 ^"},
@@ -216,6 +217,7 @@ TEST(DerParser, RefusesWithReason)
         {"x(1)", "非法字符  2", nullptr},
         {"*x", "第 1 个字符处缺少参数。", nullptr},
         {"x+", "表达式非法。", nullptr},
+        {"x+\t", "表达式非法。", nullptr},
         {"", "表达式非法。", nullptr},
         {"x2", nullptr, "不能计算X2的导数。"},
         {"1E-3", nullptr, "不能计算E的导数。"},
