@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 #include <cmath>
 #include <limits>
+#include <iterator>
 #include <memory>
+#include <random>
 
 namespace {
 
@@ -154,6 +156,8 @@ TEST(Evaluator, DomainFailuresGiveUndefinedOrAreReported)
         {"1/0", "除数为零。"},
         {"1/0.0000009", "除数为零。"},
         {"1/(x-x)", "除数为零。"},
+        {"x/y", "除数为零。"},
+        {"(-2)^(u/2)", "A^B, 如果A为负数，B必须为整数。"},
         {"sec(pi/2)", "除数为零。"}, // |cos| is about 2.7e-8
         {"csec(0)", "除数为零。"},
         {"ctan(0)", "除数为零。"},
@@ -430,4 +434,33 @@ TEST(Evaluator, CopiesAndMovedObjectsStayUsable)
     d = b;
     ASSERT_TRUE(Eval(d, buffer, out));
     EXPECT_FLOAT_EQ(out, 6.0f);
+}
+
+TEST(Evaluator, ArbitraryBuffersReturnOrRaiseButNeverCrash)
+{
+    // Random token soups: every one must end in a value, False, or ExprError
+    // (run under AddressSanitizer this also guards the operand stack).
+    const char* pool[] = {"1", "0", "2.5", ",", ".", "1e5", "XX", "YY", "NN", "+", "-", "*", "/", "^",
+                          "(-)", "SIN", "COS", "SQR", "LOG", "ASEC", "ATANH", "EXP", "RND", "INT",
+                          "", "xx", "Q", "3.1415926", "1000", "2"};
+    std::mt19937 rng(12345);
+    std::uniform_int_distribution<int> pick(0, int(std::size(pool)) - 1), len(0, 12);
+    Cls6 c;
+    MessageRecorder rec;
+    int values = 0, raised = 0;
+    for (int k = 0; k < 20000; ++k) {
+        QString buffer;
+        for (int n = len(rng); n > 0; --n)
+            buffer += QString::fromLatin1(pool[pick(rng)]) + QLatin1Char(' ');
+        float out = 0;
+        try {
+            if (c.DoEvaluate(buffer, k % 2 == 0, out, 1, 1, 0.5f, -3, 0, 0, 0, 0, 7))
+                ++values;
+        } catch (const ExprError&) {
+            ++raised;
+        }
+    }
+    EXPECT_GT(values, 0);
+    EXPECT_GT(raised, 0);
+    EXPECT_EQ(rec.Count(), 0);
 }
