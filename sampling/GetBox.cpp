@@ -523,6 +523,15 @@ void SequenceBox(const Cls9& g, Bounds& b)
 
 // ---- Sampled graphs ---------------------------------------------------------
 
+// Last sample index to read along index dim of a grid: StepV, but never past
+// what sampling made (a graph asked before sampling, or whose count changed
+// since, is read only where it has samples).
+int32_t LastSample(const Cls9& g, const PointGrid& grid, int dim)
+{
+    const int32_t upper = grid.Upper(dim);
+    return g.StepV < upper ? g.StepV : upper;
+}
+
 bool IsPlaneGroup(int32_t type)
 {
     switch (type) {
@@ -553,7 +562,10 @@ void PlaneGroup(Cls9& g, int32_t step, const QString& txtY, Bounds& b)
         b.FlatZ();
     } else if (g.FunForm == FunFormExplicit || g.FunForm == FunFormParametric) {
         const bool curveShown = g.GraphType != GraphTypeCircle || g.GShowCircle;
-        for (int32_t i = 0; curveShown && i <= g.StepV; ++i) {
+        const int32_t last = g.GraphType == GraphType2DFunctionAnimation
+                                 ? LastSample(g, g.Anim2D, 0)
+                                 : LastSample(g, g.Vert3D, 1);
+        for (int32_t i = 0; curveShown && i <= last; ++i) {
             if (g.GraphType == GraphType2DFunctionAnimation) {
                 if (g.Anim2D.InRange(i, step))
                     b.SamplePoint(g.Anim2D(i, step));
@@ -598,7 +610,8 @@ void Ribbon(Cls9& g, int32_t step, Bounds& b)
             return g.Anim25D.InRange(row, i, step) ? &g.Anim25D(row, i, step) : nullptr;
         return g.Vert3D.InRange(row, i) ? &g.Vert3D(row, i) : nullptr;
     };
-    for (int32_t i = 0; i <= g.StepV; ++i) {
+    const int32_t last = animated ? LastSample(g, g.Anim25D, 1) : LastSample(g, g.Vert3D, 1);
+    for (int32_t i = 0; i <= last; ++i) {
         Cls2* p0 = slot(0, i);
         Cls2* p1 = slot(1, i);
         if (p0 == nullptr || p1 == nullptr)
@@ -609,7 +622,7 @@ void Ribbon(Cls9& g, int32_t step, Bounds& b)
         p1->z = p0->z == UndefinedSample ? UndefinedSample : p0->z + RibbonWidth;
     }
     for (int32_t row = 0; row <= 1; ++row) {
-        for (int32_t i = 0; i <= g.StepV; ++i) {
+        for (int32_t i = 0; i <= last; ++i) {
             if (const Cls2* p = slot(row, i))
                 b.SamplePoint(*p);
         }
@@ -651,12 +664,14 @@ void AnalysisCurves(Cls9& g, Bounds& b)
         b.maxX = b.maxY = hi;
     }
     if (g.ShowJO) {
-        for (int32_t i = 0; i <= g.StepV; ++i)
+        const int32_t last = LastSample(g, g.VertJO, 1);
+        for (int32_t i = 0; i <= last; ++i)
             if (g.VertJO.InRange(0, i))
                 b.SamplePlane(g.VertJO(0, i));
     }
     if (g.ShowDev) {
-        for (int32_t i = 0; i <= g.StepV; ++i)
+        const int32_t last = LastSample(g, g.VertDev, 1);
+        for (int32_t i = 0; i <= last; ++i)
             if (g.VertDev.InRange(0, i))
                 b.SamplePlane(g.VertDev(0, i));
     }

@@ -62,6 +62,9 @@ bool Sampler::MakeGrids()
     const int64_t frames = int64_t(n) + 1;
     int64_t largest = rows * cols;
     switch (g.GraphType) {
+    case GraphTypePointAnimation:
+        largest = std::max(largest, frames);
+        break;
     case GraphType2DFunctionAnimation:
         largest = std::max(largest, cols * frames);
         break;
@@ -81,8 +84,7 @@ bool Sampler::MakeGrids()
     default:
         break;
     }
-    if (rows > MaxGridPoints || cols > MaxGridPoints || frames > MaxGridPoints
-        || largest > MaxGridPoints)
+    if (largest > MaxGridPoints)
         return false;
 
     RenewGrid(g.Vert3D, {su, sv});

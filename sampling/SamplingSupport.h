@@ -16,7 +16,7 @@ struct Binding {
 // Largest number of points one grid of a graph may hold (and the largest
 // count along one index); larger definitions are refused rather than
 // exhausting memory.
-inline constexpr int64_t MaxGridPoints = 8'000'000;
+inline constexpr int64_t MaxGridPoints = 4'000'000;
 
 // Makes the grid anew with these upper bounds, every slot a fresh point.
 // When the grid already has this shape, the points nobody else holds are

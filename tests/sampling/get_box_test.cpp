@@ -436,6 +436,12 @@ TEST_F(BoxTest, UnsampledGraphsGiveTheStartValues)
     auto r = Function(CoordTypeCartesian2D, FunFormExplicit, "x", "x", 0, 1, 1,
                       GraphType25DFunction);
     ExpectBox(r->GetBox(), {E, -E, E, -E, E, -E}, "ribbon never sampled");
+    // A count larger than anything sampled reads only the samples there are.
+    r->StepV = 2147483647;
+    ExpectBox(r->GetBox(), {E, -E, E, -E, E, -E}, "ribbon with a huge count");
+    auto h = WithSamples(GraphType2DFunction, FunFormExplicit, {P(1, 1), P(2, 2)});
+    h->StepV = 2147483647;
+    ExpectBox(h->GetBox(), {0, 2, 0, 2, 0, 0}, "count raised after sampling");
 }
 
 } // namespace

@@ -229,6 +229,13 @@ TEST_F(SamplingTest, RangesThatOverflowAreRefused)
     EXPECT_FALSE(g->GetPoints());
     GraphRef h = Function(CoordTypeCartesian2D, FunFormExplicit, "x", "x", 0, 1, -5);
     EXPECT_FALSE(h->GetPoints());
+    // Counts too large to hold are refused before anything is allocated.
+    GraphRef big = Function(CoordTypeCartesian2D, FunFormExplicit, "x", "x", 0, 1, 2000000000);
+    EXPECT_FALSE(big->GetPoints());
+    EXPECT_FALSE(big->Vert3D.IsMade());
+    GraphRef frames = Point(CoordTypeCartesian3D, "t", "0", "0", GraphTypePointAnimation);
+    g_FrameCount = 2147483647;
+    EXPECT_FALSE(frames->GetPoints());
 }
 
 TEST_F(SamplingTest, VariablesNotBoundAreZero)
