@@ -392,13 +392,13 @@ namespace {
 
 bool IsBinary(Op op) { return op >= OpAdd && op <= OpPow; }
 
+} // namespace
+
 // Reads a postfix buffer into instructions. Anything that can only fail
 // when it is reached (an unknown token, a pop of an empty stack, a number
 // too large) becomes an instruction that raises its error there, so that
 // a domain failure earlier in the buffer still wins, as it does when the
 // buffer is read token by token.
-} // namespace
-
 void Cls6::Translate(const QString& buffer, Cls6::Program* p)
 {
     std::vector<Instr> plain;
