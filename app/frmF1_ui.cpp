@@ -273,7 +273,12 @@ void frmF1::BuildMenus()
     connect(Action(edit, "mnuEditDelAll", QStringLiteral("全部删除")), &QAction::triggered, this,
             &frmF1::mnuEditDelAll_Click);
 
-    topMenu("mnuView", QStringLiteral("视图"));
+    QMenu* view = topMenu("mnuView", QStringLiteral("视图"));
+    connect(Action(view, "mnuViewFit", QStringLiteral("缩放到合适大小")), &QAction::triggered, this,
+            &frmF1::mnuViewFit_Click);
+    view->addSeparator();
+    connect(Action(view, "mnuViewISO", QStringLiteral("ISO视图")), &QAction::triggered, this,
+            &frmF1::mnuViewISO_Click);
 
     QMenu* draw = topMenu("mnuDraw", QStringLiteral("绘制"));
     QMenu* fun2D = SubMenu(draw, "mnuDrawFun2D", QStringLiteral("二维函数图形"));
@@ -780,6 +785,35 @@ void frmF1::mnuDraw2DCart_Click()
 void frmF1::mnuDraw2DPolar_Click()
 {
     Open2DFunctionDialog(true);
+}
+
+// ---- View menu ----
+
+void frmF1::mnuViewFit_Click()
+{
+    if (g_ShownGraphs.FunSurfs.Count() == 0)
+        return;
+    std::shared_ptr<Cls1> box;
+    try {
+        box = g_ShownGraphs.GetBox(0);
+    } catch (const std::exception&) {
+        return;
+    }
+    if (!box)
+        return;
+    g_Camera.ZoomAll(box->MinX, box->MinY, box->MinZ, box->MaxX, box->MaxY, box->MaxZ);
+    g_Camera.Zoom(2.0f);
+    Display(g_CurFrame);
+}
+
+void frmF1::mnuViewISO_Click()
+{
+    g_ShownGraphs.RotRoll = 0.0f;
+    g_ShownGraphs.RotPitch = -15.0f;
+    g_ShownGraphs.RotYaw = 45.0f;
+    g_View.mbolTrackball = false;
+    BuildDisplayLists();
+    Display(g_CurFrame);
 }
 
 void frmF1::mnuToolCal_Click()

@@ -64,6 +64,8 @@ public:
     void mnuDraw2DCart_Click();
     void mnuDraw2DPolar_Click();
     void mnuToolCal_Click();
+    void mnuViewFit_Click();
+    void mnuViewISO_Click();
     void SetCommandStates(int32_t documentKind);
     void EnablePlaybackCommands();
 

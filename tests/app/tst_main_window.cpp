@@ -13,6 +13,7 @@
 #include "platform/MessageBox.h"
 #include "view/Cls3.h"
 #include "view/DrawingArea_gl.h"
+#include "view/ViewState.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -86,6 +87,8 @@ void TestMainWindow::Create(const QString& expression)
     frmF5 d(m_window);
     d.SetUpForDrawMenu(false);
     d.Text2->setText(expression);
+    d.Text4->setText(QStringLiteral("-10"));
+    d.Text5->setText(QStringLiteral("10"));
     d.Command1_Click();
     QCOMPARE(d.result(), int(QDialog::Accepted));
     m_window->FinishCreatingCommand(old, 0.0f, 0.0f, 0.0f);
@@ -157,10 +160,20 @@ void TestMainWindow::menus()
     // Only 2D documents offer 2D function graphs.
     QVERIFY(action("mnuDrawFun2D")->isEnabled());
     MessageRecorder recorder;
+    QVERIFY(!action("mnuViewISO")->isEnabled());
     m_window->mnuFileNew3D_Click();
     QVERIFY(!action("mnuDrawFun2D")->isEnabled());
+    // The ISO view returns from a trackball rotation to the scene's angles.
+    QVERIFY(action("mnuViewISO")->isEnabled());
+    g_ShownGraphs.RotYaw = 10.0f;
+    g_View.mbolTrackball = true;
+    action("mnuViewISO")->trigger();
+    QCOMPARE(g_ShownGraphs.RotPitch, -15.0f);
+    QCOMPARE(g_ShownGraphs.RotYaw, 45.0f);
+    QVERIFY(!g_View.mbolTrackball);
     m_window->mnuFileNew2D_Click();
     QVERIFY(action("mnuDrawFun2D")->isEnabled());
+    QVERIFY(!action("mnuViewISO")->isEnabled());
 }
 
 void TestMainWindow::drawMenuRoad()
