@@ -66,7 +66,7 @@ GraphRef ReadGraphRecord(TokenReader& r, bool figureGroup, AnimationSettings& an
 {
     // The type token must be exactly the decimal text of a type the program
     // makes; anything else is not a record this program wrote.
-    const QString typeToken = r.Peek();
+    const QStringView typeToken = r.Peek();
     bool isNumber = false;
     const int32_t type = typeToken.toInt(&isNumber);
     if (r.Remaining() <= 0) {
@@ -264,8 +264,9 @@ bool ReadAxesRecord(TokenReader& r, Cls3& axes, QString* error)
 std::optional<LoadedDocument> ParseDocumentText(const QString& text, const Cls3& axes,
                                                 AnimationSettings animation, QString* error)
 {
-    const QStringList tokens = CutIntoTokens(text);
-    const QString key = tokens.isEmpty() ? QString() : tokens.first();
+    TokenReader r(text);
+    QString key;
+    r.Expression(key);
     LoadedDocument doc;
     doc.kind = DocumentKindOfKey(key);
     if (doc.kind == 0) {
@@ -274,7 +275,6 @@ std::optional<LoadedDocument> ParseDocumentText(const QString& text, const Cls3&
     }
     const bool figureGroup = !IsOlderDocumentKey(key);
 
-    TokenReader r(tokens.mid(1));
     int32_t count = 0;
     if (!r.Long(count)) {
         SetError(error, ReasonOf(r));

@@ -26,7 +26,11 @@ enum class TokenError {
 // Reads fields one after the other from a token list.
 class TokenReader {
 public:
-    explicit TokenReader(QStringList tokens) : m_tokens(std::move(tokens)) {}
+    // Cuts the text as CutIntoTokens does, without copying the tokens.
+    explicit TokenReader(const QString& text);
+    explicit TokenReader(QStringList tokens);
+    TokenReader(const TokenReader&) = delete;
+    TokenReader& operator=(const TokenReader&) = delete;
 
     qsizetype Position() const { return m_pos; }     // tokens consumed so far
     qsizetype Remaining() const { return m_tokens.size() - m_pos; }
@@ -34,7 +38,7 @@ public:
     bool Failed() const { return m_error != TokenError::None; }
 
     // The next token without consuming it (empty beyond the end).
-    QString Peek() const;
+    QStringView Peek() const;
 
     // Each reader consumes one token (a quoted field may take several or
     // none). After the first failure every later read fails too and the
@@ -48,10 +52,12 @@ public:
     bool Quoted(QString& value);    // absent field leaves value and token
 
 private:
-    bool Next(QString& token);
+    bool Next(QStringView& token);
     bool Fail(TokenError error);
 
-    QStringList m_tokens;
+    QString m_text;          // the text the views point into
+    QStringList m_owned;     // or the tokens they point into
+    QList<QStringView> m_tokens;
     qsizetype m_pos = 0;
     TokenError m_error = TokenError::None;
 };

@@ -37,7 +37,11 @@ TEST(DocumentTokens, LeadingNumberReadsTheLongestNumberPrefix)
     };
     for (const Case& c : cases)
         EXPECT_DOUBLE_EQ(LeadingNumber(QString::fromLatin1(c.token)), c.value) << c.token;
+    EXPECT_DOUBLE_EQ(LeadingNumber(u"12345678901234567890"), 12345678901234567890.0);
+    EXPECT_DOUBLE_EQ(LeadingNumber(u"-9007199254740993x"), -9007199254740993.0);
     EXPECT_TRUE(std::isinf(LeadingNumber(u"1e999")));
+    EXPECT_TRUE(std::isinf(LeadingNumber(QString("1") + QString(400, '0'))));
+    EXPECT_EQ(LeadingNumber(QString("0.") + QString(400, '0') + "1"), 0.0);
     EXPECT_EQ(LeadingNumber(u"1e-999"), 0.0);
 }
 
@@ -135,7 +139,7 @@ TEST(DocumentTokens, AbsentOrUnclosedQuotedField)
     QString value = "old";
     ASSERT_TRUE(absent.Quoted(value));
     EXPECT_EQ(value, "old");
-    EXPECT_EQ(absent.Peek(), "plain");
+    EXPECT_EQ(absent.Peek().toString(), QString("plain"));
 
     // No closing word within 100: unset, only the first token is consumed.
     QStringList words{"@open"};
