@@ -275,9 +275,13 @@ void TestFrmF5::mainRoad()
 {
     frmF5 d;
     d.SetUpForDrawMenu(false);
-    d.Text2->setText(QStringLiteral("sin(x)"));
+    d.Text2->setText(QStringLiteral("sin (x)")); // the blank is cleaned away
     d.Text4->setText(QStringLiteral("-10"));
     d.Text5->setText(QStringLiteral("10"));
+    // On screen with another tab open, the boxes of tab "函数" still count
+    // as shown.
+    d.show();
+    d.SSTab1->setCurrentIndex(11);
     MessageRecorder recorder;
     d.Command1_Click();
     QCOMPARE(recorder.Count(), 0);
