@@ -334,6 +334,20 @@ TEST_F(FigureBoxTest, CircleTangentsAndSecondCircle)
     ASSERT_TRUE(tb);
     EXPECT_NEAR(tb->MaxX, 1 + std::sqrt(2.0), 1e-5);
     EXPECT_NEAR(tb->MinY, 1 - std::sqrt(2.0), 1e-5);
+
+    // Centre (0, 0) and the tangent 3x + 4y - 10 = 0: radius 2. A tangent
+    // line without coefficients gives no circle rather than a NaN box.
+    auto tangent = Figure(GraphTypeCircle, "sin(u)", "cos(u)", 0, 6.2832f);
+    tangent->GShowCircleEqua = true;
+    tangent->GCircleEquaType = CircleEquationGivenCenterTangent;
+    tangent->GPara7 = 3;
+    tangent->GPara8 = 4;
+    tangent->GPara9 = -10;
+    ASSERT_TRUE(tangent->GetPoints());
+    ExpectBox(tangent->GetBox(), {-2, 2, -2, 2, 0, 0}, "centre and tangent line");
+    tangent->GPara7 = 0;
+    tangent->GPara8 = 0;
+    ExpectBox(tangent->GetBox(), {0, 0, 0, 0, E, -E}, "tangent line without coefficients");
     EXPECT_EQ(rec.Count(), 0);
 }
 
