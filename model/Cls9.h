@@ -485,9 +485,10 @@ public:
     [[nodiscard]] bool TabEqualTo(Cls9& fsfnew);
 
     // Bounding box of the graph for an animation step; also writes
-    // BoxMinX..BoxMaxZ and the second row of a 2.5D ribbon. nullptr when a
-    // figure check fails (after its message). Polar implicit/inequality
-    // graphs return g_PolarScanBox itself. Defined in sampling/.
+    // BoxMinX..BoxMaxZ and the second row of a 2.5D ribbon. Never nullptr:
+    // a circle part that cannot be formed adds nothing (GetPoints showed its
+    // message once). Polar implicit/inequality graphs return g_PolarScanBox
+    // itself. Undefined samples do not count. Defined in sampling/.
     std::shared_ptr<Cls1> GetBox(int32_t lngAnimStep = 0);
 
     // Samples the graph into its point grids. False when an expression did
