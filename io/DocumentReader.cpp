@@ -217,6 +217,10 @@ GraphRef ReadGraphRecord(TokenReader& r, bool figureGroup, AnimationSettings& an
         SetError(error, QStringLiteral("图形编号 %1 超出范围。").arg(m.ID));
         return nullptr;
     }
+    if (m.EdgeNum < -MaxEdgeNum || m.EdgeNum > MaxEdgeNum) {
+        SetError(error, QStringLiteral("边数或项数 %1 超出范围。").arg(m.EdgeNum));
+        return nullptr;
+    }
     if (m.StepU < 0 || m.StepV < 0) {
         SetError(error, QStringLiteral("段数不能为负数。"));
         return nullptr;

@@ -69,3 +69,5 @@ constexpr int32_t MaxDocumentFramesPerSecond = 1000;
 // (StepU + 1) * (StepV + 1), times (frame count + 1) for an animated graph.
 constexpr int64_t MaxSamplesPerGraph = 4'000'000;
 constexpr int32_t MaxGraphID = 1'000'000'000;
+// Sides of a solid, terms of a sequence: drawn one by one.
+constexpr int32_t MaxEdgeNum = 1'000'000;

@@ -1,5 +1,7 @@
 #include "platform/FileDialog_ui.h"
 
+#include "platform/MessageBox.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -39,7 +41,8 @@ FileDialogAnswer ShowQFileDialog(const FileDialogRequest& r)
         dialog.setFileMode(QFileDialog::ExistingFiles);
     else
         dialog.setFileMode(r.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !r.overwritePrompt);
+    // The replace question is asked by RunFileDialog, in the program's words.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (!r.defaultExt.isEmpty())
         dialog.setDefaultSuffix(r.defaultExt);
     const QStringList filters = NameFilters(r.filter);
@@ -71,9 +74,20 @@ FileDialogHandler SetFileDialogHandler(FileDialogHandler handler)
 
 FileDialogAnswer RunFileDialog(const FileDialogRequest& request)
 {
-    if (Handler())
-        return Handler()(request);
-    return ShowQFileDialog(request);
+    FileDialogRequest r = request;
+    for (;;) {
+        const FileDialogAnswer a = Handler() ? Handler()(r) : ShowQFileDialog(r);
+        if (!a.accepted || !r.save || !r.overwritePrompt || !QFileInfo::exists(a.path))
+            return a;
+        const MsgAnswer replace =
+            ShowMessage(QStringLiteral("文件“%1”已经存在。\n要替换它吗？").arg(a.path),
+                        r.title, MsgIcon::Warning, MsgButtons::YesNo);
+        if (replace == MsgAnswer::Yes || replace == MsgAnswer::Ok)
+            return a;
+        // No: choose again, starting from the name just picked.
+        r.fileName = a.path;
+        r.filterIndex = a.filterIndex;
+    }
 }
 
 cFileDlg::cFileDlg()

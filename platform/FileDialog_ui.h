@@ -40,7 +40,9 @@ using FileDialogHandler = std::function<FileDialogAnswer(const FileDialogRequest
 // handler restores the QFileDialog.
 FileDialogHandler SetFileDialogHandler(FileDialogHandler handler);
 
-// Shows the dialog (or asks the installed handler).
+// Shows the dialog (or asks the installed handler). A save dialog with
+// overwritePrompt asks before an existing file is replaced; No shows the
+// dialog again.
 FileDialogAnswer RunFileDialog(const FileDialogRequest& request);
 
 class cFileDlg {

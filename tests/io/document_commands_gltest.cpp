@@ -212,6 +212,28 @@ TEST_F(DocumentCommands, SaveAsBitmapOrDocument)
     // Cancelled: nothing written.
     EXPECT_FALSE(FileSaveAs(nullptr));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+
+    // An existing file: asked first; No shows the dialog again from that name.
+    const QByteArray before = ReadAll(document);
+    dialogs.requests.clear();
+    dialogs.answers = {{true, document, 2}, {false, {}, 0}};
+    {
+        MessageRecorder messages;
+        messages.Answer(MsgAnswer::No);
+        EXPECT_FALSE(FileSaveAs(nullptr));
+        ASSERT_EQ(messages.Count(), 1);
+        EXPECT_EQ(messages.Messages()[0].buttons, MsgButtons::YesNo);
+        ASSERT_EQ(dialogs.requests.size(), 2u);
+        EXPECT_EQ(dialogs.requests[1].fileName, document);
+        EXPECT_EQ(ReadAll(document), before);
+    }
+    dialogs.answers = {{true, document, 2}};
+    {
+        MessageRecorder messages;
+        messages.Answer(MsgAnswer::Yes);
+        EXPECT_TRUE(FileSaveAs(nullptr));
+        EXPECT_TRUE(ReadAll(document).startsWith("BM"));
+    }
 }
 
 TEST_F(DocumentCommands, SaveWritesOnlyWhatItCan)

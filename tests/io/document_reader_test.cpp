@@ -202,6 +202,7 @@ TEST(DocumentReader, DamagedDocumentsAreRefused)
         {"number beyond int32", with({{first + rec::LineColor, "4294967296"}})},
         {"negative steps", with({{first + rec::StepV, "-5"}})},
         {"absurd steps", with({{first + rec::StepU, "100000"}, {first + rec::StepV, "100000"}})},
+        {"absurd number of sides", with({{first + rec::Tokens - 3, "2000000000"}})},
         {"list count above 50", with({{first + rec::CurvNum, "51"}})},
         {"negative list count", with({{first + rec::QieNum, "-1"}})},
         {"list longer than the text", with({{first + rec::TangentNum, "50"}})},
