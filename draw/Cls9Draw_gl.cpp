@@ -1,10 +1,173 @@
+// Cls9::Draw: the one drawing entry of a graph. It runs while the scene's
+// display lists are compiled, so every call below is recorded into a list.
+#include "draw/Curve2D.h"
+#include "draw/ResultPane.h"
+#include "expr/Cls6.h"
+#include "expr/Module1.h"
 #include "model/Cls9.h"
+#include "model/Globals.h"
+#include "view/Cls11.h"
 
 #include <GL/gl.h>
 
-// Drawing of one graph into the current OpenGL context. The graph kinds are
-// filled in one by one; a kind without a drawing leaves the scene untouched.
+#include <optional>
+
+namespace {
+
+// What one call of Draw works with; nothing of it outlives the call.
+struct DrawContext {
+    Cls6 evaluator;            // every expression an overlay evaluates
+    QString txtX, txtY, txtZ;  // the expressions ready for the compiler
+    std::vector<Cls2> intersections; // crossings of a curve-intersection graph
+    double secondRGB[3] = {0, 0, 0};
+    double firstRGB[3] = {0, 0, 0};
+    double lineRGB[3] = {0, 0, 0};
+};
+
+// 2D curves are drawn unlit and antialiased. Whatever way the drawing ends,
+// the state is given back, so the next graph in the list is lit as usual.
+class LineState2D {
+public:
+    LineState2D()
+    {
+        glDisable(GL_LIGHTING);
+        glEnable(GL_LINE_SMOOTH);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
+    }
+    ~LineState2D()
+    {
+        glEnable(GL_LIGHTING);
+        glDisable(GL_LINE_SMOOTH);
+        glDisable(GL_BLEND);
+    }
+    LineState2D(const LineState2D&) = delete;
+    LineState2D& operator=(const LineState2D&) = delete;
+};
+
+void SetColor(int32_t color)
+{
+    double r = 0, g = 0, b = 0;
+    Cls9::ColorToRGB(color, r, g, b);
+    glColor3d(r, g, b);
+}
+
+// Emits planned steps. Consecutive segments of one colour and width share
+// one GL_LINES block (the same segments, far fewer list entries); a marker
+// sets colour and width itself, so both are set again after it.
+class OpEmitter {
+public:
+    ~OpEmitter() { Close(); }
+
+    void Emit(const DrawOp& op)
+    {
+        if (op.kind == DrawOp::Kind::Marker) {
+            Close();
+            Cls2 m;
+            m.x = op.x1;
+            m.y = op.y1;
+            m.z = op.z1;
+            m.Color = op.color;
+            m.Size = op.size;
+            m.Symbol = op.symbol;
+            m.Draw();
+            m_stateKnown = false;
+            return;
+        }
+        if (!m_stateKnown || m_color != op.color || m_width != op.width) {
+            Close();
+            if (!m_stateKnown || m_color != op.color)
+                SetColor(op.color);
+            if (!m_stateKnown || m_width != op.width)
+                glLineWidth(op.width);
+            m_color = op.color;
+            m_width = op.width;
+            m_stateKnown = true;
+        }
+        if (!m_open) {
+            glBegin(GL_LINES);
+            m_open = true;
+        }
+        glVertex3f(op.x1, op.y1, op.z1);
+        glVertex3f(op.x2, op.y2, op.z2);
+    }
+
+    void Close()
+    {
+        if (m_open) {
+            glEnd();
+            m_open = false;
+        }
+    }
+
+private:
+    bool m_open = false;
+    bool m_stateKnown = false; // colour and width below are in force
+    int32_t m_color = 0;
+    float m_width = 0.0f;
+};
+
+void DrawCurve2D(const Curve2DPlan& plan)
+{
+    Result().AppendLines(plan.lines);
+    if (!plan.curvePass)
+        return;
+    LineState2D state;
+    glLineWidth(plan.lineWidth);
+    OpEmitter out;
+    for (const DrawOp& op : plan.ops)
+        out.Emit(op);
+}
+
+} // namespace
+
 void Cls9::Draw(int32_t lngAnimStep)
 {
-    (void)lngAnimStep;
+    DrawContext ctx;
+    ctx.txtX = Module1::InsertImplicitMultiply(ExpressX);
+    ctx.txtY = Module1::InsertImplicitMultiply(ExpressY);
+    ctx.txtZ = Module1::InsertImplicitMultiply(ExpressZ);
+
+    // Refreshes the graph's own extents, which the roots read.
+    GetBox(Animation ? lngAnimStep : 0);
+
+    // Each graph starts the pane afresh: after a scene the pane holds the
+    // analysis of the graph drawn last.
+    Result().Clear();
+
+    if (ShowContour || ShowVector || ShowColormap)
+        BoxMinY += 3.0f;
+
+    // Everything that reads the sample grids is worked out before the first
+    // OpenGL call: a graph whose samples cannot be read leaves nothing behind.
+    std::optional<Curve2DPlan> curve;
+    switch (GraphType) {
+    case GraphType2DFunction:
+    case GraphType2DFunctionAnimation:
+    case GraphTypeCurveIntersection:
+    case GraphTypeStepStem:
+    case GraphTypeSeries:
+        curve = PlanCurve2D(*this, lngAnimStep, g_SceneScale, ctx.intersections);
+        break;
+    default:
+        break;
+    }
+
+    glEnable(GL_COLOR_MATERIAL);
+    glColorMaterial(GL_FRONT_AND_BACK, Material == MaterialPresetNeon ? GL_EMISSION : GL_DIFFUSE);
+    Cls11 material;
+    material.SetMaterial(Material);
+
+    ColorToRGB(SecondColor, ctx.secondRGB[0], ctx.secondRGB[1], ctx.secondRGB[2]);
+    ColorToRGB(FirstColor, ctx.firstRGB[0], ctx.firstRGB[1], ctx.firstRGB[2]);
+    ColorToRGB(LineColor, ctx.lineRGB[0], ctx.lineRGB[1], ctx.lineRGB[2]);
+
+    if (curve) {
+        DrawCurve2D(*curve);
+        return;
+    }
+
+    // The other kinds (scans, points, limit, sequences, surfaces, figures,
+    // vectors, solids) have no drawing yet: they keep the entry steps only.
 }

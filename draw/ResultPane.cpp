@@ -13,6 +13,16 @@ void ResultPane::AppendLine(const QString& line)
     SetText(m_text + line + g_CrLf);
 }
 
+void ResultPane::AppendLines(const QStringList& lines)
+{
+    if (lines.isEmpty())
+        return;
+    QString text = m_text;
+    for (const QString& line : lines)
+        text += line + g_CrLf;
+    SetText(text);
+}
+
 ResultPane& Result()
 {
     static ResultPane pane;

@@ -2,6 +2,7 @@
 // The text of the main window's result pane. Drawing clears it and appends
 // analysis lines while the display lists are built; the main window shows it.
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class ResultPane {
@@ -11,6 +12,8 @@ public:
     void Clear() { SetText(QString()); }
     // Appends a line followed by g_CrLf.
     void AppendLine(const QString& line);
+    // Appends each line followed by g_CrLf, with one change notice.
+    void AppendLines(const QStringList& lines);
 
     // Called after every change; the main window uses it to refresh its box.
     void SetOnChanged(std::function<void()> onChanged) { m_onChanged = std::move(onChanged); }

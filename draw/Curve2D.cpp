@@ -1,0 +1,185 @@
+#include "draw/Curve2D.h"
+
+#include "expr/Globals.h"
+#include "expr/NumberText.h"
+#include "model/Cls9.h"
+#include "sampling/Segments.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+namespace {
+
+bool Defined(float v) { return v != UndefinedSample; }
+
+bool Defined3(const Cls2& p) { return Defined(p.x) && Defined(p.y) && Defined(p.z); }
+
+DrawOp Line(int32_t color, int32_t width, const Cls2& a, const Cls2& b, float s)
+{
+    DrawOp op;
+    op.kind = DrawOp::Kind::Line;
+    op.color = color;
+    op.width = LineWidthOf(width);
+    op.x1 = a.x / s;
+    op.y1 = a.y / s;
+    op.z1 = a.z / s;
+    op.x2 = b.x / s;
+    op.y2 = b.y / s;
+    op.z2 = b.z / s;
+    return op;
+}
+
+DrawOp Marker(int32_t color, int32_t size, int32_t symbol, float x, float y, float z)
+{
+    DrawOp op;
+    op.kind = DrawOp::Kind::Marker;
+    op.color = color;
+    op.size = static_cast<float>(size);
+    op.symbol = symbol;
+    op.x1 = x;
+    op.y1 = y;
+    op.z1 = z;
+    return op;
+}
+
+// Where the segment p-q meets the graph's x axis span. A root that lies on
+// a sample is taken at the sample itself: the two segments that share it
+// both touch the axis there, and the slope arithmetic could place it a
+// rounding step off, or outside one of them.
+struct Root {
+    bool found = false;
+    int32_t onSample = -1; // sample index when the root is a sample
+    float x = 0.0f;
+    float y = 0.0f;
+};
+
+Root FindRoot(const Cls2& p, const Cls2& q, int32_t i, float minX, float maxX)
+{
+    Root r;
+    auto onAxisSample = [&](const Cls2& s, int32_t index) {
+        if (s.y == 0.0f && s.x >= minX && s.x <= maxX) {
+            r.found = true;
+            r.onSample = index;
+            r.x = s.x;
+            r.y = 0.0f;
+            return true;
+        }
+        return false;
+    };
+    if (onAxisSample(p, i) || onAxisSample(q, i + 1))
+        return r;
+    float ix = 0.0f, iy = 0.0f, ix2 = 0.0f, iy2 = 0.0f;
+    const int16_t hit = Module1::IntersectSegments(p.x, p.y, q.x, q.y, minX, 0.0f, maxX, 0.0f, ix,
+                                                   iy, ix2, iy2);
+    if (hit != 0 && Defined(ix) && Defined(iy)) {
+        r.found = true;
+        r.x = ix;
+        r.y = iy;
+    }
+    return r;
+}
+
+} // namespace
+
+float LineWidthOf(int32_t width) { return width < 1 ? 1.0f : static_cast<float>(width); }
+
+std::optional<QString> Curve2DHeader(const Cls9& g)
+{
+    const bool cartesian = g.CoordType == CoordTypeCartesian2D;
+    const bool polar = g.CoordType == CoordTypePolar;
+    if (g.FunForm == FunFormExplicit) {
+        if (cartesian)
+            return QStringLiteral("函数 y=") + g.ExpressZ;
+        if (polar)
+            return QStringLiteral("函数 r=") + g.ExpressZ;
+    } else if (g.FunForm == FunFormParametric) {
+        if (cartesian)
+            return QStringLiteral("函数 x=") + g.ExpressY + QStringLiteral(", y=") + g.ExpressZ;
+        if (polar)
+            return QStringLiteral("函数 a=") + g.ExpressY + QStringLiteral(", r=") + g.ExpressZ;
+    }
+    return std::nullopt;
+}
+
+Curve2DPlan PlanCurve2D(const Cls9& g, int32_t lngAnimStep, float scale,
+                        const std::vector<Cls2>& intersections)
+{
+    Curve2DPlan plan;
+    if (std::optional<QString> header = Curve2DHeader(g))
+        plan.lines << *header;
+    if (g.FunForm != FunFormExplicit && g.FunForm != FunFormParametric)
+        return plan;
+    if (!(scale > 0.0f) || !std::isfinite(scale))
+        throw std::domain_error("the scene scale is not a positive number");
+
+    plan.curvePass = true;
+    plan.lineWidth = LineWidthOf(g.LineWidth);
+
+    const bool animated = g.GraphType == GraphType2DFunctionAnimation;
+    const bool intersection = g.GraphType == GraphTypeCurveIntersection;
+    const bool series = g.GraphType == GraphTypeSeries;
+    const int32_t curveColor = series ? g.SeriesColor : g.LineColor;
+    const int32_t curveWidth = series ? g.SeriesWidth : g.LineWidth;
+    auto sample = [&](int32_t i) -> const Cls2& {
+        return animated ? g.Anim2D(i, lngAnimStep) : g.Vert3D(0, i);
+    };
+
+    plan.ops.reserve(static_cast<size_t>(std::max<int32_t>(g.StepV, 0)) *
+                     ((g.Show2DCurve ? 1u : 0u) + (g.ShowInverse ? 1u : 0u) +
+                      (intersection ? 1u : 0u)));
+
+    int32_t lastRootSample = -1;
+    for (int32_t i = 0; i < g.StepV; ++i) {
+        const Cls2& p1 = sample(i);
+        const Cls2& p2 = sample(i + 1);
+        const bool segmentDefined = Defined3(p1) && Defined3(p2);
+
+        if (g.Show2DCurve && segmentDefined)
+            plan.ops.push_back(Line(curveColor, curveWidth, p1, p2, scale));
+
+        if (intersection) {
+            const Cls2& q1 = g.VertExp2(0, i);
+            const Cls2& q2 = g.VertExp2(0, i + 1);
+            if (Defined3(q1) && Defined3(q2))
+                plan.ops.push_back(Line(g.Color2, g.Width2, q1, q2, scale));
+        }
+
+        if (g.ShowInverse && segmentDefined) {
+            Cls2 m1, m2; // mirrored in y = x
+            m1.x = p1.y;
+            m1.y = p1.x;
+            m1.z = p1.z;
+            m2.x = p2.y;
+            m2.y = p2.x;
+            m2.z = p2.z;
+            plan.ops.push_back(Line(g.InvColor, g.InvWidth, m1, m2, scale));
+        }
+
+        if (g.ShowRoot && Defined(p1.x) && Defined(p1.y) && Defined(p2.x) && Defined(p2.y)) {
+            const Root r = FindRoot(p1, p2, i, g.BoxMinX, g.BoxMaxX);
+            // The sample shared with the previous segment is one root, not two.
+            if (r.found && !(r.onSample >= 0 && r.onSample == lastRootSample)) {
+                if (r.onSample >= 0)
+                    lastRootSample = r.onSample;
+                plan.ops.push_back(Marker(g.RootColor, g.RootSize, g.RootSymbol, r.x / scale,
+                                          r.y / scale, 0.0f));
+                plan.lines << QStringLiteral("    根: x=") + NumberText(r.x) +
+                                  QStringLiteral(",y=") + NumberText(r.y);
+            }
+        }
+    }
+
+    // Crossings of the two curves go on top of both curves.
+    if (intersection && g.ShowInter) {
+        for (const Cls2& p : intersections) {
+            if (Defined(p.y) && Defined(p.z))
+                plan.ops.push_back(Marker(g.InterColor, g.InterSize, g.InterSymbol, p.x / scale,
+                                          p.y / scale, p.z / scale));
+        }
+    }
+
+    if (g.ShowRoot)
+        plan.lines << QString();
+    return plan;
+}
