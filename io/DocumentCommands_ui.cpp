@@ -129,8 +129,8 @@ bool FileOpen(QWidget* parent, const QString& path)
     if (!path.isEmpty())
         return LoadDocumentFromFile(path);
 
-    if (GetDocumentWindow().resetViewModes)
-        GetDocumentWindow().resetViewModes();
+    // The view's mouse modes and trackball are reset only when a document
+    // is actually loaded, so a cancelled Open leaves the view as it was.
     if (!AskSaveIfNeeded(parent))
         return false;
     const FileDialogAnswer a =

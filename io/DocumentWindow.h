@@ -27,6 +27,8 @@ struct DocumentWindow {
     std::function<void()> enableAnimationControls;
     // Switches off the drawing area's rotate, zoom and pan modes and the
     // trackball rotation (the view then takes the scene's three angles).
+    // Called when a document has been read and is about to replace the
+    // current one; a cancelled or refused Open leaves the view alone.
     std::function<void()> resetViewModes;
 };
 
