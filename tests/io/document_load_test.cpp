@@ -165,7 +165,7 @@ TEST(DocumentLoad, RefusedFilesChangeNothing)
         EXPECT_EQ(g_CoordSystem.Save(), RichAxes().Save()) << c.what;
         EXPECT_EQ(g_FrameCount, 33) << c.what;
         EXPECT_EQ(g_ShownGraphs.RotPitch, 11.0f) << c.what;
-        EXPECT_EQ(calls.deleteAll + calls.tickAll + calls.labels.size(), 0) << c.what;
+        EXPECT_EQ(calls.deleteAll + calls.tickAll + calls.resetView + calls.labels.size(), 0) << c.what;
     }
     // An empty path (a cancelled dialog) does nothing and says nothing.
     MessageRecorder messages;
