@@ -43,41 +43,35 @@ DrawOp Marker(int32_t color, int32_t size, int32_t symbol, float x, float y, flo
     return op;
 }
 
-// Where the segment p-q meets the graph's x axis span. A root that lies on
-// a sample is taken at the sample itself: the two segments that share it
-// both touch the axis there, and the slope arithmetic could place it a
-// rounding step off, or outside one of them.
+// Roots of one segment p-q against the graph's x axis span. A sample that
+// lies on the axis is a root at the sample itself: both segments that share
+// it touch the axis there, and slope arithmetic could place it a rounding
+// step off or outside one of them. Otherwise the crossing inside the segment.
 struct Root {
-    bool found = false;
     int32_t onSample = -1; // sample index when the root is a sample
     float x = 0.0f;
     float y = 0.0f;
 };
 
-Root FindRoot(const Cls2& p, const Cls2& q, int32_t i, float minX, float maxX)
+void FindRoots(const Cls2& p, const Cls2& q, int32_t i, float minX, float maxX,
+               std::vector<Root>& out)
 {
-    Root r;
-    auto onAxisSample = [&](const Cls2& s, int32_t index) {
-        if (s.y == 0.0f && s.x >= minX && s.x <= maxX) {
-            r.found = true;
-            r.onSample = index;
-            r.x = s.x;
-            r.y = 0.0f;
-            return true;
-        }
-        return false;
-    };
-    if (onAxisSample(p, i) || onAxisSample(q, i + 1))
-        return r;
+    out.clear();
+    const bool pOn = p.y == 0.0f && p.x >= minX && p.x <= maxX;
+    const bool qOn = q.y == 0.0f && q.x >= minX && q.x <= maxX;
+    if (pOn)
+        out.push_back({i, p.x, 0.0f});
+    if (qOn)
+        out.push_back({i + 1, q.x, 0.0f});
+    if (pOn || qOn)
+        return;
+    // The axis goes first: its slope and intercept are 0, so the crossing's y
+    // comes out as exactly 0 rather than a rounding residue of the curve's.
     float ix = 0.0f, iy = 0.0f, ix2 = 0.0f, iy2 = 0.0f;
-    const int16_t hit = Module1::IntersectSegments(p.x, p.y, q.x, q.y, minX, 0.0f, maxX, 0.0f, ix,
+    const int16_t hit = Module1::IntersectSegments(minX, 0.0f, maxX, 0.0f, p.x, p.y, q.x, q.y, ix,
                                                    iy, ix2, iy2);
-    if (hit != 0 && Defined(ix) && Defined(iy)) {
-        r.found = true;
-        r.x = ix;
-        r.y = iy;
-    }
-    return r;
+    if (hit != 0 && Defined(ix) && Defined(iy))
+        out.push_back({-1, ix, iy});
 }
 
 } // namespace
@@ -129,7 +123,8 @@ Curve2DPlan PlanCurve2D(const Cls9& g, int32_t lngAnimStep, float scale,
                      ((g.Show2DCurve ? 1u : 0u) + (g.ShowInverse ? 1u : 0u) +
                       (intersection ? 1u : 0u)));
 
-    int32_t lastRootSample = -1;
+    int32_t lastRootSample = -1; // samples are listed in order, each once
+    std::vector<Root> roots;
     for (int32_t i = 0; i < g.StepV; ++i) {
         const Cls2& p1 = sample(i);
         const Cls2& p2 = sample(i + 1);
@@ -157,11 +152,13 @@ Curve2DPlan PlanCurve2D(const Cls9& g, int32_t lngAnimStep, float scale,
         }
 
         if (g.ShowRoot && Defined(p1.x) && Defined(p1.y) && Defined(p2.x) && Defined(p2.y)) {
-            const Root r = FindRoot(p1, p2, i, g.BoxMinX, g.BoxMaxX);
-            // The sample shared with the previous segment is one root, not two.
-            if (r.found && !(r.onSample >= 0 && r.onSample == lastRootSample)) {
-                if (r.onSample >= 0)
+            FindRoots(p1, p2, i, g.BoxMinX, g.BoxMaxX, roots);
+            for (const Root& r : roots) {
+                if (r.onSample >= 0) {
+                    if (r.onSample <= lastRootSample)
+                        continue;
                     lastRootSample = r.onSample;
+                }
                 plan.ops.push_back(Marker(g.RootColor, g.RootSize, g.RootSymbol, r.x / scale,
                                           r.y / scale, 0.0f));
                 plan.lines << QStringLiteral("    根: x=") + NumberText(r.x) +

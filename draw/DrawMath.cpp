@@ -3,6 +3,7 @@
 #include "model/Cls9.h"
 
 #include <cmath>
+#include <utility>
 
 void Cls9::ColorToRGB(int32_t color, double& r, double& g, double& b)
 {
@@ -18,53 +19,45 @@ void Cls9::ColorToRGB(int32_t color, double& r, double& g, double& b)
 void Cls9::ArrowHead2D(float x1, float y1, float x2, float y2, float& ax, float& ay, float& bx,
                        float& by)
 {
-    // The head reaches 0.6 back from the tip and 0.2 to either side.
-    constexpr float Back = 0.6f;
-    constexpr float Half = 0.2f;
+    // The head reaches 0.6 back from the tip (x2, y2) and 0.2 to either side.
+    constexpr double Back = 0.6;
+    constexpr double Half = 0.2;
 
     if (x2 == x1) {
-        const float yb = y2 > y1 ? y2 - Back : y2 + Back;
+        // Vertical, or no direction at all (taken as not rising).
+        const float yb = static_cast<float>(y2 > y1 ? y2 - Back : y2 + Back);
         ay = yb;
         by = yb;
-        ax = x2 + Half;
-        bx = x2 - Half;
+        ax = static_cast<float>(x2 + Half);
+        bx = static_cast<float>(x2 - Half);
         return;
     }
-
-    const float k = (y2 - y1) / (x2 - x1);
-    const float c = y1 - k * x1;
-
-    // Base centre: on the shaft's line, 0.6 from the tip, on the tail's side.
-    const float h = k * k + 1.0f;
-    const float l = 2.0f * k * (c - y2) - 2.0f * x2;
-    const float u = (c - y2) * (c - y2) + x2 * x2 - Back * Back;
-    const float d1 = l * l - 4.0f * h * u;
-    if (d1 < 0.0f)
-        return;
-    const float r1 = std::sqrt(d1);
-    const float xB = x2 > x1 ? (-l - r1) / (2.0f * h) : (-l + r1) / (2.0f * h);
-    const float yB = k * xB + c;
-
-    if (k == 0.0f) {
-        const float xb = x2 > x1 ? x2 - Back : x2 + Back;
+    if (y2 == y1) {
+        const float xb = static_cast<float>(x2 > x1 ? x2 - Back : x2 + Back);
         ax = xb;
         bx = xb;
-        ay = y2 + Half;
-        by = y2 - Half;
+        ay = static_cast<float>(y2 + Half);
+        by = static_cast<float>(y2 - Half);
         return;
     }
 
-    // Corners: on the perpendicular through the base centre, 0.2 each side.
-    const float m = -1.0f / k;
-    const float I = m * m + 1.0f;
-    const float J = -2.0f * xB * I;
-    const float L = I * xB * xB - Half * Half;
-    const float d2 = J * J - 4.0f * I * L;
-    if (d2 < 0.0f)
-        return;
-    const float r2 = std::sqrt(d2);
-    ax = (-J - r2) / (2.0f * I);
-    ay = m * (ax - xB) + yB;
-    bx = (-J + r2) / (2.0f * I);
-    by = m * (bx - xB) + yB;
+    // Along the shaft's unit direction rather than through the line's slope:
+    // a slope-and-intercept form squares the perpendicular slope, which
+    // overflows for nearly horizontal shafts and loses the head's size far
+    // from the origin. Corner a is the one with the smaller x.
+    const double dx = static_cast<double>(x2) - x1;
+    const double dy = static_cast<double>(y2) - y1;
+    const double len = std::hypot(dx, dy);
+    const double ux = dx / len, uy = dy / len;
+    const double cx = x2 - Back * ux, cy = y2 - Back * uy;
+    double px = cx - Half * uy, py = cy + Half * ux;
+    double qx = cx + Half * uy, qy = cy - Half * ux;
+    if (qx < px) {
+        std::swap(px, qx);
+        std::swap(py, qy);
+    }
+    ax = static_cast<float>(px);
+    ay = static_cast<float>(py);
+    bx = static_cast<float>(qx);
+    by = static_cast<float>(qy);
 }
