@@ -276,3 +276,34 @@ TEST_F(AnalysisSampling, UndefinedSolutionStaysUndefined)
 }
 
 } // namespace
+
+namespace {
+
+// The whole road through GetPoints: the frame prepares the texts and grids
+// and its result is the analysis tail's.
+TEST_F(AnalysisSampling, GetPointsEndsWithTheOverlays)
+{
+    Cls9 g;
+    g.ShowDev = true;
+    g.ShowGuai = true;
+    g.ShowJO = true;
+    g.FunForm = FunFormExplicit;
+    g.CoordType = CoordTypeCartesian2D;
+    g.ExpressX = "0";
+    g.ExpressY = "x";
+    g.ExpressZ = "x^3-3x";
+    g.MinV = 0;
+    g.MaxV = 2;
+    g.StepV = 2;
+    ASSERT_TRUE(g.GetPoints());
+    ExpectRow(Row(g.VertDev), {{0, -3, 0}, {1, 0, 0}, {2, 9, 0}}, "3x^2-3");
+    ExpectRow(Row(g.VertDev2), {{0, 0, 0}, {1, 6, 0}, {2, 12, 0}}, "6x");
+    ExpectRow(Row(g.VertJO), {{-2, 2, 0}, {-1, -2, 0}, {0, 0, 0}}, "f(-x)");
+
+    g.ExpressZ = "abs(x)";
+    MessageRecorder rec;
+    EXPECT_FALSE(g.GetPoints());
+    EXPECT_EQ(rec.Count(), 1);
+}
+
+} // namespace
