@@ -26,7 +26,12 @@ QStringList NameFilters(const QString& filter)
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        out << parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')');
+        const QString wrapped = QLatin1Char('(') + patterns + QLatin1Char(')');
+        // A description that already ends with its patterns is shown as it is.
+        if (parts[i].trimmed().endsWith(wrapped))
+            out << parts[i].trimmed();
+        else
+            out << parts[i] + QLatin1Char(' ') + wrapped;
     }
     return out;
 }
