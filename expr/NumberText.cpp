@@ -52,7 +52,7 @@ QString NumberText(float value)
             out += '.';
             out += digits.substr(1);
         }
-        char e[8];
+        char e[16];
         std::snprintf(e, sizeof e, "E+%02d", exp10);
         out += e;
     } else if (exp10 >= 0) {
