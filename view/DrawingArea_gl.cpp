@@ -52,7 +52,19 @@ DrawingArea::DrawingArea(QWidget* parent)
     setFormat(DrawingFormat());
 }
 
-DrawingArea::~DrawingArea() = default;
+DrawingArea::~DrawingArea()
+{
+    if (QOpenGLContext* ctx = context())
+        disconnect(ctx, nullptr, this, nullptr);
+    ForgetContext();
+}
+
+void DrawingArea::ForgetContext()
+{
+    m_ready = false;
+    g_FontListNormal = 0;
+    g_FontListBold = 0;
+}
 
 bool DrawingArea::Initialize()
 {
@@ -95,6 +107,8 @@ void DrawingArea::initializeGL()
     // another window): fonts and scene lists live in the context, so they
     // are made again.
     m_ready = false;
+    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &DrawingArea::ForgetContext,
+            Qt::UniqueConnection);
     if (m_initRequested && !m_failed)
         SetUpContext();
 }

@@ -63,6 +63,11 @@ protected:
     void resizeGL(int w, int h) override;
     void paintGL() override;
 
+private slots:
+    // The font blocks and scene lists die with the context: forget them, so
+    // text drawn without a context calls no stale list numbers.
+    void ForgetContext();
+
 private:
     bool ContextUsable() const;
     void SetUpContext();

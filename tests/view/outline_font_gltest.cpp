@@ -42,6 +42,9 @@ protected:
     }
     static void TearDownTestSuite()
     {
+        // The lists die with this context.
+        g_FontListNormal = 0;
+        g_FontListBold = 0;
         delete fbo;
         context->doneCurrent();
         delete surface;

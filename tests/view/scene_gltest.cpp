@@ -40,6 +40,8 @@ protected:
     static void TearDownTestSuite()
     {
         delete area;
+        EXPECT_EQ(g_FontListNormal, 0); // no stale list numbers outlive the context
+        EXPECT_EQ(g_FontListBold, 0);
         delete recorder;
     }
 
