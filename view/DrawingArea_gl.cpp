@@ -70,6 +70,8 @@ bool DrawingArea::Initialize()
 {
     if (m_initRequested)
         return true;
+    if (m_failed)
+        return false; // reported once already
     const bool haveContext = context() && context()->isValid();
     if (!haveContext && !CanMakeContext(format())) {
         m_failed = true;
