@@ -24,11 +24,11 @@
 //   the context current. It draws every shown graph, so it rewrites the
 //   result pane. Called before the context exists, it runs once it does.
 //   The view rotation comes from g_View (view/ViewState.h).
-// - Each of these leaves the context current, as the program expects of its
-//   one context.
 // - Display(frame) draws the frame at once (so a capture straight after it
 //   sees it) and schedules the widget to be presented. The paint event of
 //   the widget shows Display(g_CurFrame) by itself.
+// - Initialize, BuildDisplayLists and Display leave the context current, as
+//   the program expects of its one context.
 // - The widget keeps g_Camera's screen size in step with its own size in
 //   device pixels (ScaleWidth x ScaleHeight); a caller that sets it too must
 //   pass those sizes.
