@@ -22,16 +22,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QOpenGLWidget>
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTimer>
-#include <QToolBar>
 
 #include <cmath>
 #include <exception>
@@ -452,7 +447,7 @@ void frmF1::Form_Resize()
     // Twips of the client area to pixels of the panes' area.
     const int band = 2 * toolbarH;
     auto place = [&](QWidget* w, const QRect& r) {
-        if (r.isNull() && r.width() == 0)
+        if (r.isNull()) // never placed: the window is still too small
             return;
         w->setGeometry(pixels(r.x()), pixels(r.y() - band), pixels(r.width()),
                        pixels(r.height()));
