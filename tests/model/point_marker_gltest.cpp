@@ -3,11 +3,7 @@
 #include "model/Cls2.h"
 #include "model/Globals.h"
 
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
-#include <gtest/gtest.h>
-
-#include <GL/gl.h>
+#include "GlFeedback.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,111 +14,23 @@
 
 namespace {
 
-// 400 x 400 pixels showing x and y from -2 to 2, z from -1 to 1.
-constexpr int kSize = 400;
-constexpr float kHalf = 2.0f;
+using glfeedback::Primitive;
+using glfeedback::Vertex;
 
-struct Vertex {
-    float x, y, z;    // back in drawing coordinates
-    float r, g, b;
-};
-
-struct Primitive {
-    bool line = false; // else a polygon
-    std::vector<Vertex> v;
-};
-
-class PointMarkerGL : public ::testing::Test {
+class PointMarkerGL : public glfeedback::Fixture {
 protected:
-    static void SetUpTestSuite()
-    {
-        QSurfaceFormat format;
-        format.setRenderableType(QSurfaceFormat::OpenGL);
-        format.setProfile(QSurfaceFormat::CompatibilityProfile);
-        format.setVersion(2, 1);
-        format.setDepthBufferSize(16);
-        s_context = std::make_unique<QOpenGLContext>();
-        s_context->setFormat(format);
-        ASSERT_TRUE(s_context->create());
-        s_surface = std::make_unique<QOffscreenSurface>();
-        s_surface->setFormat(s_context->format());
-        s_surface->create();
-        ASSERT_TRUE(s_context->makeCurrent(s_surface.get()));
-    }
-
-    static void TearDownTestSuite()
-    {
-        if (s_context)
-            s_context->doneCurrent();
-        s_context.reset();
-        s_surface.reset();
-    }
-
     void SetUp() override
     {
-        ASSERT_TRUE(s_context && s_context->makeCurrent(s_surface.get()));
+        Fixture::SetUp();
         m_kind = g_DocumentKind;
         g_DocumentKind = DocumentKind2D;
-        glViewport(0, 0, kSize, kSize);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(-kHalf, kHalf, -kHalf, kHalf, -1, 1);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        glDisable(GL_LIGHTING);
-        glDisable(GL_CULL_FACE);
-        glLineWidth(1.0f);
     }
 
     void TearDown() override { g_DocumentKind = m_kind; }
 
-    // Draws the point in feedback mode and returns what reached the
-    // rasterizer.
     static std::vector<Primitive> Capture(const Cls2& p)
     {
-        std::vector<GLfloat> buffer(1 << 20);
-        glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D_COLOR, buffer.data());
-        glRenderMode(GL_FEEDBACK);
-        p.Draw();
-        const GLint n = glRenderMode(GL_RENDER);
-        EXPECT_GE(n, 0) << "feedback buffer overflow";
-
-        std::vector<Primitive> out;
-        auto vertex = [&](GLint& i) {
-            Vertex v;
-            v.x = buffer[i] * (2 * kHalf) / kSize - kHalf;
-            v.y = buffer[i + 1] * (2 * kHalf) / kSize - kHalf;
-            v.z = 1.0f - 2.0f * buffer[i + 2];
-            v.r = buffer[i + 3];
-            v.g = buffer[i + 4];
-            v.b = buffer[i + 5];
-            i += 7; // x, y, z, r, g, b, a
-            return v;
-        };
-        for (GLint i = 0; i < n;) {
-            const GLint token = static_cast<GLint>(buffer[i++]);
-            Primitive prim;
-            if (token == GL_POLYGON_TOKEN) {
-                const GLint count = static_cast<GLint>(buffer[i++]);
-                for (GLint k = 0; k < count; ++k)
-                    prim.v.push_back(vertex(i));
-            } else if (token == GL_LINE_TOKEN || token == GL_LINE_RESET_TOKEN) {
-                prim.line = true;
-                prim.v.push_back(vertex(i));
-                prim.v.push_back(vertex(i));
-            } else if (token == GL_POINT_TOKEN || token == GL_BITMAP_TOKEN
-                       || token == GL_DRAW_PIXEL_TOKEN || token == GL_COPY_PIXEL_TOKEN) {
-                prim.v.push_back(vertex(i));
-            } else if (token == GL_PASS_THROUGH_TOKEN) {
-                ++i;
-                continue;
-            } else {
-                ADD_FAILURE() << "unknown feedback token " << token;
-                break;
-            }
-            out.push_back(prim);
-        }
-        return out;
+        return Fixture::Capture([&] { p.Draw(); });
     }
 
     // Distinct positions (to 1e-4) of the polygon or line vertices.
@@ -143,15 +51,9 @@ protected:
         return {std::lround(x * 1e4), std::lround(y * 1e4), std::lround(z * 1e4)};
     }
 
-    static std::unique_ptr<QOpenGLContext> s_context;
-    static std::unique_ptr<QOffscreenSurface> s_surface;
-
 private:
     int32_t m_kind = 0;
 };
-
-std::unique_ptr<QOpenGLContext> PointMarkerGL::s_context;
-std::unique_ptr<QOffscreenSurface> PointMarkerGL::s_surface;
 
 Cls2 Marker(int32_t symbol, float size, int32_t color)
 {
