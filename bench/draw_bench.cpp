@@ -1,0 +1,145 @@
+// Cost of a still 2D scene: 20 ordinary functions of 200 segments each,
+// compiled into the scene list and shown as one frame, on whatever OpenGL
+// the display offers (run under xvfb-run with LIBGL_ALWAYS_SOFTWARE=1 for
+// Mesa's software renderer).
+#include "model/Cls8.h"
+#include "model/Cls9.h"
+#include "model/Globals.h"
+#include "platform/MessageBox.h"
+#include "view/Cls3.h"
+#include "view/Cls4.h"
+#include "view/OutlineText.h"
+#include "view/Scene.h"
+#include "view/ViewState.h"
+
+#include <QGuiApplication>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
+#include <QSurfaceFormat>
+
+#include <GL/gl.h>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+constexpr int kWidth = 800;
+constexpr int kHeight = 600;
+
+const char* const kFunctions[20] = {
+    "sin(x)",      "cos(x)",        "x/3",          "x^2/10",     "sqr(x+10)",
+    "exp(x/8)",    "abs(x)-3",      "sin(2*x)",     "3*cos(x/2)", "x^3/100",
+    "2*sin(x)+1",  "log(x+11)",      "1/(x^2+1)",    "x-sin(x)",   "cos(x)^2",
+    "atan(x)",      "0.5*x+cos(3*x)", "sqr(abs(x))", "sin(x)/2-2", "(x-1)*(x+2)/8",
+};
+
+// The shown scene: the 20 sampled graphs, grid and axes as a 2D document.
+void MakeScene(bool axes)
+{
+    g_ShownGraphs.FunSurfs.Clear();
+    g_DocumentKind = DocumentKind2D;
+    for (int32_t i = 0; i < 20; ++i) {
+        GraphRef g = Cls9::Init(i + 1, QStringLiteral("f"), GraphType2DFunction,
+                                CoordTypeCartesian2D, QStringLiteral("0"), QStringLiteral("x"),
+                                QString::fromLatin1(kFunctions[i]), 1, 200, 0, 0, -10, 10,
+                                FillStyleSingleColor, 0, 0, 0x000000FF + i * 0x000C0000, 1, 0,
+                                ShowModelWireframe, SmoothnessSmooth);
+        g->FunForm = FunFormExplicit;
+        g->Show2DCurve = true;
+        if (!g->GetPoints())
+            std::fprintf(stderr, "sampling %s failed\n", kFunctions[i]);
+        g_ShownGraphs.FunSurfs.Add(g, GraphCollection::KeyOf(*g));
+    }
+    g_CoordSystem.Show = axes;
+    g_CoordSystem.ShowprimaryGrid = axes;
+}
+
+// Only the graphs' own drawing (Cls9::Draw of each) compiled into a list.
+void BM_DrawGraphsIntoList(benchmark::State& state)
+{
+    MakeScene(false);
+    g_ShownGraphs.GetBox(0); // the scene scale
+    const GLuint list = glGenLists(1);
+    for (auto _ : state) {
+        glNewList(list, GL_COMPILE);
+        for (const GraphRef& g : g_ShownGraphs.FunSurfs)
+            g->Draw();
+        glEndList();
+    }
+    glDeleteLists(list, 1);
+    state.SetItemsProcessed(state.iterations() * 20 * 200);
+}
+BENCHMARK(BM_DrawGraphsIntoList)->Unit(benchmark::kMillisecond);
+
+// The scene list as the drawing area builds it: curves alone (0) or with
+// background grid and axes with their labels (1).
+void BM_BuildSceneLists(benchmark::State& state)
+{
+    MakeScene(state.range(0) != 0);
+    for (auto _ : state)
+        BuildSceneLists();
+    state.SetItemsProcessed(state.iterations() * 20 * 200);
+}
+BENCHMARK(BM_BuildSceneLists)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// One still frame: light, camera, clear and replaying the list, finished.
+void BM_ShowFrame(benchmark::State& state)
+{
+    MakeScene(state.range(0) != 0);
+    BuildSceneLists();
+    for (auto _ : state)
+        DrawSceneFrame(0); // ends with glFinish
+}
+BENCHMARK(BM_ShowFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// What a user waits for after ticking a graph: build the lists, show a frame.
+void BM_BuildAndShow(benchmark::State& state)
+{
+    MakeScene(state.range(0) != 0);
+    for (auto _ : state) {
+        BuildSceneLists();
+        DrawSceneFrame(0);
+    }
+}
+BENCHMARK(BM_BuildAndShow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    QSurfaceFormat format;
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    format.setVersion(2, 1);
+    format.setDepthBufferSize(16);
+    QOpenGLContext context;
+    context.setFormat(format);
+    if (!context.create())
+        return 1;
+    QOffscreenSurface surface;
+    surface.setFormat(context.format());
+    surface.create();
+    if (!context.makeCurrent(&surface))
+        return 1;
+    QOpenGLFramebufferObject fbo(kWidth, kHeight, QOpenGLFramebufferObject::CombinedDepthStencil);
+    fbo.bind();
+
+    MessageRecorder quiet; // no message box may block a run
+    SetupContextState();
+    Module1::CreateOutlineFont(g_FontListNormal, QStringLiteral("Arial"), -6, 400, 0, 0);
+    Module1::CreateOutlineFont(g_FontListBold, QStringLiteral("Arial"), -8, 700, 0, 0);
+    int32_t w = kWidth, h = kHeight;
+    g_Camera.SetScreen(w, h);
+    g_View.Reset();
+
+    std::printf("renderer: %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    g_ShownGraphs.FunSurfs.Clear();
+    return 0;
+}
