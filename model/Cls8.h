@@ -73,8 +73,9 @@ public:
 
     // Union of the graphs' boxes for the step (animated graphs at the step,
     // others still), padded by 0.04, snapped outward to the grid around the
-    // origin in 2D documents. Sets g_SceneScale. nullptr when a graph yields
-    // no box; g_SceneScale then keeps its value. A new box at every call.
+    // origin in 2D documents. Sets g_SceneScale. A new box at every call.
+    // Should a graph ever yield no box, the result is nullptr and
+    // g_SceneScale keeps its value (Cls9::GetBox now always gives one).
     std::shared_ptr<Cls1> GetBox(int32_t lngAnimStep = 0);
 
     // Draws each graph: animated ones at the step, the others still.
