@@ -11,6 +11,8 @@
 #include "model/Cls9.h"
 #include "model/Globals.h"
 #include "platform/MessageBox.h"
+#include "expr/Globals.h"
+#include "view/Cls10.h"
 #include "view/Cls3.h"
 #include "view/DrawingArea_gl.h"
 #include "view/ViewState.h"
@@ -226,12 +228,28 @@ void TestMainWindow::untickAndRetickMovesGraphToEnd()
     // The list keeps its order.
     QCOMPARE(ListTexts().first(), QStringLiteral("二维曲线  y=x"));
 
+    // One tick change repairs every mismatch between list and scene.
+    g_ShownGraphs.FunSurfs.Remove(QString::number(g_AllGraphs.FunSurfs.Item(3)->ID));
+    m_window->SetEntryTicked(1, false);
+    m_window->SetEntryTicked(1, true);
+    QCOMPARE(ShownExpressions(), (QStringList{"x", "3*x", "2*x"}));
+
+    // Ticked again after the plot range changed, a graph is sampled anew.
+    m_window->SetEntryTicked(0, false);
+    g_RangeMaxY = 5.0f;
+    m_window->SetEntryTicked(0, true);
+    const auto first = g_AllGraphs.FunSurfs.Item(1);
+    QCOMPARE(first->Vert3D(0, 200).y, UndefinedSample); // x = 10 lies above y = 5
+    g_RangeMaxY = 20.0f;
+    QCOMPARE(ShownExpressions(), (QStringList{"3*x", "2*x", "x"}));
+
     // Deleting an unticked graph leaves the shown scene as it was.
     m_window->SetEntryTicked(1, false);
     m_window->List1->setCurrentRow(1);
     m_window->mnuEditDelete_Click();
     QCOMPARE(ShownExpressions(), (QStringList{"3*x", "x"}));
     QCOMPARE(g_AllGraphs.FunSurfs.Count(), 2);
+    QCOMPARE(ListTexts(), (QStringList{"二维曲线  y=x", "二维曲线  y=3*x"}));
     QCOMPARE(m_window->List1->count(), 2);
 }
 
@@ -323,9 +341,12 @@ void TestMainWindow::newDocuments()
     QCOMPARE(g_ShownGraphs.RotPitch, -15.0f);
     QCOMPARE(g_ShownGraphs.RotYaw, 45.0f);
     QVERIFY(g_CoordSystem.BetterFonts);
+    // New 2D keeps the light where 2.5D put it.
+    g_Light.Position[0] = 7.0f;
     m_window->mnuFileNew2D_Click();
     QCOMPARE(g_ShownGraphs.RotYaw, 0.0f);
     QVERIFY(!g_CoordSystem.BetterFonts);
+    QCOMPARE(g_Light.Position[0], 7.0f);
 
     Create("x");
     m_window->List1->setCurrentRow(0);
