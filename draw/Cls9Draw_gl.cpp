@@ -110,7 +110,6 @@ private:
 
 void DrawCurve2D(const Curve2DPlan& plan)
 {
-    Result().AppendLines(plan.lines);
     if (!plan.curvePass)
         return;
     LineState2D state;
@@ -118,6 +117,9 @@ void DrawCurve2D(const Curve2DPlan& plan)
     OpEmitter out;
     for (const DrawOp& op : plan.ops)
         out.Emit(op);
+    // The overlays that follow the segment pass (stems, parity, derivative,
+    // extremes, arc length, tangents, normals, inflection, curvature) are not
+    // drawn yet.
 }
 
 } // namespace
@@ -132,15 +134,13 @@ void Cls9::Draw(int32_t lngAnimStep)
     // Refreshes the graph's own extents, which the roots read.
     GetBox(Animation ? lngAnimStep : 0);
 
-    // Each graph starts the pane afresh: after a scene the pane holds the
-    // analysis of the graph drawn last.
-    Result().Clear();
-
     if (ShowContour || ShowVector || ShowColormap)
         BoxMinY += 3.0f;
 
     // Everything that reads the sample grids is worked out before the first
-    // OpenGL call: a graph whose samples cannot be read leaves nothing behind.
+    // OpenGL call and before the result pane is touched: a graph whose
+    // samples cannot be read throws here and leaves no trace, neither half a
+    // drawing in the display list nor an emptied pane.
     std::optional<Curve2DPlan> curve;
     switch (GraphType) {
     case GraphType2DFunction:
@@ -153,6 +153,10 @@ void Cls9::Draw(int32_t lngAnimStep)
     default:
         break;
     }
+
+    // Each graph drawn starts the pane afresh: after a scene the pane holds
+    // the analysis of the graph drawn last (nothing for a kind without one).
+    Result().SetLines(curve ? curve->lines : QStringList());
 
     glEnable(GL_COLOR_MATERIAL);
     glColorMaterial(GL_FRONT_AND_BACK, Material == MaterialPresetNeon ? GL_EMISSION : GL_DIFFUSE);

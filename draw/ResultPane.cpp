@@ -23,6 +23,14 @@ void ResultPane::AppendLines(const QStringList& lines)
     SetText(text);
 }
 
+void ResultPane::SetLines(const QStringList& lines)
+{
+    QString text;
+    for (const QString& line : lines)
+        text += line + g_CrLf;
+    SetText(text);
+}
+
 ResultPane& Result()
 {
     static ResultPane pane;

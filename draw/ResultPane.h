@@ -1,6 +1,8 @@
 #pragma once
-// The text of the main window's result pane. Drawing clears it and appends
-// analysis lines while the display lists are built; the main window shows it.
+// The text of the main window's result pane. Each graph drawn while the
+// display lists are built replaces it with its analysis lines, so after a
+// build it holds the analysis of the graph drawn last; the main window shows
+// it.
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -14,6 +16,9 @@ public:
     void AppendLine(const QString& line);
     // Appends each line followed by g_CrLf, with one change notice.
     void AppendLines(const QStringList& lines);
+    // Replaces the text by these lines, each followed by g_CrLf (no lines:
+    // empty), with one change notice.
+    void SetLines(const QStringList& lines);
 
     // Called after every change; the main window uses it to refresh its box.
     void SetOnChanged(std::function<void()> onChanged) { m_onChanged = std::move(onChanged); }
