@@ -355,6 +355,29 @@ TEST_F(DrawGL, SineRootsAreMarkedAndListed)
         EXPECT_NEAR(centres[static_cast<size_t>(k + 3)], k * 3.14159f, 2e-3f) << k;
 }
 
+TEST_F(DrawGL, AnimatedGraphIsBoxedAndDrawnAtItsStep)
+{
+    // y = x + t over x in [0, 1], t from 0 to 5 in g_FrameCount steps.
+    const int32_t savedFrames = g_FrameCount;
+    g_FrameCount = 5;
+    GraphRef g = Function(1, QStringLiteral("x+t"), 0, 1, 1, 0x000000FF);
+    g->GraphType = GraphType2DFunctionAnimation;
+    g->Animation = true;
+    g->MinT = 0;
+    g->MaxT = 5;
+    ASSERT_TRUE(g->GetPoints());
+    for (int32_t step : {0, 3, 5}) {
+        SCOPED_TRACE(step);
+        Compile(*g, step);
+        EXPECT_FLOAT_EQ(g->BoxMaxY, 1.0f + static_cast<float>(step));
+        const auto lines = LinesOf(ReadBack(m_list), 0x000000FF);
+        ASSERT_EQ(lines.size(), 1u);
+        EXPECT_NEAR(WindowToUnit(lines[0].a.y), static_cast<float>(step), 1e-3f);
+        EXPECT_NEAR(WindowToUnit(lines[0].b.y), 1.0f + static_cast<float>(step), 1e-3f);
+    }
+    g_FrameCount = savedFrames;
+}
+
 TEST_F(DrawGL, GraphWhoseSamplesCannotBeReadLeavesNothingInTheList)
 {
     GraphRef g = Function(1, QStringLiteral("x"), -1, 1, 4, 0x000000FF);
