@@ -124,6 +124,13 @@ void Cls2::Draw() const
         glTranslatef(x, y, z);
         GLUquadric* sphere = gluNewQuadric();
         if (sphere) {
+            // With texture coordinates GLU draws the poles as quad strips
+            // too, so a sphere compiled into a display list is one kind of
+            // primitive. Mesa (22.x) crashes replaying a list that mixes the
+            // polar triangle fans with quad strips in feedback or selection
+            // mode. Nothing here enables texturing, so the coordinates are
+            // not otherwise used.
+            gluQuadricTexture(sphere, GL_TRUE);
             gluSphere(sphere, 0.05 * static_cast<double>(Size) + 0.05, 32, 32);
             gluDeleteQuadric(sphere);
         }
