@@ -1,6 +1,7 @@
 // Cls9::Draw: the one drawing entry of a graph. It runs while the scene's
 // display lists are compiled, so every call below is recorded into a list.
 #include "draw/Curve2D.h"
+#include "draw/PointGraph.h"
 #include "draw/ResultPane.h"
 #include "expr/Cls6.h"
 #include "expr/Module1.h"
@@ -122,6 +123,18 @@ void DrawCurve2D(const Curve2DPlan& plan)
     // drawn yet.
 }
 
+// A point graph: one marker, in a 2D document flat and unlit. The 2D state
+// is entered and left also when the point is undefined at this step, so the
+// state that follows in the list does not depend on the frame.
+void DrawPoint(const PointPlan& plan)
+{
+    std::optional<LineState2D> state;
+    if (plan.lineState2D)
+        state.emplace();
+    if (plan.marker)
+        plan.marker->Draw();
+}
+
 } // namespace
 
 void Cls9::Draw(int32_t lngAnimStep)
@@ -142,6 +155,7 @@ void Cls9::Draw(int32_t lngAnimStep)
     // samples cannot be read throws here and leaves no trace, neither half a
     // drawing in the display list nor an emptied pane.
     std::optional<Curve2DPlan> curve;
+    std::optional<PointPlan> point;
     switch (GraphType) {
     case GraphType2DFunction:
     case GraphType2DFunctionAnimation:
@@ -150,12 +164,17 @@ void Cls9::Draw(int32_t lngAnimStep)
     case GraphTypeSeries:
         curve = PlanCurve2D(*this, lngAnimStep, g_SceneScale, ctx.intersections);
         break;
+    case GraphTypePoint:
+    case GraphTypePointAnimation:
+        point = PlanPoint(*this, lngAnimStep, g_DocumentKind, g_SceneScale);
+        break;
     default:
         break;
     }
 
     // Each graph drawn starts the pane afresh: after a scene the pane holds
-    // the analysis of the graph drawn last (nothing for a kind without one).
+    // the analysis of the graph drawn last (nothing for a kind without one,
+    // points among them).
     Result().SetLines(curve ? curve->lines : QStringList());
 
     glEnable(GL_COLOR_MATERIAL);
@@ -171,7 +190,11 @@ void Cls9::Draw(int32_t lngAnimStep)
         DrawCurve2D(*curve);
         return;
     }
+    if (point) {
+        DrawPoint(*point);
+        return;
+    }
 
-    // The other kinds (scans, points, limit, sequences, surfaces, figures,
-    // vectors, solids) have no drawing yet: they keep the entry steps only.
+    // The other kinds (scans, limit, sequences, surfaces, figures, vectors,
+    // solids) have no drawing yet: they keep the entry steps only.
 }
