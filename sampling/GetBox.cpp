@@ -456,6 +456,16 @@ void VectorOperationBox(const Cls9& g, Bounds& b)
 void SolidBox(const Cls9& g, Bounds& b)
 {
     const float c1 = g.GPara1, c2 = g.GPara2, c3 = g.GPara3;
+    // Stored axes: the centre's first coordinate is z, its second x and its
+    // third y (the height axis).
+    const auto around = [&](float r, float below, float above) {
+        b.minX = c2 - r;
+        b.maxX = c2 + r;
+        b.minY = c3 - below;
+        b.maxY = c3 + above;
+        b.minZ = c1 - r;
+        b.maxZ = c1 + r;
+    };
     switch (g.GraphType) {
     case GraphTypeSpaceLine:
         Span(g.GPara2, g.GPara5, b.minX, b.maxX);
@@ -465,38 +475,16 @@ void SolidBox(const Cls9& g, Bounds& b)
     case GraphTypePrism:
     case GraphTypePyramid:
     case GraphTypeCylinder:
-    case GraphTypeCone: {
-        const float r = g.GPara4, h = g.GPara5;
-        b.minX = c2 - r;
-        b.maxX = c2 + r;
-        b.minY = c3;
-        b.maxY = c3 + h;
-        b.minZ = c1 - r;
-        b.maxZ = c1 + r;
+    case GraphTypeCone:
+        around(g.GPara4, 0.0f, g.GPara5);
         break;
-    }
     case GraphTypePyramidFrustum:
-    case GraphTypeConeFrustum: {
-        const float r = g.GPara4 > g.GPara5 ? g.GPara4 : g.GPara5;
-        const float h = g.GPara6;
-        b.minX = c2 - r;
-        b.maxX = c2 + r;
-        b.minY = c3;
-        b.maxY = c3 + h;
-        b.minZ = c1 - r;
-        b.maxZ = c1 + r;
+    case GraphTypeConeFrustum:
+        around(g.GPara4 > g.GPara5 ? g.GPara4 : g.GPara5, 0.0f, g.GPara6);
         break;
-    }
-    case GraphTypeSphere: {
-        const float r = g.GPara4;
-        b.minX = c2 - r;
-        b.maxX = c2 + r;
-        b.minY = c3 - r;
-        b.maxY = c3 + r;
-        b.minZ = c1 - r;
-        b.maxZ = c1 + r;
+    case GraphTypeSphere:
+        around(g.GPara4, g.GPara4, g.GPara4);
         break;
-    }
     default:
         break;
     }

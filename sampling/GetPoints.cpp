@@ -31,6 +31,8 @@ private:
     bool SampleCurve();
     bool SampleCurvePoint(Cls2& p, float s, float t);
     bool SamplePoint(Cls2& p, float t);
+    bool EvalCartesian(Cls2& p, const Binding& b);
+    bool EvalPolar(Cls2& p, const Binding& b);
     bool SampleAnimatedPoint();
     bool SampleAnimatedCurve(PointGrid& grid, bool ribbon);
 
@@ -170,30 +172,42 @@ bool Sampler::SampleCurvePoint(Cls2& p, float s, float t)
         p.z = 0.0f;
     } else if (form == FunFormParametric && coord == CoordTypeCartesian2D) {
         b.u = s;
-        float v = 0.0f;
-        if (!Eval(m_bufX, v, b))
-            return false;
-        p.z = v;
-        if (!Eval(m_bufY, v, b))
-            return false;
-        p.x = v;
-        if (!Eval(m_bufZ, v, b))
-            return false;
-        p.y = v;
+        return EvalCartesian(p, b);
     } else if (form == FunFormParametric && coord == CoordTypePolar) {
         b.u = s;
-        float a = 0.0f;
-        float r = 0.0f;
-        if (!Eval(m_bufY, a, b))
-            return false;
-        if (!Eval(m_bufZ, r, b))
-            return false;
-        PolarToPlane(r, a, true, p.x, p.y);
-        float w = 0.0f;
-        if (!Eval(m_bufX, w, b))
-            return false;
-        p.z = w;
+        return EvalPolar(p, b);
     }
+    return true;
+}
+
+// The three texts as x, y, z, stored in the stored axis order.
+bool Sampler::EvalCartesian(Cls2& p, const Binding& b)
+{
+    float v = 0.0f;
+    if (!Eval(m_bufX, v, b))
+        return false;
+    p.z = v;
+    if (!Eval(m_bufY, v, b))
+        return false;
+    p.x = v;
+    if (!Eval(m_bufZ, v, b))
+        return false;
+    p.y = v;
+    return true;
+}
+
+// The y-text as the angle and the z-text as the radius in the plane (an
+// undefined angle or radius leaves the point undefined); the x-text is the
+// height.
+bool Sampler::EvalPolar(Cls2& p, const Binding& b)
+{
+    float a = 0.0f, r = 0.0f, w = 0.0f;
+    if (!Eval(m_bufY, a, b) || !Eval(m_bufZ, r, b))
+        return false;
+    PolarToPlane(r, a, true, p.x, p.y);
+    if (!Eval(m_bufX, w, b))
+        return false;
+    p.z = w;
     return true;
 }
 
@@ -239,29 +253,10 @@ bool Sampler::SamplePoint(Cls2& p, float t)
     b.t = t;
     switch (m_g.CoordType) {
     case CoordTypeCartesian2D:
-    case CoordTypeCartesian3D: {
-        float v = 0.0f;
-        if (!Eval(m_bufX, v, b))
-            return false;
-        p.z = v;
-        if (!Eval(m_bufY, v, b))
-            return false;
-        p.x = v;
-        if (!Eval(m_bufZ, v, b))
-            return false;
-        p.y = v;
-        break;
-    }
-    case CoordTypePolar: {
-        float a = 0.0f, r = 0.0f, w = 0.0f;
-        if (!Eval(m_bufY, a, b) || !Eval(m_bufZ, r, b))
-            return false;
-        PolarToPlane(r, a, true, p.x, p.y);
-        if (!Eval(m_bufX, w, b))
-            return false;
-        p.z = w;
-        break;
-    }
+    case CoordTypeCartesian3D:
+        return EvalCartesian(p, b);
+    case CoordTypePolar:
+        return EvalPolar(p, b);
     case CoordTypeCylindrical: {
         float theta = 0.0f, rho = 0.0f, h = 0.0f;
         if (!Eval(m_bufX, theta, b) || !Eval(m_bufY, rho, b))
