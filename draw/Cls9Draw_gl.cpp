@@ -1,8 +1,11 @@
 // Cls9::Draw: the one drawing entry of a graph. It runs while the scene's
 // display lists are compiled, so every call below is recorded into a list.
 #include "draw/Curve2D.h"
+#include "draw/CurveIntersection.h"
+#include "draw/OverlayDraw.h"
 #include "draw/PointGraph.h"
 #include "draw/ResultPane.h"
+#include "draw/TangentCurvature.h"
 #include "expr/Cls6.h"
 #include "expr/Module1.h"
 #include "model/Cls9.h"
@@ -156,17 +159,40 @@ void Cls9::Draw(int32_t lngAnimStep)
     // drawing in the display list nor an emptied pane.
     std::optional<Curve2DPlan> curve;
     std::optional<PointPlan> point;
+    std::optional<IntersectionPlan> crossing;
+    std::optional<OverlayPlan> limit;
+    std::optional<SequencePlan> sequence;
     switch (GraphType) {
     case GraphType2DFunction:
     case GraphType2DFunctionAnimation:
     case GraphTypeCurveIntersection:
     case GraphTypeStepStem:
     case GraphTypeSeries:
+        // The crossings are searched before the curves are planned: the
+        // curve pass marks them.
+        if (GraphType == GraphTypeCurveIntersection &&
+            (FunForm == FunFormExplicit || FunForm == FunFormParametric)) {
+            crossing = PlanCurveIntersection(*this, ctx.txtZ,
+                                             Module1::InsertImplicitMultiply(Exp2), g_SceneScale);
+            ctx.intersections = crossing->points;
+        }
         curve = PlanCurve2D(*this, lngAnimStep, g_SceneScale, ctx.intersections);
+        if (crossing)
+            MergeIntersection(*crossing, *curve);
+        // Tangents, normals, inflection points and curvature come last.
+        if (!crossing || !crossing->endsGraph)
+            AppendTangentCurvature(*this, ctx.txtY, ctx.txtZ, g_SceneScale, *curve);
         break;
     case GraphTypePoint:
     case GraphTypePointAnimation:
         point = PlanPoint(*this, lngAnimStep, g_DocumentKind, g_SceneScale);
+        break;
+    case GraphTypeLimit:
+        limit = PlanLimit(*this, g_SceneScale);
+        break;
+    case GraphTypeArithmeticSequence:
+    case GraphTypeGeometricSequence:
+        sequence = PlanSequence(*this, g_SceneScale);
         break;
     default:
         break;
@@ -187,6 +213,11 @@ void Cls9::Draw(int32_t lngAnimStep)
     ColorToRGB(LineColor, ctx.lineRGB[0], ctx.lineRGB[1], ctx.lineRGB[2]);
 
     if (curve) {
+        if (crossing && !crossing->quads.empty()) {
+            // The enclosed area lies under both curves.
+            LineState2D state;
+            DrawShadeQuads(crossing->quads);
+        }
         DrawCurve2D(*curve);
         return;
     }
@@ -194,7 +225,15 @@ void Cls9::Draw(int32_t lngAnimStep)
         DrawPoint(*point);
         return;
     }
+    if (limit) {
+        DrawLimit(*limit);
+        return;
+    }
+    if (sequence) {
+        DrawSequence(*sequence);
+        return;
+    }
 
-    // The other kinds (scans, limit, sequences, surfaces, figures, vectors,
+    // The other kinds (scans, surfaces, figures, vectors,
     // solids) have no drawing yet: they keep the entry steps only.
 }
