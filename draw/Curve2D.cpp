@@ -1,5 +1,6 @@
 #include "draw/Curve2D.h"
 
+#include "draw/FunctionOverlays.h"
 #include "expr/Globals.h"
 #include "expr/NumberText.h"
 #include "model/Cls9.h"
@@ -165,6 +166,9 @@ Curve2DPlan PlanCurve2D(const Cls9& g, int32_t lngAnimStep, float scale,
                                   QStringLiteral(",y=") + NumberText(r.y);
             }
         }
+
+        if (g.GraphType == GraphTypeStepStem && g.ShowStep)
+            AppendStep(g, p1, p2, scale, plan.ops);
     }
 
     // Crossings of the two curves go on top of both curves.
