@@ -3,6 +3,7 @@
 #include "app/AppGlobals.h"
 #include "app/MainWindowApi.h"
 #include "app/SplitterBar_ui.h"
+#include "dialogs/graph/frmF4_ui.h"
 #include "dialogs/graph/frmF5_ui.h"
 #include "draw/ResultPane.h"
 #include "io/DocumentCommands_ui.h"
@@ -281,6 +282,11 @@ void frmF1::BuildMenus()
             &frmF1::mnuDraw2DCart_Click);
     connect(Action(fun2D, "mnuDraw2DPolar", QStringLiteral("极坐标")), &QAction::triggered, this,
             &frmF1::mnuDraw2DPolar_Click);
+    QMenu* fun25D = SubMenu(draw, "mnuDraw25d", QStringLiteral("二维半函数图形"));
+    connect(Action(fun25D, "mnuDraw25DCart", QStringLiteral("直角坐标")), &QAction::triggered,
+            this, &frmF1::mnuDraw25DCart_Click);
+    connect(Action(fun25D, "mnuDraw25DPolar", QStringLiteral("极坐标")), &QAction::triggered,
+            this, &frmF1::mnuDraw25DPolar_Click);
 
     topMenu("mnuAni", QStringLiteral("动画"));
     QMenu* tool = topMenu("mnuTool", QStringLiteral("工具"));
@@ -780,6 +786,26 @@ void frmF1::mnuDraw2DCart_Click()
 void frmF1::mnuDraw2DPolar_Click()
 {
     Open2DFunctionDialog(true);
+}
+
+void frmF1::mnuDraw25DCart_Click()
+{
+    g_EditingGraph = false;
+    const int32_t oldCount = g_AllGraphs.FunSurfs.Count();
+    frmF4 dialog(this);
+    dialog.SetUpForDrawMenu(false);
+    dialog.exec();
+    FinishCreatingCommand(oldCount, 0.0f, -15.0f, 45.0f);
+}
+
+void frmF1::mnuDraw25DPolar_Click()
+{
+    g_EditingGraph = false;
+    const int32_t oldCount = g_AllGraphs.FunSurfs.Count();
+    frmF4 dialog(this);
+    dialog.SetUpForDrawMenu(true);
+    dialog.exec();
+    FinishCreatingCommand(oldCount, 0.0f, -15.0f, 45.0f);
 }
 
 // ---- View menu ----

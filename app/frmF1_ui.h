@@ -63,6 +63,8 @@ public:
     void mnuEditDelAll_Click();
     void mnuDraw2DCart_Click();
     void mnuDraw2DPolar_Click();
+    void mnuDraw25DCart_Click();
+    void mnuDraw25DPolar_Click();
     void mnuToolCal_Click();
     void mnuViewFit_Click();
     void mnuViewISO_Click();

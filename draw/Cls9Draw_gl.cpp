@@ -5,6 +5,8 @@
 #include "draw/OverlayDraw.h"
 #include "draw/PointGraph.h"
 #include "draw/ResultPane.h"
+#include "draw/Surface25D.h"
+#include "draw/Surface25D_gl.h"
 #include "draw/TangentCurvature.h"
 #include "expr/Cls6.h"
 #include "expr/Module1.h"
@@ -159,6 +161,7 @@ void Cls9::Draw(int32_t lngAnimStep)
     // drawing in the display list nor an emptied pane.
     std::optional<Curve2DPlan> curve;
     std::optional<PointPlan> point;
+    std::optional<SurfacePlan> surface;
     std::optional<IntersectionPlan> crossing;
     std::optional<OverlayPlan> limit;
     std::optional<SequencePlan> sequence;
@@ -186,6 +189,10 @@ void Cls9::Draw(int32_t lngAnimStep)
     case GraphTypePoint:
     case GraphTypePointAnimation:
         point = PlanPoint(*this, lngAnimStep, g_DocumentKind, g_SceneScale);
+        break;
+    case GraphType25DFunction:
+    case GraphType25DFunctionAnimation:
+        surface = PlanSurface(*this, lngAnimStep);
         break;
     case GraphTypeLimit:
         limit = PlanLimit(*this, g_SceneScale);
@@ -223,6 +230,10 @@ void Cls9::Draw(int32_t lngAnimStep)
     }
     if (point) {
         DrawPoint(*point);
+        return;
+    }
+    if (surface) {
+        DrawSurface(*surface);
         return;
     }
     if (limit) {
