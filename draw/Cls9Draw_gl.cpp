@@ -1,6 +1,7 @@
 // Cls9::Draw: the one drawing entry of a graph. It runs while the scene's
 // display lists are compiled, so every call below is recorded into a list.
 #include "draw/Curve2D.h"
+#include "draw/FunctionOverlays.h"
 #include "draw/CurveIntersection.h"
 #include "draw/OverlayDraw.h"
 #include "draw/PointGraph.h"
@@ -114,12 +115,13 @@ private:
     float m_width = 0.0f;
 };
 
-void DrawCurve2D(const Curve2DPlan& plan)
+void DrawCurve2D(const Curve2DPlan& plan, const std::vector<ShadePiece>& shading)
 {
     if (!plan.curvePass)
         return;
     LineState2D state;
     glLineWidth(plan.lineWidth);
+    DrawShading(shading); // under the curve
     OpEmitter out;
     for (const DrawOp& op : plan.ops)
         out.Emit(op);
@@ -160,6 +162,7 @@ void Cls9::Draw(int32_t lngAnimStep)
     // samples cannot be read throws here and leaves no trace, neither half a
     // drawing in the display list nor an emptied pane.
     std::optional<Curve2DPlan> curve;
+    std::vector<ShadePiece> shading; // integral shading, under the curve
     std::optional<PointPlan> point;
     std::optional<SurfacePlan> surface;
     std::optional<IntersectionPlan> crossing;
@@ -170,7 +173,7 @@ void Cls9::Draw(int32_t lngAnimStep)
     case GraphType2DFunctionAnimation:
     case GraphTypeCurveIntersection:
     case GraphTypeStepStem:
-    case GraphTypeSeries:
+    case GraphTypeSeries: {
         // The crossings are searched before the curves are planned: the
         // curve pass marks them.
         if (GraphType == GraphTypeCurveIntersection &&
@@ -180,12 +183,24 @@ void Cls9::Draw(int32_t lngAnimStep)
             ctx.intersections = crossing->points;
         }
         curve = PlanCurve2D(*this, lngAnimStep, g_SceneScale, ctx.intersections);
-        if (crossing)
+        bool goesOn = true; // false once a step has ended the graph
+        if (crossing) {
             MergeIntersection(*crossing, *curve);
+            goesOn = !crossing->endsGraph;
+        }
+        // The integral comes first of the analysis: its lines go in above
+        // the crossings', and a refused f ends everything after the header.
+        if (!AddIntegral(*this, ctx.txtZ, g_SceneScale, *curve, shading))
+            goesOn = false;
+        // Stems, parity, derivative, extremes and arc length.
+        if (goesOn)
+            goesOn = AddAfterPassOverlays(*this, ctx.txtX, ctx.txtY, ctx.txtZ, g_SceneScale,
+                                          *curve);
         // Tangents, normals, inflection points and curvature come last.
-        if (!crossing || !crossing->endsGraph)
+        if (goesOn)
             AppendTangentCurvature(*this, ctx.txtY, ctx.txtZ, g_SceneScale, *curve);
         break;
+    }
     case GraphTypePoint:
     case GraphTypePointAnimation:
         point = PlanPoint(*this, lngAnimStep, g_DocumentKind, g_SceneScale);
@@ -225,7 +240,7 @@ void Cls9::Draw(int32_t lngAnimStep)
             LineState2D state;
             DrawShadeQuads(crossing->quads);
         }
-        DrawCurve2D(*curve);
+        DrawCurve2D(*curve, shading);
         return;
     }
     if (point) {
