@@ -15,9 +15,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
-#include <QOpenGLFramebufferObject>
+#include "GlTestContext.h"
+
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
@@ -31,9 +30,8 @@
 
 namespace {
 
-struct Rgb8 {
-    int r, g, b;
-};
+using gltest::Pixel;
+using gltest::Rgb8;
 
 // What a list draws, in window coordinates, with the colour of each vertex.
 struct FbVertex {
@@ -163,38 +161,12 @@ int UnitToWindow(float u) { return static_cast<int>(std::lround((u + kHalf) * kS
 
 class DrawGL : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        QSurfaceFormat format;
-        format.setRenderableType(QSurfaceFormat::OpenGL);
-        format.setProfile(QSurfaceFormat::CompatibilityProfile);
-        format.setVersion(2, 1);
-        format.setDepthBufferSize(16);
-        s_context = std::make_unique<QOpenGLContext>();
-        s_context->setFormat(format);
-        ASSERT_TRUE(s_context->create());
-        s_surface = std::make_unique<QOffscreenSurface>();
-        s_surface->setFormat(s_context->format());
-        s_surface->create();
-        ASSERT_TRUE(s_context->makeCurrent(s_surface.get()));
-        s_fbo = std::make_unique<QOpenGLFramebufferObject>(
-            kSize, kSize, QOpenGLFramebufferObject::CombinedDepthStencil);
-    }
-    static void TearDownTestSuite()
-    {
-        if (s_context)
-            s_context->makeCurrent(s_surface.get());
-        s_fbo.reset();
-        if (s_context)
-            s_context->doneCurrent();
-        s_context.reset();
-        s_surface.reset();
-    }
+    static void SetUpTestSuite() { ASSERT_TRUE(s_gl.Create(kSize)); }
+    static void TearDownTestSuite() { s_gl.Destroy(); }
 
     void SetUp() override
     {
-        ASSERT_TRUE(s_context && s_context->makeCurrent(s_surface.get()));
-        ASSERT_TRUE(s_fbo->bind());
+        ASSERT_TRUE(s_gl.MakeCurrent());
         glViewport(0, 0, kSize, kSize);
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
@@ -212,36 +184,20 @@ protected:
     void TearDown() override
     {
         glDeleteLists(m_list, 1);
-        s_fbo->release();
+        s_gl.ReleaseFramebuffer();
     }
 
-    // Samples the graph and compiles its drawing into the test's list.
+    // Compiles the graph's drawing into the test's list.
     void Compile(Cls9& g, int32_t step = 0)
     {
-        glNewList(m_list, GL_COMPILE);
-        try {
-            g.Draw(step);
-        } catch (...) {
-            glEndList();
-            throw;
-        }
-        glEndList();
-    }
-
-    static Rgb8 Pixel(int px, int py)
-    {
-        std::array<unsigned char, 4> p{};
-        glReadPixels(px, py, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p.data());
-        return {p[0], p[1], p[2]};
+        gltest::CompileList(m_list, [&] { g.Draw(step); });
     }
 
     Globals2D m_globals;
     GLuint m_list = 0;
     MessageRecorder m_messages;
 
-    static inline std::unique_ptr<QOpenGLContext> s_context;
-    static inline std::unique_ptr<QOffscreenSurface> s_surface;
-    static inline std::unique_ptr<QOpenGLFramebufferObject> s_fbo;
+    static inline gltest::Context s_gl;
 };
 
 TEST_F(DrawGL, OneOverXDrawsNoSegmentAcrossZero)

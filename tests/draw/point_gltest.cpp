@@ -76,14 +76,7 @@ protected:
     // the list is closed also when the drawing fails.
     void Compile(Cls9& g, int32_t step = 0)
     {
-        glNewList(m_list, GL_COMPILE);
-        try {
-            g.Draw(step);
-        } catch (...) {
-            glEndList();
-            throw;
-        }
-        glEndList();
+        gltest::CompileList(m_list, [&] { g.Draw(step); });
     }
 
     std::vector<Primitive> Replay() const

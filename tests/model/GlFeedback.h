@@ -1,14 +1,13 @@
 #pragma once
 // A real Mesa context for the model's drawing tests and a capture of what
 // reaches the rasterizer (GL feedback mode), in drawing coordinates.
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
+#include "GlTestContext.h"
+
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
 
 #include <functional>
-#include <memory>
 #include <vector>
 
 namespace glfeedback {
@@ -29,33 +28,12 @@ struct Primitive {
 
 class Fixture : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        QSurfaceFormat format;
-        format.setRenderableType(QSurfaceFormat::OpenGL);
-        format.setProfile(QSurfaceFormat::CompatibilityProfile);
-        format.setVersion(2, 1);
-        format.setDepthBufferSize(16);
-        s_context = std::make_unique<QOpenGLContext>();
-        s_context->setFormat(format);
-        ASSERT_TRUE(s_context->create());
-        s_surface = std::make_unique<QOffscreenSurface>();
-        s_surface->setFormat(s_context->format());
-        s_surface->create();
-        ASSERT_TRUE(s_context->makeCurrent(s_surface.get()));
-    }
-
-    static void TearDownTestSuite()
-    {
-        if (s_context)
-            s_context->doneCurrent();
-        s_context.reset();
-        s_surface.reset();
-    }
+    static void SetUpTestSuite() { ASSERT_TRUE(s_gl.Create()); }
+    static void TearDownTestSuite() { s_gl.Destroy(); }
 
     void SetUp() override
     {
-        ASSERT_TRUE(s_context && s_context->makeCurrent(s_surface.get()));
+        ASSERT_TRUE(s_gl.MakeCurrent());
         glViewport(0, 0, kSize, kSize);
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
@@ -115,8 +93,7 @@ protected:
         return out;
     }
 
-    static inline std::unique_ptr<QOpenGLContext> s_context;
-    static inline std::unique_ptr<QOffscreenSurface> s_surface;
+    static inline gltest::Context s_gl;
 };
 
 } // namespace glfeedback

@@ -4,9 +4,7 @@
 #include "view/Colors.h"
 #include "view/OutlineText.h"
 
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
-#include <QOpenGLFramebufferObject>
+#include "GlTestContext.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -23,18 +21,8 @@ protected:
     static void SetUpTestSuite()
     {
         recorder = new MessageRecorder;
-        QSurfaceFormat format;
-        format.setProfile(QSurfaceFormat::CompatibilityProfile);
-        format.setDepthBufferSize(16);
-        context = new QOpenGLContext;
-        context->setFormat(format);
-        surface = new QOffscreenSurface;
-        surface->setFormat(format);
-        surface->create();
-        if (!context->create() || !context->makeCurrent(surface))
+        if (!gl.Create(64) || !gl.MakeCurrent())
             return;
-        fbo = new QOpenGLFramebufferObject(64, 64, QOpenGLFramebufferObject::Depth);
-        fbo->bind();
         normalBuilt = Module1::CreateOutlineFont(g_FontListNormal, QStringLiteral("Arial"), -6,
                                                  400, 0, 0);
         boldBuilt =
@@ -45,16 +33,12 @@ protected:
         // The lists die with this context.
         g_FontListNormal = 0;
         g_FontListBold = 0;
-        delete fbo;
-        context->doneCurrent();
-        delete surface;
-        delete context;
+        gl.Destroy();
         delete recorder;
     }
     void SetUp() override
     {
-        ASSERT_TRUE(context->makeCurrent(surface));
-        fbo->bind();
+        ASSERT_TRUE(gl.MakeCurrent());
     }
 
     // Runs a list (or a drawing) in feedback mode; returns the vertices of
@@ -104,9 +88,7 @@ protected:
         return m[12];
     }
 
-    static inline QOpenGLContext* context = nullptr;
-    static inline QOffscreenSurface* surface = nullptr;
-    static inline QOpenGLFramebufferObject* fbo = nullptr;
+    static inline gltest::Context gl;
     static inline MessageRecorder* recorder = nullptr;
     static inline bool normalBuilt = false;
     static inline bool boldBuilt = false;
