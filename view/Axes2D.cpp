@@ -72,6 +72,9 @@ std::optional<Axes2DLayout> Axes2D(const Cls3& cs, float sceneScale, float minX,
     const float d = (cs.AxisWidth - 1) * 0.01f;
     a.arrowX = {{{a.xR + 2.6f, -d}, {a.xR + 2.0f, 0.2f - d}, {a.xR + 2.0f, -0.2f - d}}};
     a.arrowY = {{{-d, a.yT + 2.6f}, {0.2f - d, a.yT + 2.0f}, {-0.2f - d, a.yT + 2.0f}}};
+    // Only the upper (x) and right (y) edges are stroked, to smooth them.
+    a.edgeX = {a.arrowX[0][0], a.arrowX[0][1], a.arrowX[1][0], a.arrowX[1][1], a.axisColor};
+    a.edgeY = {a.arrowY[0][0], a.arrowY[0][1], a.arrowY[1][0], a.arrowY[1][1], a.axisColor};
     a.xAxis = {a.xL - 2.1f, 0.0f, a.xR + 2.1f, 0.0f, a.axisColor};
     a.yAxis = {0.0f, a.yB - 2.1f, 0.0f, a.yT + 2.1f, a.axisColor};
 

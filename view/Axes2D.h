@@ -34,8 +34,9 @@ struct Axes2DLayout {
     float xL = 0, xR = 0, yB = 0, yT = 0;  // outermost major ticks, drawn units
     RgbF axisColor;
     int32_t axisWidth = 1;
-    std::array<std::array<float, 2>, 3> arrowX{};  // tip first
+    std::array<std::array<float, 2>, 3> arrowX{};  // filled triangle, tip first
     std::array<std::array<float, 2>, 3> arrowY{};
+    Line2D edgeX, edgeY;  // stroked over each head: tip to its first base corner
     Line2D xAxis, yAxis;
     std::vector<AxisText> texts;  // in drawing order
 };

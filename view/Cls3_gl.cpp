@@ -62,18 +62,20 @@ void Cls3::DrawAxes2D(float minX, float maxX, float minY, float maxY) const
     glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
     glColor3f(a.axisColor.r, a.axisColor.g, a.axisColor.b);
     glPushMatrix();
-    for (const auto* head : {&a.arrowX, &a.arrowY}) {
+    const auto drawHead = [](const std::array<std::array<float, 2>, 3>& head, const Line2D& edge) {
         glBegin(GL_TRIANGLES);
-        for (const auto& p : *head)
+        for (const auto& p : head)
             glVertex3f(p[0], p[1], 0.0f);
         glEnd();
-        // The same three vertices as lines stroke the smoothed edge from the
-        // tip to the first base corner; the odd third vertex draws nothing.
+        // One smoothed edge as a whole vertex pair: a line batch of odd
+        // length leaves a vertex that a compiled list may join to the next.
         glBegin(GL_LINES);
-        for (const auto& p : *head)
-            glVertex3f(p[0], p[1], 0.0f);
+        glVertex3f(edge.x1, edge.y1, 0.0f);
+        glVertex3f(edge.x2, edge.y2, 0.0f);
         glEnd();
-    }
+    };
+    drawHead(a.arrowX, a.edgeX);
+    drawHead(a.arrowY, a.edgeY);
     glPopMatrix();
     glDisable(GL_LINE_SMOOTH);
     glDisable(GL_BLEND);

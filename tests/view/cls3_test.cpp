@@ -435,6 +435,12 @@ TEST(Axes2D, WideAxesShiftTheArrowHeads)
     EXPECT_TRUE(Near(a->arrowX[0][1], -0.04f) && Near(a->arrowX[1][1], 0.16f));
     EXPECT_TRUE(Near(a->arrowY[0][0], -0.04f) && Near(a->arrowY[2][0], -0.24f));
     EXPECT_EQ(a->xAxis.color.b, 1.0f);
+    // The stroked edges run from the tips to the first base corners.
+    EXPECT_TRUE(Near(a->edgeX.x1, 12.6f) && Near(a->edgeX.y1, -0.04f));
+    EXPECT_TRUE(Near(a->edgeX.x2, 12.0f) && Near(a->edgeX.y2, 0.16f));
+    EXPECT_TRUE(Near(a->edgeY.x1, -0.04f) && Near(a->edgeY.y1, 12.6f));
+    EXPECT_TRUE(Near(a->edgeY.x2, 0.16f) && Near(a->edgeY.y2, 12.0f));
+    EXPECT_EQ(a->edgeY.color.b, 1.0f);
 
     EXPECT_FALSE(Axes2D(cs, std::numeric_limits<float>::quiet_NaN(), -20, 20, -20, 20));
 }

@@ -8,9 +8,8 @@
 #include "view/OutlineText.h"
 #include "platform/MessageBox.h"
 
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
-#include <QOpenGLFramebufferObject>
+#include "GlTestContext.h"
+
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
@@ -26,28 +25,14 @@ namespace {
 constexpr int kSize = 640;
 constexpr float kHalf = 16.0f;
 
-struct Rgb8 {
-    int r, g, b;
-};
+using gltest::Pixel;
+using gltest::Rgb8;
 
 class CoordsGL : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        QSurfaceFormat format;
-        format.setRenderableType(QSurfaceFormat::OpenGL);
-        format.setProfile(QSurfaceFormat::CompatibilityProfile);
-        format.setVersion(2, 1);
-        format.setDepthBufferSize(16);
-        s_context = std::make_unique<QOpenGLContext>();
-        s_context->setFormat(format);
-        ASSERT_TRUE(s_context->create());
-        s_surface = std::make_unique<QOffscreenSurface>();
-        s_surface->setFormat(s_context->format());
-        s_surface->create();
-        ASSERT_TRUE(s_context->makeCurrent(s_surface.get()));
-        s_fbo = std::make_unique<QOpenGLFramebufferObject>(
-            kSize, kSize, QOpenGLFramebufferObject::CombinedDepthStencil);
+        ASSERT_TRUE(s_gl.Create(kSize));
         // The axes draw their texts with the two font blocks of this context.
         s_savedFonts = {g_FontListNormal, g_FontListBold};
         MessageRecorder messages;
@@ -60,19 +45,12 @@ protected:
     {
         g_FontListNormal = s_savedFonts[0];
         g_FontListBold = s_savedFonts[1];
-        if (s_context)
-            s_context->makeCurrent(s_surface.get());
-        s_fbo.reset();
-        if (s_context)
-            s_context->doneCurrent();
-        s_context.reset();
-        s_surface.reset();
+        s_gl.Destroy();
     }
 
     void SetUp() override
     {
-        ASSERT_TRUE(s_context && s_context->makeCurrent(s_surface.get()));
-        ASSERT_TRUE(s_fbo->bind());
+        ASSERT_TRUE(s_gl.MakeCurrent());
         m_savedKind = g_DocumentKind;
         m_savedScale = g_SceneScale;
         g_DocumentKind = DocumentKind2D;
@@ -95,7 +73,7 @@ protected:
     {
         g_DocumentKind = m_savedKind;
         g_SceneScale = m_savedScale;
-        s_fbo->release();
+        s_gl.ReleaseFramebuffer();
     }
 
     // Compiles the drawing into a display list and replays it, as the scene
@@ -112,12 +90,6 @@ protected:
         glFinish();
     }
 
-    static Rgb8 Pixel(int px, int py)
-    {
-        std::array<unsigned char, 4> p{};
-        glReadPixels(px, py, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p.data());
-        return {p[0], p[1], p[2]};
-    }
 
     static int Column(float x) { return static_cast<int>(std::floor((x + kHalf) * kSize / (2 * kHalf))); }
 
@@ -141,9 +113,7 @@ protected:
         return false;
     }
 
-    static inline std::unique_ptr<QOpenGLContext> s_context;
-    static inline std::unique_ptr<QOffscreenSurface> s_surface;
-    static inline std::unique_ptr<QOpenGLFramebufferObject> s_fbo;
+    static inline gltest::Context s_gl;
     static inline std::array<int32_t, 2> s_savedFonts{};
     static inline bool s_fontsBuilt = false;
 
@@ -157,11 +127,6 @@ const Rgb8 kBlack{0, 0, 0};
 const Rgb8 kGreen{0, 255, 0};
 const Rgb8 kRed{255, 0, 0};
 const Rgb8 kBlue{0, 0, 255};
-
-std::ostream& operator<<(std::ostream& os, Rgb8 c)
-{
-    return os << "(" << c.r << ", " << c.g << ", " << c.b << ")";
-}
 
 TEST_F(CoordsGL, SingleColourBackgroundIsGreenInsideABlackBorder)
 {
@@ -257,6 +222,41 @@ TEST_F(CoordsGL, AxesTicksAndArrowHeadsOf2DDocument)
     EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
     EXPECT_FALSE(glIsEnabled(GL_BLEND));
     EXPECT_FALSE(glIsEnabled(GL_LINE_SMOOTH));
+}
+
+TEST_F(CoordsGL, AxisColourStaysOnTheAxesAndTheirHeads)
+{
+    // Each head strokes one edge, from the tip to its first base corner.
+    // A line batch of odd length leaves a vertex that a replayed list may
+    // join to whatever comes next: a stray line in the axis colour.
+    for (const int32_t axisWidth : {1, 5}) {
+        SCOPED_TRACE(axisWidth);
+        glClear(GL_COLOR_BUFFER_BIT);
+        Cls3 cs;
+        cs.AxisColor = 16711680;  // blue
+        cs.AxisWidth = axisWidth;
+        g_SceneScale = 2.0f;  // outermost ticks at +-10, heads from 12 to 12.6
+        float b[6] = {-20, 20, -20, 20, 0, 0};
+        DrawInList([&] { cs.Draw(2, b[0], b[1], b[2], b[3], b[4], b[5]); });
+
+        std::vector<unsigned char> p(kSize * kSize * 4);
+        glReadPixels(0, 0, kSize, kSize, GL_RGBA, GL_UNSIGNED_BYTE, p.data());
+        const float unit = 2 * kHalf / kSize;
+        int stray = 0;
+        for (int row = 0; row < kSize; ++row)
+            for (int col = 0; col < kSize; ++col) {
+                const unsigned char* q = &p[static_cast<size_t>(row * kSize + col) * 4];
+                if (q[2] - q[0] <= 40)
+                    continue;  // not the axis colour
+                const float x = (col + 0.5f) * unit - kHalf;
+                const float y = (row + 0.5f) * unit - kHalf;
+                const bool onX = std::abs(y) <= 0.4f && x >= -12.3f && x <= 12.8f;
+                const bool onY = std::abs(x) <= 0.4f && y >= -12.3f && y <= 12.8f;
+                if (!onX && !onY && ++stray <= 3)
+                    ADD_FAILURE() << "axis colour at (" << x << ", " << y << ")";
+            }
+        EXPECT_EQ(stray, 0);
+    }
 }
 
 TEST_F(CoordsGL, WideAxesKeepTheirWidthAndOtherDocumentsDrawNo2DAxes)
