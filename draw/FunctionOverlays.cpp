@@ -49,6 +49,16 @@ private:
     Cls6 m_cls6;
 };
 
+// Sampling fills the derivative and parity rows for the plain 2D function
+// only; the other kinds that share its drawing (curve intersection, steps
+// and stems, series) get the rows made but left at the origin, and then the
+// overlay does without them.
+bool HasRow(const Cls9& g, const PointGrid& row)
+{
+    return g.GraphType == GraphType2DFunction && row.IsMade() && row.Rank() == 2 &&
+           row.Upper(0) >= 0 && row.Upper(1) >= g.StepV;
+}
+
 // The parameter of sample i, computed as sampling computes it.
 float ParameterOf(const Cls9& g, int32_t i)
 {
@@ -299,7 +309,7 @@ void AppendStemsAndParity(const Cls9& g, float scale, std::vector<DrawOp>& ops)
         }
     }
     // Sampling makes no parity row for an animated graph.
-    if (g.ShowJO && g.GraphType != GraphType2DFunctionAnimation) {
+    if (g.ShowJO && g.GraphType != GraphType2DFunctionAnimation && HasRow(g, g.VertJO)) {
         for (int32_t i = 0; i < g.StepV; ++i) {
             const Cls2& a = g.VertJO(0, i);
             const Cls2& b = g.VertJO(0, i + 1);
@@ -338,6 +348,7 @@ DerivativePlan PlanDerivative(const Cls9& g, const QString& txtX, const QString&
     const bool animated = g.GraphType == GraphType2DFunctionAnimation;
     const OverlayVariable var = VariableOf(g);
     const bool explicitCartesian = var == OverlayVariable::X;
+    const bool haveRow = HasRow(g, g.VertDev);
     const bool polar = g.CoordType == CoordTypePolar;
 
     if (!animated && (g.ShowDev || g.ShowMax || g.ShowMin)) {
@@ -349,11 +360,12 @@ DerivativePlan PlanDerivative(const Cls9& g, const QString& txtX, const QString&
         // the other forms keep a point in that row, so the value's own
         // derivative is evaluated.
         auto slope = [&](int32_t i) {
-            return explicitCartesian ? g.VertDev(0, i).y : ev.At(bufDZ, ParameterOf(g, i), var);
+            return explicitCartesian && haveRow ? g.VertDev(0, i).y
+                                                : ev.At(bufDZ, ParameterOf(g, i), var);
         };
         // The row is read where it is used: the curve, and the slopes of
         // y = f(x).
-        const bool readRow = g.ShowDev || explicitCartesian;
+        const bool readRow = haveRow && (g.ShowDev || explicitCartesian);
         int32_t lastSample = -1; // a zero on a shared sample is listed once
         std::vector<Extreme> zeros;
         for (int32_t i = 0; i < g.StepV; ++i) {

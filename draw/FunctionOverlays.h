@@ -56,7 +56,8 @@ void AppendStep(const Cls9& g, const Cls2& p1, const Cls2& p2, float scale,
                 std::vector<DrawOp>& ops);
 
 // The stems with their heads (step-and-stem graphs, ShowStem), then the
-// parity curve (ShowJO). Throws std::out_of_range when a row is missing.
+// parity curve (ShowJO) where sampling made the parity row. Throws
+// std::out_of_range when the graph's own samples are missing.
 void AppendStemsAndParity(const Cls9& g, float scale, std::vector<DrawOp>& ops);
 
 // True when an option that needs the first derivative is on.
@@ -69,8 +70,9 @@ struct DerivativePlan {
 };
 
 // The derivative curve (ShowDev), the extremes (ShowMax, ShowMin) and the
-// arc length (ShowLen). Reads the derivative row VertDev when the curve or
-// an extreme is asked for (throws std::out_of_range when it is missing).
+// arc length (ShowLen). The curve and the extremes of y = f(x) read the
+// derivative row VertDev where sampling made one; without it there is no
+// curve and the extremes come from the derivative text.
 DerivativePlan PlanDerivative(const Cls9& g, const QString& txtX, const QString& txtY,
                               const QString& txtZ, float scale);
 

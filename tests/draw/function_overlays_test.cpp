@@ -512,4 +512,23 @@ TEST(DerivativeOverlay, TextThatCannotBeDifferentiatedEndsTheGraph)
     EXPECT_GE(messages.Count(), 1);
 }
 
+TEST(StepStemOverlay, KindWithoutAnalysisRowsStillHasItsExtremes)
+{
+    Range2D range;
+    // Sampling makes no parity or derivative row for a step-and-stem graph:
+    // the parity curve is left out, and the extremes come from the
+    // derivative text instead of failing the whole graph.
+    auto g = Function(QStringLiteral("x^3-3x"), -3, 3, 60);
+    g->GraphType = GraphTypeStepStem;
+    g->ShowJO = true;
+    g->JOColor = 0x00ABCDEF;
+    g->ShowMax = g->ShowMin = true;
+    const Planned p = PlanAll(*g);
+    EXPECT_TRUE(LinesOf(p.plan.ops, 0x00ABCDEF).empty());
+    const auto found = ExtremesOf(p.plan.lines);
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_NEAR(found[0].second.x, -1, 1e-3);
+    EXPECT_NEAR(found[1].second.x, 1, 1e-3);
+}
+
 } // namespace
