@@ -6,9 +6,11 @@
 
 #include <QHash>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -841,6 +843,44 @@ clsPolish Differentiate(const clsPolish& src)
     return out;
 }
 
+namespace {
+
+// Differentiating and printing recurse once per level of nesting, and each
+// level of a chain of functions multiplies the derivative's length. School
+// expressions nest a few dozen levels at most; far deeper text (from a
+// damaged document, say) is refused instead of exhausting the stack.
+constexpr int kMaxNesting = 1000;
+
+// Levels of nesting of a postfix list, counted without recursion.
+int NestingDepth(const clsPolish& list)
+{
+    std::vector<int> depths;
+    depths.reserve(64);
+    int deepest = 0;
+    for (int i = 0; i < list.ElementCount(); ++i) {
+        const int16_t rank = list.GetRank(i);
+        int d = 1;
+        if (rank == PolishRankFunction) {
+            if (depths.empty())
+                return 0; // malformed: left to the differentiator's own rules
+            d = depths.back() + 1;
+            depths.pop_back();
+        } else if (rank != PolishRankOperand) {
+            if (depths.size() < 2)
+                return 0;
+            const int right = depths.back();
+            depths.pop_back();
+            d = std::max(depths.back(), right) + 1;
+            depths.pop_back();
+        }
+        depths.push_back(d);
+        deepest = std::max(deepest, d);
+    }
+    return deepest;
+}
+
+} // namespace
+
 bool DerivativeText(const QString& expr, QString& out)
 {
     out.clear();
@@ -853,6 +893,11 @@ bool DerivativeText(const QString& expr, QString& out)
         // A syntax refusal must not pass for the derivative 0.
         ShowMessage(QStringLiteral("不能计算") + expr + QStringLiteral("的导数。") + errText,
                     QStringLiteral("出错"), MsgIcon::Warning);
+        return false;
+    }
+    if (NestingDepth(list) > kMaxNesting) {
+        ShowMessage(QStringLiteral("表达式嵌套太深，不能计算导数。"), QStringLiteral("出错"),
+                    MsgIcon::Warning);
         return false;
     }
     out = Module1::FoldSignPairs(PolishToInfix(Differentiate(list)));

@@ -202,6 +202,37 @@ TEST(DerivativeText, RefusalIsShownAndReported)
     }
 }
 
+TEST(DerivativeText, TextNestedTooDeepIsRefusedNotACrash)
+{
+    // Tens of thousands of levels used to overflow the stack of the
+    // recursive differentiator; such text now fails like any refusal.
+    const int levels = 50000;
+    QString chain = "x", nested;
+    for (int i = 0; i < levels; ++i)
+        chain += "+x";
+    for (int i = 0; i < levels; ++i)
+        nested += "sin(";
+    nested += "x" + QString(levels, u')');
+    for (const QString& text : {chain, nested}) {
+        MessageRecorder rec;
+        QString d = "stale";
+        EXPECT_FALSE(Der::DerivativeText(text, d));
+        EXPECT_TRUE(d.isEmpty());
+        ASSERT_EQ(rec.Count(), 1);
+        EXPECT_EQ(rec.Messages()[0].text, "表达式嵌套太深，不能计算导数。");
+        EXPECT_EQ(rec.Messages()[0].title, "出错");
+    }
+    // A long sum of a few hundred terms is still differentiated.
+    MessageRecorder rec;
+    QString sum = "x^2";
+    for (int i = 0; i < 500; ++i)
+        sum += "+x^2";
+    QString d;
+    ASSERT_TRUE(Der::DerivativeText(sum, d));
+    EXPECT_EQ(rec.Count(), 0);
+    EXPECT_GE(CheckDerivative(sum, d, {-1.0, 0.5, 2.0}), 3);
+}
+
 TEST(DerivativeText, LongSecondDerivativesHaveNoLimit)
 {
     // The second derivative of a longer school expression runs to thousands
