@@ -216,62 +216,57 @@ protected:
 
 TEST_F(FigureBoxTest, LineWithPointAndSecondLine)
 {
-    // Line through (0,0) and (2,4), drawn for u from -1 to 3: x = u, y = 2u.
-    auto g = Figure(GraphTypeLine, "u", "2*u", -1, 3, 4);
-    g->GLineType = LineFormTwoPoint;
-    g->GPara1 = 0;
-    g->GPara2 = 0;
-    g->GPara3 = 2;
-    g->GPara4 = 4;
-    g->GShowLinePoint = true;
-    g->GLinePointX = 1;
-    g->GLinePointY = 0;
-    g->GLinePointType = LineThroughPointParallel;
-    ASSERT_TRUE(g->GetPoints());
-    ExpectBox(g->GetBox(), {-1, 3, -4, 6, 0, 0}, "parallel through (1, 0)");
-
-    // y = x with the vertical x = 2 in general form: they meet at y = 2.
-    auto h = Figure(GraphTypeLine, "u", "u", -1, 1, 2);
-    h->GLineType = LineFormSlopeIntercept;
-    h->GPara1 = 0;
-    h->GPara2 = 1;
-    h->GShowLineLine = true;
-    h->GLineLineType = LineFormGeneral;
-    h->GPara5 = 1;
-    h->GPara6 = 0;
-    h->GPara7 = -2;
-    ASSERT_TRUE(h->GetPoints());
-    ExpectBox(h->GetBox(), {-1, 2, -1, 5, 0, 0}, "vertical second line");
-
-    // Two vertical lines in general form are parallel: y from -3 to 3.
-    auto v = Figure(GraphTypeLine, "1", "u", -1, 1, 2);
-    v->GLineType = LineFormGeneral;
-    v->GPara1 = 1;
-    v->GPara2 = 0;
-    v->GPara3 = -1;
-    v->GShowLineLine = true;
-    v->GLineLineType = LineFormGeneral;
-    v->GPara5 = 1;
-    v->GPara6 = 0;
-    v->GPara7 = 2;
-    ASSERT_TRUE(v->GetPoints());
-    ExpectBox(v->GetBox(), {-2, 1, -3, 3, 0, 0}, "parallel verticals");
-
-    // A vertical line by two points against a vertical one in general form:
-    // parallel too, not a division by zero.
-    auto w = Figure(GraphTypeLine, "1", "u", -1, 1, 2);
-    w->GLineType = LineFormTwoPoint;
-    w->GPara1 = 1;
-    w->GPara2 = 0;
-    w->GPara3 = 1;
-    w->GPara4 = 1;
-    w->GShowLineLine = true;
-    w->GLineLineType = LineFormGeneral;
-    w->GPara5 = 1;
-    w->GPara6 = 0;
-    w->GPara7 = 2;
-    ASSERT_TRUE(w->GetPoints());
-    ExpectBox(w->GetBox(), {-2, 1, -3, 3, 0, 0}, "vertical by two points and general");
+    struct Case {
+        const char* name;
+        const char* xu;
+        const char* yu;
+        float minV, maxV;
+        int32_t steps;
+        int32_t lineType;
+        float line[4]; // GPara1..GPara4
+        bool second;   // GShowLineLine: a general-form line GPara5..GPara7
+        float other[3];
+        Box6 want;
+    };
+    const Case cases[] = {
+        // Line through (0,0) and (2,4), drawn for u from -1 to 3, with the
+        // parallel through (1, 0).
+        {"parallel through (1, 0)", "u", "2*u", -1, 3, 4, LineFormTwoPoint, {0, 0, 2, 4},
+         false, {}, {-1, 3, -4, 6, 0, 0}},
+        // y = x with the vertical x = 2: they meet at y = 2.
+        {"vertical second line", "u", "u", -1, 1, 2, LineFormSlopeIntercept, {0, 1, 0, 0},
+         true, {1, 0, -2}, {-1, 2, -1, 5, 0, 0}},
+        // Two vertical lines in general form are parallel: y from -3 to 3.
+        {"parallel verticals", "1", "u", -1, 1, 2, LineFormGeneral, {1, 0, -1, 0}, true,
+         {1, 0, 2}, {-2, 1, -3, 3, 0, 0}},
+        // A vertical line by two points against a vertical one in general
+        // form: parallel too, not a division by zero.
+        {"vertical by two points and general", "1", "u", -1, 1, 2, LineFormTwoPoint,
+         {1, 0, 1, 1}, true, {1, 0, 2}, {-2, 1, -3, 3, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto g = Figure(GraphTypeLine, c.xu, c.yu, c.minV, c.maxV, c.steps);
+        g->GLineType = c.lineType;
+        g->GPara1 = c.line[0];
+        g->GPara2 = c.line[1];
+        g->GPara3 = c.line[2];
+        g->GPara4 = c.line[3];
+        if (c.second) {
+            g->GShowLineLine = true;
+            g->GLineLineType = LineFormGeneral;
+            g->GPara5 = c.other[0];
+            g->GPara6 = c.other[1];
+            g->GPara7 = c.other[2];
+        } else {
+            g->GShowLinePoint = true;
+            g->GLinePointX = 1;
+            g->GLinePointY = 0;
+            g->GLinePointType = LineThroughPointParallel;
+        }
+        ASSERT_TRUE(g->GetPoints());
+        ExpectBox(g->GetBox(), c.want, c.name);
+    }
 }
 
 TEST_F(FigureBoxTest, CircleTangentsAndSecondCircle)
