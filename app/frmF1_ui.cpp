@@ -3,6 +3,7 @@
 #include "app/AppGlobals.h"
 #include "app/MainWindowApi.h"
 #include "app/SplitterBar_ui.h"
+#include "app/ViewMenuCommands_ui.h"
 #include "dialogs/graph/frmF4_ui.h"
 #include "dialogs/graph/frmF5_ui.h"
 #include "draw/ResultPane.h"
@@ -306,6 +307,8 @@ void frmF1::BuildMenus()
             this, [this] { CopyPicture(this); });
     connect(Action(GraphEdit, "mnuGraphDelAll", QStringLiteral("全部删除")), &QAction::triggered,
             this, &frmF1::DeleteAllGraphs);
+
+    AddViewCommands(this);
 
     // A menu with nothing to offer yet stays visible but disabled.
     for (QMenu* menu : bar->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly)) {
