@@ -169,7 +169,6 @@ void AnimationCommands::Ani25DFunction(bool polar)
     const int32_t oldCount = g_AllGraphs.FunSurfs.Count();
     {
         frmF4 dialog(m_window);
-        dialog.setWindowTitle(QStringLiteral("二维半函数图形动画属性"));
         dialog.SetUpForAnimation(polar);
         dialog.exec();
     }
