@@ -9,6 +9,7 @@
 #include "model/Cls9.h"
 #include "model/Globals.h"
 #include "platform/MessageBox.h"
+#include "view/DrawingArea_gl.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -21,6 +22,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+#include <algorithm>
+#include <cmath>
 
 class TestFrmF4 : public QObject {
     Q_OBJECT
@@ -50,6 +54,22 @@ void ClearScenes()
     g_LastGraphID = 0;
     g_EditingGraph = false;
     g_ShownGraphs.RotRoll = g_ShownGraphs.RotPitch = g_ShownGraphs.RotYaw = 0.0f;
+}
+
+// Pixels of the drawing area in a clear hue between red and blue (the
+// default gradient of a band), neither grey nor green.
+int ColoredPixels(DrawingArea* area)
+{
+    const QImage image = area->grabFramebuffer();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::max(c.red(), c.blue()) - c.green() > 80)
+                ++count;
+        }
+    }
+    return count;
 }
 
 bool Shown(const QWidget* w)
@@ -357,7 +377,10 @@ void TestFrmF4::drawMenuCreatesListedRotatedGraph()
 {
     frmF1 window;
     window.Form_Load(QString());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.mnuFileNew25D_Click();
+    QCOMPARE(ColoredPixels(window.picDraw), 0);
     QAction* command = window.findChild<QAction*>("mnuDraw25DCart");
     QVERIFY(command);
     QVERIFY(command->isEnabled());
@@ -393,6 +416,8 @@ void TestFrmF4::drawMenuCreatesListedRotatedGraph()
     QCOMPARE(g_ShownGraphs.RotPitch, -15.0f);
     QCOMPARE(g_ShownGraphs.RotYaw, 45.0f);
     QCOMPARE(g_AllGraphs.FunSurfs.Item(1)->GraphType, int(GraphType25DFunction));
+    // The band is in the picture: its red-to-blue gradient, lit.
+    QVERIFY(ColoredPixels(window.picDraw) > 500);
 
     // The polar command lists its graph in polar words.
     QTimer::singleShot(0, [] {
