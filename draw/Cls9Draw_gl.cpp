@@ -3,6 +3,7 @@
 #include "draw/Curve2D.h"
 #include "draw/FunctionOverlays.h"
 #include "draw/CurveIntersection.h"
+#include "draw/ImplicitScan.h"
 #include "draw/OverlayDraw.h"
 #include "draw/PointGraph.h"
 #include "draw/ResultPane.h"
@@ -168,6 +169,7 @@ void Cls9::Draw(int32_t lngAnimStep)
     std::optional<IntersectionPlan> crossing;
     std::optional<OverlayPlan> limit;
     std::optional<SequencePlan> sequence;
+    std::optional<ScanPlan> scan;
     switch (GraphType) {
     case GraphType2DFunction:
     case GraphType2DFunctionAnimation:
@@ -199,6 +201,8 @@ void Cls9::Draw(int32_t lngAnimStep)
         // Tangents, normals, inflection points and curvature come last.
         if (goesOn)
             AppendTangentCurvature(*this, ctx.txtY, ctx.txtZ, g_SceneScale, *curve);
+        if (FunForm == FunFormImplicit || FunForm == FunFormInequality)
+            scan = PlanScan(*this, lngAnimStep, g_SceneScale, ctx.evaluator, ctx.txtZ);
         break;
     }
     case GraphTypePoint:
@@ -234,6 +238,10 @@ void Cls9::Draw(int32_t lngAnimStep)
     ColorToRGB(FirstColor, ctx.firstRGB[0], ctx.firstRGB[1], ctx.firstRGB[2]);
     ColorToRGB(LineColor, ctx.lineRGB[0], ctx.lineRGB[1], ctx.lineRGB[2]);
 
+    if (scan) {
+        DrawScan(*scan);
+        return;
+    }
     if (curve) {
         if (crossing && !crossing->quads.empty()) {
             // The enclosed area lies under both curves.
@@ -260,6 +268,6 @@ void Cls9::Draw(int32_t lngAnimStep)
         return;
     }
 
-    // The other kinds (scans, surfaces, figures, vectors,
+    // The other kinds (figures, vectors,
     // solids) have no drawing yet: they keep the entry steps only.
 }

@@ -1,0 +1,103 @@
+// Implicit and inequality scans in grid cells (nodes) per second, over the
+// dialog's default range of -20 to 20 in both variables, next to a bare loop
+// of evaluations of the same compiled expression: the difference is what
+// the scan itself costs (node arithmetic, tests, storing marked points).
+#include "draw/ImplicitScan.h"
+#include "expr/Cls6.h"
+#include "expr/Module1.h"
+#include "model/Cls9.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+std::shared_ptr<Cls9> ScanGraph(int32_t form, int32_t coord, const char* f, float lo, float hi)
+{
+    auto g = std::make_shared<Cls9>();
+    g->GraphType = GraphType2DFunction;
+    g->CoordType = coord;
+    g->FunForm = form;
+    g->ExpressX = QStringLiteral("0");
+    g->ExpressY = QStringLiteral("x");
+    g->ExpressZ = QString::fromLatin1(f);
+    g->MinU = lo;
+    g->MaxU = hi;
+    g->MinV = lo;
+    g->MaxV = hi;
+    g->LineColor = 0xFF;
+    return g;
+}
+
+void RunScan(benchmark::State& state, Cls9& g)
+{
+    const QString txt = Module1::InsertImplicitMultiply(g.ExpressZ);
+    int64_t nodes = 0;
+    size_t marked = 0;
+    for (auto _ : state) {
+        Cls6 eval;
+        const ScanPlan plan = PlanScan(g, 0, 1.0f, eval, txt);
+        nodes += plan.nodes;
+        marked = plan.xy.size() / 2;
+        benchmark::DoNotOptimize(plan.xy.data());
+    }
+    state.counters["cells_per_second"] =
+        benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
+    state.counters["marked"] = static_cast<double>(marked);
+}
+
+void BM_ImplicitCircle(benchmark::State& state)
+{
+    auto g = ScanGraph(FunFormImplicit, CoordTypeCartesian2D, "x^2+y^2-16", -20, 20);
+    RunScan(state, *g);
+}
+BENCHMARK(BM_ImplicitCircle)->Unit(benchmark::kMillisecond);
+
+void BM_InequalityDisc(benchmark::State& state)
+{
+    auto g = ScanGraph(FunFormInequality, CoordTypeCartesian2D, "x^2+y^2-100", -20, 20);
+    RunScan(state, *g);
+}
+BENCHMARK(BM_InequalityDisc)->Unit(benchmark::kMillisecond);
+
+void BM_ImplicitTrig(benchmark::State& state)
+{
+    auto g = ScanGraph(FunFormImplicit, CoordTypeCartesian2D, "sin(x)*cos(y)-0.3", -20, 20);
+    RunScan(state, *g);
+}
+BENCHMARK(BM_ImplicitTrig)->Unit(benchmark::kMillisecond);
+
+void BM_PolarRing(benchmark::State& state)
+{
+    auto g = ScanGraph(FunFormImplicit, CoordTypePolar, "r-2-sin(3*a)", 0, 20);
+    RunScan(state, *g);
+}
+BENCHMARK(BM_PolarRing)->Unit(benchmark::kMillisecond);
+
+// The same number of evaluations as BM_ImplicitCircle, nothing else.
+void BM_BareEvaluations(benchmark::State& state)
+{
+    Cls6 eval;
+    QString buffer;
+    eval.InfixToPostfix(QStringLiteral("x^2+y^2-16"), buffer);
+    int64_t nodes = 0;
+    for (auto _ : state) {
+        float sum = 0;
+        for (int i = -800; i <= 800; ++i)
+            for (int j = -800; j <= 800; ++j) {
+                float v = 0;
+                eval.DoEvaluate(buffer, false, v, 0, 0, i / 40.0f, j / 40.0f, 0, 0, 0, 0, 0);
+                sum += v;
+            }
+        nodes += 1601 * 1601;
+        benchmark::DoNotOptimize(sum);
+    }
+    state.counters["cells_per_second"] =
+        benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_BareEvaluations)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
