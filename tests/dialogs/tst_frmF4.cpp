@@ -8,6 +8,7 @@
 #include "model/Cls8.h"
 #include "model/Cls9.h"
 #include "model/Globals.h"
+#include "platform/ColorDialog_ui.h"
 #include "platform/MessageBox.h"
 #include "view/DrawingArea_gl.h"
 
@@ -39,6 +40,7 @@ private slots:
     void okBuildsGraph_data();
     void okBuildsGraph();
     void animatedGraph();
+    void colourClicks();
     void drawMenuCreatesListedRotatedGraph();
 
 private:
@@ -368,6 +370,47 @@ void TestFrmF4::animatedGraph()
         const Cls2& p = g->Anim25D(0, 10, k);
         QCOMPARE(std::hypot(p.x, p.y), 2.0f + static_cast<float>(k) / 8.0f);
     }
+}
+
+// A click on a colour box opens the colour dialog; what it chooses is the
+// box's colour and the dialog's colour 1 or 2. Colour 1 picked for a
+// gradient is kept as the first colour of a single-colour graph.
+void TestFrmF4::colourClicks()
+{
+    std::optional<int32_t> answer;
+    int32_t offered = -1;
+    const ColorDialogHandler previous = SetColorDialogHandler([&](int32_t initial) {
+        offered = initial;
+        return answer;
+    });
+    frmF4 d;
+    d.SetUpForDrawMenu(false);
+    answer = 0x00FF00;
+    QTest::mouseClick(d.Picture2, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QCOMPARE(offered, 255);
+    QCOMPARE(d.Picture2->Color(), 0x00FF00);
+    QCOMPARE(d.mlngFirstColor, 0x00FF00);
+    answer = 0x123456;
+    QTest::mouseClick(d.Picture4, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QCOMPARE(d.mlngSecondColor, 0x123456);
+    // A cancelled dialog keeps the colour.
+    answer.reset();
+    QTest::mouseClick(d.Picture3, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QCOMPARE(d.Picture3->Color(), 0xFF0000);
+    QCOMPARE(d.mlngSecondColor, 0xFF0000);
+
+    d.Option4->setChecked(true);
+    Fill(d, {"Text2=x", "Text5=0", "Text6=1"});
+    d.Command1_Click();
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    const auto g = g_AllGraphs.FunSurfs.Item(1);
+    QCOMPARE(g->FillStyle, int(FillStyleSingleColor));
+    QCOMPARE(g->FirstColor, 0x00FF00);
+    QCOMPARE(g->SecondColor, 0x123456);
+    SetColorDialogHandler(previous);
 }
 
 // The Draw menu's command: the dialog opens for a still Cartesian graph; its
