@@ -261,11 +261,14 @@ IntegralPlan PlanIntegral(const Cls9& g, const QString& txtZ, float scale)
         plan.endsGraph = true;
         return plan;
     }
-    // An animated graph's own samples are not read here: no shading.
+    // An animated graph's own samples are not read here: no shading. The
+    // Cartesian pieces stand on x bounds, which a parametric curve's
+    // parameter bounds are not; the polar fan is swept by the parameter and
+    // suits both forms.
     if (g.GraphType != GraphType2DFunctionAnimation && g.StepV >= 1) {
-        if (cartesian)
+        if (cartesian && g.FunForm == FunFormExplicit)
             PlanCartesianShading(g, ev, buf, scale, plan.shading);
-        else
+        else if (polar)
             PlanPolarShading(g, scale, plan.shading);
     }
 
