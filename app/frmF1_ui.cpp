@@ -1,6 +1,8 @@
 #include "app/frmF1_ui.h"
 
+#include "app/AnimationCommands_ui.h"
 #include "app/AppGlobals.h"
+#include "app/PointCommands_ui.h"
 #include "app/MainWindowApi.h"
 #include "app/SplitterBar_ui.h"
 #include "app/ViewMenuCommands_ui.h"
@@ -278,6 +280,7 @@ void frmF1::BuildMenus()
             &frmF1::mnuViewISO_Click);
 
     QMenu* draw = topMenu("mnuDraw", QStringLiteral("绘制"));
+    AddDrawPointCommand(this, draw);
     QMenu* fun2D = SubMenu(draw, "mnuDrawFun2D", QStringLiteral("二维函数图形"));
     connect(Action(fun2D, "mnuDraw2DCart", QStringLiteral("直角坐标")), &QAction::triggered, this,
             &frmF1::mnuDraw2DCart_Click);
@@ -289,7 +292,7 @@ void frmF1::BuildMenus()
     connect(Action(fun25D, "mnuDraw25DPolar", QStringLiteral("极坐标")), &QAction::triggered,
             this, &frmF1::mnuDraw25DPolar_Click);
 
-    topMenu("mnuAni", QStringLiteral("动画"));
+    new AnimationCommands(this, topMenu("mnuAni", QStringLiteral("动画")));
     QMenu* tool = topMenu("mnuTool", QStringLiteral("工具"));
     connect(Action(tool, "mnuToolCal", QStringLiteral("表达式计算器")), &QAction::triggered, this,
             &frmF1::mnuToolCal_Click);
