@@ -267,6 +267,9 @@ void AddInflection(const Cls9& g, float x, float y, float scale, OverlayPlan& pl
 // changes sign 0.1 to either side.
 void ExplicitInflections(const Cls9& g, CurveEvaluator& eval, float scale, OverlayPlan& plan)
 {
+    // A crossing on a sample is met by both segments that share it; it is
+    // one inflection point and is listed once.
+    std::optional<float> lastX;
     for (int32_t i = 0; i < g.StepV; ++i) {
         const Cls2& p = g.VertDev2(0, i);
         const Cls2& q = g.VertDev2(0, i + 1);
@@ -281,9 +284,13 @@ void ExplicitInflections(const Cls9& g, CurveEvaluator& eval, float scale, Overl
         // A side where f'' is undefined shows no change of sign.
         if (!Defined(l) || !Defined(r) || !((l > 0 && r < 0) || (l < 0 && r > 0)))
             continue;
+        if (lastX && *lastX == x0)
+            continue;
         const float f = eval.Eval(eval.Z(), x0, y0);
-        if (Defined(f))
+        if (Defined(f)) {
             AddInflection(g, x0, f, scale, plan);
+            lastX = x0;
+        }
     }
 }
 
@@ -358,6 +365,8 @@ OverlayPlan PlanInflectionCurvature(const Cls9& g, CurveDerivativeTexts& texts, 
             const float kappa =
                 static_cast<float>(std::fabs(static_cast<double>(s)) / std::pow(static_cast<double>(pp), 1.5));
             const float radius = 1.0f / kappa;
+            if (!std::isfinite(radius) || !std::isfinite(cx) || !std::isfinite(cy))
+                continue; // too flat to draw: no finite circle
             plan.lines << QStringLiteral("      位置: x=") + NumberText(c.x0) +
                               QStringLiteral(", y=") + NumberText(c.y0);
             plan.lines << QStringLiteral("        曲率: ") + NumberText(1.0f / radius);

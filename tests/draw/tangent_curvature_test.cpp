@@ -361,6 +361,19 @@ TEST_F(CurvatureTest, InflectionPoints)
     }
 }
 
+TEST_F(CurvatureTest, InflectionOnASampleIsListedOnce)
+{
+    // Samples at -1, 0 and 1: f'' = 6x is 0 on the middle sample, which both
+    // segments share.
+    auto g = Explicit(QStringLiteral("x^3"), -1, 1);
+    g->StepV = 2;
+    g->ShowGuai = true;
+    const Curve2DPlan plan = Plan(*g);
+    ASSERT_EQ(g->VertDev2(0, 1).y, 0.0f);
+    EXPECT_EQ(plan.lines, (QStringList{"    拐点: x=0, y=0", ""}));
+    EXPECT_EQ(plan.ops.size(), 1u);
+}
+
 TEST_F(CurvatureTest, OrderOfTheAnalysisLines)
 {
     auto g = Explicit(QStringLiteral("x^3"), -2, 2.1f);
