@@ -127,8 +127,8 @@ void DrawCurve2D(const Curve2DPlan& plan, const std::vector<ShadePiece>& shading
     for (const DrawOp& op : plan.ops)
         out.Emit(op);
     // The overlays that follow the segment pass (stems, parity, derivative,
-    // extremes, arc length, tangents, normals, inflection, curvature) are not
-    // drawn yet.
+    // extremes, arc length, tangents, normals, inflection, curvature) are
+    // planned into plan.ops after the segments, in that order.
 }
 
 // A point graph: one marker, in a 2D document flat and unlit. The 2D state
