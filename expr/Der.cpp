@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QStringList>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <stdexcept>
@@ -114,15 +115,17 @@ QString NumberTokenText(const QString& w)
     if (digits == QLatin1String("."))
         digits = QStringLiteral("0");
     const double v = digits.toDouble();
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15g", v);
-    QString text = QString::fromLatin1(buf);
+    // to_chars writes a "." whatever the process locale (printf would follow
+    // a user locale with a decimal comma).
+    char buf[400];
+    auto end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 15).ptr;
+    QString text = QString::fromLatin1(buf, end - buf);
     if (text.contains(u'e')) {
         // Very large or very small: fixed notation with 15 significant digits.
         const int mag = static_cast<int>(std::floor(std::log10(v)));
         const int decimals = std::max(0, 14 - mag);
-        std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
-        text = QString::fromLatin1(buf);
+        end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals).ptr;
+        text = QString::fromLatin1(buf, end - buf);
         if (text.contains(u'.')) {
             while (text.endsWith(u'0'))
                 text.chop(1);

@@ -1,8 +1,11 @@
 #include "expr/NumberText.h"
 
+#include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <locale.h>
 #include <string>
 
 QString NumberText(float value)
@@ -14,8 +17,13 @@ QString NumberText(float value)
 
     // The exact decimal expansion of a float has at most ~112 significant
     // digits; printing 120 and rounding by hand gives a true tie-away rule.
+    // to_chars, not printf: Qt applications run in the user's locale, whose
+    // decimal separator may be a comma.
     char buf[200];
-    std::snprintf(buf, sizeof buf, "%.120e", std::fabs(static_cast<double>(value)));
+    const auto written = std::to_chars(buf, buf + sizeof buf - 1,
+                                       std::fabs(static_cast<double>(value)),
+                                       std::chars_format::scientific, 120);
+    *written.ptr = '\0';
     // buf = "d.ddd...e[+-]xx"
     std::string mant;
     const char* p = buf;
@@ -84,7 +92,9 @@ std::optional<float> ParseNumberText(const QString& text)
     }
     const char* begin = bytes.constData();
     char* end = nullptr;
-    const double d = std::strtod(begin, &end);
+    // The "C" locale whatever the process locale: "1.5" is 1.5 everywhere.
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    const double d = strtod_l(begin, &end, cLocale);
     if (end != begin + bytes.size())
         return std::nullopt;
     if (!std::isfinite(d) || std::fabs(d) > 3.4028234663852886e38)

@@ -1,8 +1,11 @@
+#include "expr/Der.h"
 #include "expr/NumberText.h"
 
 #include <gtest/gtest.h>
+#include <clocale>
 #include <cmath>
 #include <limits>
+#include <string>
 
 TEST(NumberText, Table)
 {
@@ -41,9 +44,21 @@ TEST(NumberText, NonFiniteIsEmpty)
 
 TEST(NumberText, IndependentOfLocale)
 {
-    std::setlocale(LC_ALL, "de_DE.UTF-8");
+    // A Qt program runs in the user's locale; with a decimal comma, printf
+    // wrote "1.,5" and strtod refused "1.5".
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8") && !std::setlocale(LC_ALL, "fr_FR.UTF-8"))
+        GTEST_SKIP() << "no locale with a decimal comma is installed";
     EXPECT_EQ(NumberText(1.5f).toStdString(), "1.5");
-    std::setlocale(LC_ALL, "C");
+    EXPECT_EQ(NumberText(-0.25f).toStdString(), "-0.25");
+    EXPECT_EQ(NumberText(12345678.0f).toStdString(), "1.234568E+07");
+    EXPECT_EQ(ParseNumberText("1.5"), 1.5f);
+    EXPECT_EQ(ParseNumberText("1.234568E+07"), 12345680.0f);
+    // Number tokens of a derivative are rewritten as text too: .5 -> 0.5.
+    QString d;
+    EXPECT_TRUE(Der::DerivativeText(".5*x", d));
+    EXPECT_EQ(d.toStdString(), "(0*x+0.5*1)/x^0");
+    std::setlocale(LC_ALL, saved.c_str());
 }
 
 TEST(NumberText, ParseReadsBothForms)
