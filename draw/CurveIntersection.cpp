@@ -42,16 +42,31 @@ IntersectionPlan PlanCurveIntersection(const Cls9& g, const QString& txtZ, const
     if (!g.ShowInter && !g.ShowArea)
         return plan;
 
+    // Two segments can only meet where their x ranges overlap, so most
+    // pairs are passed over on their ranges alone.
+    struct Span {
+        bool defined;
+        float lo, hi;
+    };
+    std::vector<Span> second(static_cast<size_t>(std::max<int32_t>(g.StepV, 0)));
+    for (int32_t j = 0; j < g.StepV; ++j) {
+        const Cls2& q1 = g.VertExp2(0, j);
+        const Cls2& q2 = g.VertExp2(0, j + 1);
+        second[static_cast<size_t>(j)] = {Defined(q1) && Defined(q2), std::min(q1.x, q2.x),
+                                          std::max(q1.x, q2.x)};
+    }
     for (int32_t i = 0; i < g.StepV; ++i) {
         const Cls2& p1 = g.Vert3D(0, i);
         const Cls2& p2 = g.Vert3D(0, i + 1);
         if (!Defined(p1) || !Defined(p2))
             continue;
+        const float lo = std::min(p1.x, p2.x), hi = std::max(p1.x, p2.x);
         for (int32_t j = 0; j < g.StepV; ++j) {
+            const Span& span = second[static_cast<size_t>(j)];
+            if (!span.defined || span.hi < lo || span.lo > hi)
+                continue;
             const Cls2& q1 = g.VertExp2(0, j);
             const Cls2& q2 = g.VertExp2(0, j + 1);
-            if (!Defined(q1) || !Defined(q2))
-                continue;
             float ix = 0, iy = 0, ix2 = 0, iy2 = 0;
             if (Module1::IntersectSegments(p1.x, p1.y, p2.x, p2.y, q1.x, q1.y, q2.x, q2.y, ix, iy,
                                            ix2, iy2) == 0)
