@@ -194,6 +194,8 @@ void Cls9::Draw(int32_t lngAnimStep)
         // the crossings', and a refused f ends everything after the header.
         if (!AddIntegral(*this, ctx.txtZ, g_SceneScale, *curve, shading))
             goesOn = false;
+        if (crossing)
+            AppendAreaShading(*crossing, shading);
         // Stems, parity, derivative, extremes and arc length.
         if (goesOn)
             goesOn = AddAfterPassOverlays(*this, ctx.txtX, ctx.txtY, ctx.txtZ, g_SceneScale,
@@ -243,11 +245,6 @@ void Cls9::Draw(int32_t lngAnimStep)
         return;
     }
     if (curve) {
-        if (crossing && !crossing->quads.empty()) {
-            // The enclosed area lies under both curves.
-            LineState2D state;
-            DrawShadeQuads(crossing->quads);
-        }
         DrawCurve2D(*curve, shading);
         return;
     }

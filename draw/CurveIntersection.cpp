@@ -197,3 +197,18 @@ void MergeIntersection(const IntersectionPlan& crossing, Curve2DPlan& plan)
         plan.ops.clear();
     }
 }
+
+void AppendAreaShading(const IntersectionPlan& crossing, std::vector<ShadePiece>& shading)
+{
+    for (const ShadeQuad& q : crossing.quads) {
+        ShadePiece piece;
+        piece.kind = ShadePiece::Kind::Quad;
+        piece.color = q.color;
+        for (int k = 0; k < 4; ++k) {
+            piece.v[k][0] = q.x[k];
+            piece.v[k][1] = q.y[k];
+            piece.v[k][2] = 0.0f;
+        }
+        shading.push_back(piece);
+    }
+}

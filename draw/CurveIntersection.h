@@ -1,6 +1,7 @@
 #pragma once
 // Crossings of the two curves of a curve-intersection graph and the area
 // they enclose.
+#include "draw/FunctionOverlays.h"
 #include "draw/OverlayPlan.h"
 #include "model/Cls2.h"
 
@@ -29,3 +30,7 @@ IntersectionPlan PlanCurveIntersection(const Cls9& g, const QString& txtZ, const
 // header line, or, when the search ended the graph, a plan cut back to the
 // header with nothing drawn.
 void MergeIntersection(const IntersectionPlan& crossing, Curve2DPlan& plan);
+
+// Adds the shading of the enclosed area to the graph's shading, after what
+// is there (the integral's), so both lie under the curves.
+void AppendAreaShading(const IntersectionPlan& crossing, std::vector<ShadePiece>& shading);

@@ -1,13 +1,11 @@
 #pragma once
-// OpenGL emission of the planned limit, sequences and area shading. Needs a
+// OpenGL emission of the planned limit and sequences. Needs a
 // current context; defined in OverlayDraw_gl.cpp.
 #include "draw/LimitSequence.h"
 #include "draw/OverlayPlan.h"
 
 #include <vector>
 
-// One GL_QUADS primitive per piece, its colour set inside.
-void DrawShadeQuads(const std::vector<ShadeQuad>& quads);
 // The limit graph, unlit and antialiased; the state is given back after.
 void DrawLimit(const OverlayPlan& plan);
 // A sequence: writes its text into the result pane and draws it.

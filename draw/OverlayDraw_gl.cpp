@@ -48,17 +48,6 @@ void EnterSmoothLines()
 
 } // namespace
 
-void DrawShadeQuads(const std::vector<ShadeQuad>& quads)
-{
-    for (const ShadeQuad& q : quads) {
-        glBegin(GL_QUADS);
-        SetColor(q.color);
-        for (int k = 0; k < 4; ++k)
-            glVertex3f(q.x[k], q.y[k], 0.0f);
-        glEnd();
-    }
-}
-
 void DrawLimit(const OverlayPlan& plan)
 {
     glDisable(GL_LIGHTING);
