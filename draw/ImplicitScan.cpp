@@ -3,8 +3,10 @@
 #include "expr/Cls6.h"
 #include "expr/ExprError.h"
 #include "expr/Globals.h"
+#include "expr/Module1.h"
 #include "model/Cls1.h"
 #include "model/Cls9.h"
+#include "platform/MessageBox.h"
 
 #include <algorithm>
 #include <cmath>
@@ -39,12 +41,13 @@ int64_t ScanStride(int64_t nu, int64_t nv)
     return stride;
 }
 
-ScanPlan PlanScan(Cls9& g, int32_t lngAnimStep, float scale, Cls6& evaluator,
-                  const QString& txtZ)
-{
-    if (!(scale > 0.0f) || !std::isfinite(scale))
-        throw std::domain_error("the scene scale is not a positive number");
+namespace {
 
+// The scan itself. `draw` false is the box pass of FitPolarScanBox: the same
+// nodes and test, but no points kept and the graph's own extents untouched.
+ScanPlan RunScan(Cls9& g, int32_t lngAnimStep, float scale, Cls6& evaluator,
+                 const QString& txtZ, bool draw)
+{
     ScanPlan plan;
     const bool implicit = g.FunForm == FunFormImplicit;
     const int32_t density = implicit ? ImplicitScanDensity : InequalityScanDensity;
@@ -60,8 +63,18 @@ ScanPlan PlanScan(Cls9& g, int32_t lngAnimStep, float scale, Cls6& evaluator,
     }
 
     QString buffer;
-    if (evaluator.InfixToPostfix(txtZ, buffer) != 0)
-        return plan;
+    if (draw) {
+        if (evaluator.InfixToPostfix(txtZ, buffer) != 0)
+            return plan;
+    } else {
+        // The drawing reports a bad expression; the box pass stays quiet.
+        MessageHandler previous =
+            SetMessageHandler([](const MessageRequest&) { return MsgAnswer::Ok; });
+        const int32_t error = evaluator.InfixToPostfix(txtZ, buffer);
+        SetMessageHandler(previous);
+        if (error != 0)
+            return plan;
+    }
 
     plan.drawn = true;
     plan.color = g.LineColor;
@@ -72,8 +85,10 @@ ScanPlan PlanScan(Cls9& g, int32_t lngAnimStep, float scale, Cls6& evaluator,
 
     float minX = 1000.0f, maxX = -1000.0f;
     float minY = 1000.0f, maxY = -1000.0f;
-    g.BoxMinX = g.BoxMinY = g.BoxMinZ = 1000.0f;
-    g.BoxMaxX = g.BoxMaxY = g.BoxMaxZ = -1000.0f;
+    if (draw) {
+        g.BoxMinX = g.BoxMinY = g.BoxMinZ = 1000.0f;
+        g.BoxMaxX = g.BoxMaxY = g.BoxMaxZ = -1000.0f;
+    }
 
     const int64_t nu = ScanNodeCount(g.MinU, g.MaxU, density);
     const int64_t nv = ScanNodeCount(g.MinV, g.MaxV, density);
@@ -106,18 +121,21 @@ ScanPlan PlanScan(Cls9& g, int32_t lngAnimStep, float scale, Cls6& evaluator,
                 }
                 if (!ok || v == UndefinedSample)
                     continue;
-                const bool hit = implicit ? (v > -ImplicitScanTolerance && v < ImplicitScanTolerance)
-                                          : v < 0.0f;
+                const bool hit = implicit ? std::fabs(v) < ImplicitScanTolerance : v < 0.0f;
                 if (!hit)
                     continue;
                 if (cartesian) {
-                    plan.xy.push_back(p / scale);
-                    plan.xy.push_back(q / scale);
+                    if (draw) {
+                        plan.xy.push_back(p / scale);
+                        plan.xy.push_back(q / scale);
+                    }
                 } else {
                     const float px = static_cast<float>(q * cosP);
                     const float py = static_cast<float>(q * sinP);
-                    plan.xy.push_back(px / scale);
-                    plan.xy.push_back(py / scale);
+                    if (draw) {
+                        plan.xy.push_back(px / scale);
+                        plan.xy.push_back(py / scale);
+                    }
                     minX = std::min(minX, px);
                     maxX = std::max(maxX, px);
                     minY = std::min(minY, py);
@@ -133,10 +151,12 @@ ScanPlan PlanScan(Cls9& g, int32_t lngAnimStep, float scale, Cls6& evaluator,
         maxX = std::max(maxX, 0.0f);
         minY = std::min(minY, 0.0f);
         maxY = std::max(maxY, 0.0f);
-        g.BoxMinX = minX;
-        g.BoxMaxX = maxX;
-        g.BoxMinY = minY;
-        g.BoxMaxY = maxY;
+        if (draw) {
+            g.BoxMinX = minX;
+            g.BoxMaxX = maxX;
+            g.BoxMinY = minY;
+            g.BoxMaxY = maxY;
+        }
         Cls1& box = *g_PolarScanBox;
         box.MinX = minX;
         box.MaxX = maxX;
@@ -146,4 +166,25 @@ ScanPlan PlanScan(Cls9& g, int32_t lngAnimStep, float scale, Cls6& evaluator,
         box.MaxZ = 0.0f;
     }
     return plan;
+}
+
+} // namespace
+
+ScanPlan PlanScan(Cls9& g, int32_t lngAnimStep, float scale, Cls6& evaluator,
+                  const QString& txtZ)
+{
+    if (!(scale > 0.0f) || !std::isfinite(scale))
+        throw std::domain_error("the scene scale is not a positive number");
+    return RunScan(g, lngAnimStep, scale, evaluator, txtZ, true);
+}
+
+void FitPolarScanBox(Cls9& g, int32_t lngAnimStep)
+{
+    const bool scanned = g.FunForm == FunFormImplicit || g.FunForm == FunFormInequality;
+    const bool function2D =
+        g.GraphType == GraphType2DFunction || g.GraphType == GraphType2DFunctionAnimation;
+    if (!scanned || !function2D || g.CoordType != CoordTypePolar)
+        return;
+    Cls6 evaluator;
+    RunScan(g, lngAnimStep, 1.0f, evaluator, Module1::InsertImplicitMultiply(g.ExpressZ), false);
 }

@@ -56,6 +56,15 @@ int64_t ScanStride(int64_t nu, int64_t nv);
 ScanPlan PlanScan(Cls9& g, int32_t lngAnimStep, float scale, Cls6& evaluator,
                   const QString& txtZ);
 
+// Fits g_PolarScanBox to a polar implicit or inequality graph (GraphType 0
+// or 9) without drawing: the same nodes and test as PlanScan, at the step's
+// t. Cls9::GetBox calls it, so the scene is fitted to a polar scan already
+// when it is drawn for the first time, and to the graph being boxed rather
+// than whichever polar graph was drawn last. Does nothing for other graphs;
+// f that does not compile leaves the box as it is, without a message (the
+// drawing shows it).
+void FitPolarScanBox(Cls9& g, int32_t lngAnimStep);
+
 // Emits a plan: the 2D point state, one colour and point size, the points.
 // Defined in ImplicitScan_gl.cpp (GUI library).
 void DrawScan(const ScanPlan& plan);

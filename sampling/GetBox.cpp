@@ -2,6 +2,7 @@
 // ribbons, from its parameters for figures.
 #include "sampling/SamplingSupport.h"
 
+#include "draw/ImplicitScan.h"
 #include "expr/Cls6.h"
 #include "expr/ExprError.h"
 #include "expr/Globals.h"
@@ -687,8 +688,11 @@ std::shared_ptr<Cls1> Cls9::GetBox(int32_t lngAnimStep)
 
     if ((GraphType == GraphType2DFunction || GraphType == GraphType2DFunctionAnimation)
         && CoordType == CoordTypePolar
-        && (FunForm == FunFormImplicit || FunForm == FunFormInequality))
+        && (FunForm == FunFormImplicit || FunForm == FunFormInequality)) {
+        // The box of what the scan draws, known before it is first drawn.
+        FitPolarScanBox(*this, lngAnimStep);
         return g_PolarScanBox;
+    }
 
     Bounds b;
     if (IsPlaneGroup(GraphType)) {

@@ -18,6 +18,7 @@ class TestScanEndToEnd : public QObject {
 private slots:
     void initTestCase();
     void circleAndDiscAppearInTheDrawingArea();
+    void polarRingAppearsAtItsFirstDrawing();
 
 private:
     QTemporaryDir m_dataHome;
@@ -39,22 +40,25 @@ int BluePixels(DrawingArea* area)
     return count;
 }
 
-// Runs the Cartesian 2D command of the Draw menu with the form (2 implicit,
-// 3 inequality) and f over x and y from -5 to 5.
-void Draw2D(frmF1& window, int form, const QString& f)
+// Runs the 2D command of the Draw menu with the form (2 implicit,
+// 3 inequality) and f, the first variable over [lo1, hi1], the second over
+// [lo2, hi2].
+void Draw2D(frmF1& window, int form, const QString& f, bool polar = false,
+            const char* lo1 = "-5", const char* hi1 = "5", const char* lo2 = "-5",
+            const char* hi2 = "5")
 {
-    QTimer::singleShot(0, [form, f] {
+    QTimer::singleShot(0, [=] {
         auto* d = qobject_cast<frmF5*>(QApplication::activeModalWidget());
         QVERIFY(d);
         d->SetCombo3Index(form);
         d->Text2->setText(f);
-        d->Text4->setText(QStringLiteral("-5"));
-        d->Text5->setText(QStringLiteral("5"));
-        d->Text10->setText(QStringLiteral("-5"));
-        d->Text11->setText(QStringLiteral("5"));
+        d->Text4->setText(QString::fromLatin1(lo1));
+        d->Text5->setText(QString::fromLatin1(hi1));
+        d->Text10->setText(QString::fromLatin1(lo2));
+        d->Text11->setText(QString::fromLatin1(hi2));
         d->Command1->click();
     });
-    window.findChild<QAction*>("mnuDraw2DCart")->trigger();
+    window.findChild<QAction*>(polar ? "mnuDraw2DPolar" : "mnuDraw2DCart")->trigger();
 }
 
 } // namespace
@@ -84,6 +88,25 @@ void TestScanEndToEnd::circleAndDiscAppearInTheDrawingArea()
     Draw2D(window, 3, QStringLiteral("x^2+y^2-16"));
     QCOMPARE(window.List1->count(), 2);
     QVERIFY(BluePixels(window.picDraw) > 4 * ring);
+
+    g_AllGraphs.FunSurfs.Clear();
+    g_ShownGraphs.FunSurfs.Clear();
+}
+
+// A polar scan's box is known only once it has been drawn; the scene is
+// still fitted to the ring the first time it is shown.
+void TestScanEndToEnd::polarRingAppearsAtItsFirstDrawing()
+{
+    *g_PolarScanBox = Cls1{};
+    frmF1 window;
+    window.Form_Load(QString());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    Draw2D(window, 2, QStringLiteral("r-2"), true, "0", "6.3", "0", "3");
+    QCOMPARE(window.List1->count(), 1);
+    QVERIFY(BluePixels(window.picDraw) > 50);
+    QVERIFY(g_PolarScanBox->MaxX > 1.9f);
 
     g_AllGraphs.FunSurfs.Clear();
     g_ShownGraphs.FunSurfs.Clear();

@@ -71,7 +71,10 @@ public:
             kSize, kSize, QOpenGLFramebufferObject::CombinedDepthStencil);
         return true;
     }
-    bool MakeCurrent() { return m_context && m_context->makeCurrent(m_surface.get()) && m_fbo->bind(); }
+    bool MakeCurrent()
+    {
+        return m_context && m_context->makeCurrent(m_surface.get()) && m_fbo->bind();
+    }
     void Release() { m_fbo->release(); }
     void Destroy()
     {

@@ -215,6 +215,40 @@ TEST(ImplicitScan, PolarBoxContainsTheOriginAndIsZeroWhenNothingIsDrawn)
     }
 }
 
+TEST(ImplicitScan, GetBoxFitsThePolarScanBeforeItIsDrawn)
+{
+    *g_PolarScanBox = Cls1{};
+    auto small = ScanGraph(FunFormImplicit, CoordTypePolar, QStringLiteral("r-2"), 0, 6.3f, 0, 3);
+    auto large = ScanGraph(FunFormInequality, CoordTypePolar, QStringLiteral("r-4"), 0, 6.3f, 0, 5);
+    small->BoxMinX = 7;
+    struct Case {
+        Cls9* g;
+        float reach;
+    } const cases[] = {{small.get(), 2.0f}, {large.get(), 4.0f}, {small.get(), 2.0f}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reach);
+        // Each graph gets the box of its own scan, whichever was boxed last.
+        const std::shared_ptr<Cls1> box = c.g->GetBox();
+        EXPECT_EQ(box.get(), g_PolarScanBox.get());
+        EXPECT_NEAR(box->MaxX, c.reach, 0.05f);
+        EXPECT_NEAR(box->MinY, -c.reach, 0.05f);
+        EXPECT_EQ(box->MaxZ, 0.0f);
+    }
+    EXPECT_EQ(small->BoxMinX, 7.0f); // the graph's own extents are the drawing's
+
+    // A bad f keeps the box and shows nothing: the drawing reports it.
+    MessageRecorder messages;
+    auto bad = ScanGraph(FunFormImplicit, CoordTypePolar, QStringLiteral("r-*2"), 0, 6.3f, 0, 3);
+    bad->GetBox();
+    EXPECT_EQ(messages.Count(), 0);
+    EXPECT_NEAR(g_PolarScanBox->MaxX, 2.0f, 0.05f);
+    // Cartesian scans are boxed by their ranges and leave it alone.
+    auto flat =
+        ScanGraph(FunFormImplicit, CoordTypeCartesian2D, QStringLiteral("x-y"), -9, 9, -9, 9);
+    flat->GetBox();
+    EXPECT_NEAR(g_PolarScanBox->MaxX, 2.0f, 0.05f);
+}
+
 TEST(ImplicitScan, CartesianScanLeavesThePolarBoxAlone)
 {
     *g_PolarScanBox = Cls1{-1, 2, -3, 4, -5, 6};
