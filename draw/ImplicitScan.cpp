@@ -68,11 +68,12 @@ ScanPlan RunScan(Cls9& g, int32_t lngAnimStep, float scale, Cls6& evaluator,
             return plan;
     } else {
         // The drawing reports a bad expression; the box pass stays quiet.
-        MessageHandler previous =
-            SetMessageHandler([](const MessageRequest&) { return MsgAnswer::Ok; });
-        const int32_t error = evaluator.InfixToPostfix(txtZ, buffer);
-        SetMessageHandler(previous);
-        if (error != 0)
+        struct Quiet {
+            MessageHandler previous =
+                SetMessageHandler([](const MessageRequest&) { return MsgAnswer::Ok; });
+            ~Quiet() { SetMessageHandler(previous); }
+        } quiet;
+        if (evaluator.InfixToPostfix(txtZ, buffer) != 0)
             return plan;
     }
 
