@@ -267,6 +267,25 @@ TEST_F(ScanGL, PolarRingIsDrawnAndBoxed)
     EXPECT_EQ(g->GetBox().get(), g_PolarScanBox.get());
 }
 
+// The dialog keeps the analysis options of a graph whatever its form; for
+// a scanned graph they have no samples to work on and must not stop it.
+TEST_F(ScanGL, AnalysisOptionsLeftOnDoNotStopTheScan)
+{
+    for (int32_t type : {int32_t{GraphType2DFunction}, int32_t{GraphTypeCurveIntersection}}) {
+        SCOPED_TRACE(type);
+        auto g = ScanGraph(FunFormImplicit, CoordTypeCartesian2D, QStringLiteral("x^2+y^2-1"),
+                           -1.5f, 1.5f, -1.5f, 1.5f, 0x00FF0000);
+        g->GraphType = type;
+        g->Exp2 = QStringLiteral("x");
+        g->ShowInt = g->ShowDev = g->ShowRoot = g->ShowMax = g->ShowJO = true;
+        g->ShowQie = g->ShowNml = g->ShowCurv = g->ShowLen = g->ShowInter = true;
+        g->QieNum = g->NmlNum = g->CurvNum = 1;
+        Compile(*g);
+        EXPECT_GT(Points().size(), 100u);
+        EXPECT_EQ(m_messages.Count(), 0);
+    }
+}
+
 TEST_F(ScanGL, ExpressionThatDoesNotCompileDrawsNothing)
 {
     auto g = ScanGraph(FunFormImplicit, CoordTypeCartesian2D, QStringLiteral("x^2+*y"), -1, 1, -1,
