@@ -18,30 +18,7 @@ bool Defined3(const Cls2& p) { return Defined(p.x) && Defined(p.y) && Defined(p.
 
 DrawOp Line(int32_t color, int32_t width, const Cls2& a, const Cls2& b, float s)
 {
-    DrawOp op;
-    op.kind = DrawOp::Kind::Line;
-    op.color = color;
-    op.width = LineWidthOf(width);
-    op.x1 = a.x / s;
-    op.y1 = a.y / s;
-    op.z1 = a.z / s;
-    op.x2 = b.x / s;
-    op.y2 = b.y / s;
-    op.z2 = b.z / s;
-    return op;
-}
-
-DrawOp Marker(int32_t color, int32_t size, int32_t symbol, float x, float y, float z)
-{
-    DrawOp op;
-    op.kind = DrawOp::Kind::Marker;
-    op.color = color;
-    op.size = static_cast<float>(size);
-    op.symbol = symbol;
-    op.x1 = x;
-    op.y1 = y;
-    op.z1 = z;
-    return op;
+    return LineOp(color, width, a.x / s, a.y / s, a.z / s, b.x / s, b.y / s, b.z / s);
 }
 
 // Roots of one segment p-q against the graph's x axis span. A sample that
@@ -78,6 +55,35 @@ void FindRoots(const Cls2& p, const Cls2& q, int32_t i, float minX, float maxX,
 } // namespace
 
 float LineWidthOf(int32_t width) { return width < 1 ? 1.0f : static_cast<float>(width); }
+
+DrawOp LineOp(int32_t color, int32_t width, float x1, float y1, float z1, float x2, float y2,
+              float z2)
+{
+    DrawOp op;
+    op.kind = DrawOp::Kind::Line;
+    op.color = color;
+    op.width = LineWidthOf(width);
+    op.x1 = x1;
+    op.y1 = y1;
+    op.z1 = z1;
+    op.x2 = x2;
+    op.y2 = y2;
+    op.z2 = z2;
+    return op;
+}
+
+DrawOp MarkerOp(int32_t color, float size, int32_t symbol, float x, float y, float z)
+{
+    DrawOp op;
+    op.kind = DrawOp::Kind::Marker;
+    op.color = color;
+    op.size = size;
+    op.symbol = symbol;
+    op.x1 = x;
+    op.y1 = y;
+    op.z1 = z;
+    return op;
+}
 
 std::optional<QString> Curve2DHeader(const Cls9& g)
 {
@@ -160,8 +166,8 @@ Curve2DPlan PlanCurve2D(const Cls9& g, int32_t lngAnimStep, float scale,
                         continue;
                     lastRootSample = r.onSample;
                 }
-                plan.ops.push_back(Marker(g.RootColor, g.RootSize, g.RootSymbol, r.x / scale,
-                                          r.y / scale, 0.0f));
+                plan.ops.push_back(MarkerOp(g.RootColor, g.RootSize, g.RootSymbol, r.x / scale,
+                                            r.y / scale, 0.0f));
                 plan.lines << QStringLiteral("    根: x=") + NumberText(r.x) +
                                   QStringLiteral(",y=") + NumberText(r.y);
             }
@@ -175,8 +181,8 @@ Curve2DPlan PlanCurve2D(const Cls9& g, int32_t lngAnimStep, float scale,
     if (intersection && g.ShowInter) {
         for (const Cls2& p : intersections) {
             if (Defined(p.y) && Defined(p.z))
-                plan.ops.push_back(Marker(g.InterColor, g.InterSize, g.InterSymbol, p.x / scale,
-                                          p.y / scale, p.z / scale));
+                plan.ops.push_back(MarkerOp(g.InterColor, g.InterSize, g.InterSymbol, p.x / scale,
+                                            p.y / scale, p.z / scale));
         }
     }
 

@@ -52,3 +52,9 @@ Curve2DPlan PlanCurve2D(const Cls9& g, int32_t lngAnimStep, float scale,
 // Width passed to OpenGL for an integer width member: widths below 1 are
 // not valid line widths and are drawn as 1.
 float LineWidthOf(int32_t width);
+
+// One planned line or marker, all coordinates in GL units (already divided by
+// the scene scale). The width is a width member, passed through LineWidthOf.
+DrawOp LineOp(int32_t color, int32_t width, float x1, float y1, float z1, float x2, float y2,
+              float z2);
+DrawOp MarkerOp(int32_t color, float size, int32_t symbol, float x, float y, float z = 0.0f);

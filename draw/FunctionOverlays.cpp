@@ -66,35 +66,6 @@ float ParameterOf(const Cls9& g, int32_t i)
     return static_cast<float>(static_cast<double>(g.MinV) + static_cast<double>(i) * dv);
 }
 
-DrawOp Segment(int32_t color, int32_t width, float x1, float y1, float z1, float x2, float y2,
-               float z2)
-{
-    DrawOp op;
-    op.kind = DrawOp::Kind::Line;
-    op.color = color;
-    op.width = LineWidthOf(width);
-    op.x1 = x1;
-    op.y1 = y1;
-    op.z1 = z1;
-    op.x2 = x2;
-    op.y2 = y2;
-    op.z2 = z2;
-    return op;
-}
-
-DrawOp Marker(int32_t color, int32_t size, int32_t symbol, float x, float y)
-{
-    DrawOp op;
-    op.kind = DrawOp::Kind::Marker;
-    op.color = color;
-    op.size = static_cast<float>(size);
-    op.symbol = symbol;
-    op.x1 = x;
-    op.y1 = y;
-    op.z1 = 0.0f;
-    return op;
-}
-
 ShadePiece Quad(int32_t color, float s, std::initializer_list<std::array<float, 3>> corners)
 {
     ShadePiece p;
@@ -295,8 +266,8 @@ void AppendStep(const Cls9& g, const Cls2& p1, const Cls2& p2, float scale,
         return;
     const float x1 = p1.x / scale, y1 = p1.y / scale;
     const float x2 = p2.x / scale, y2 = p2.y / scale;
-    ops.push_back(Segment(g.StepColor, g.StepWidth, x1, y1, 0, x1, y2, 0));
-    ops.push_back(Segment(g.StepColor, g.StepWidth, x1, y2, 0, x2, y2, 0));
+    ops.push_back(LineOp(g.StepColor, g.StepWidth, x1, y1, 0, x1, y2, 0));
+    ops.push_back(LineOp(g.StepColor, g.StepWidth, x1, y2, 0, x2, y2, 0));
 }
 
 void AppendStemsAndParity(const Cls9& g, float scale, std::vector<DrawOp>& ops)
@@ -307,8 +278,8 @@ void AppendStemsAndParity(const Cls9& g, float scale, std::vector<DrawOp>& ops)
             if (!Defined(p.x) || !Defined(p.y))
                 continue;
             const float x = p.x / scale, y = p.y / scale;
-            ops.push_back(Segment(g.StemBodyColor, g.StemBodyWidth, x, y, 0, x, 0, 0));
-            ops.push_back(Marker(g.StemHeadColor, g.StemHeadSize, g.StemHeadSymbol, x, y));
+            ops.push_back(LineOp(g.StemBodyColor, g.StemBodyWidth, x, y, 0, x, 0, 0));
+            ops.push_back(MarkerOp(g.StemHeadColor, g.StemHeadSize, g.StemHeadSymbol, x, y));
         }
     }
     // Sampling makes no parity row for an animated graph.
@@ -317,8 +288,8 @@ void AppendStemsAndParity(const Cls9& g, float scale, std::vector<DrawOp>& ops)
             const Cls2& a = g.VertJO(0, i);
             const Cls2& b = g.VertJO(0, i + 1);
             if (Defined3(a) && Defined3(b))
-                ops.push_back(Segment(g.JOColor, g.JOWidth, a.x / scale, a.y / scale, a.z / scale,
-                                      b.x / scale, b.y / scale, b.z / scale));
+                ops.push_back(LineOp(g.JOColor, g.JOWidth, a.x / scale, a.y / scale, a.z / scale,
+                                     b.x / scale, b.y / scale, b.z / scale));
         }
     }
 }
@@ -376,9 +347,9 @@ DerivativePlan PlanDerivative(const Cls9& g, const QString& txtX, const QString&
                 const Cls2& d1 = g.VertDev(0, i);
                 const Cls2& d2 = g.VertDev(0, i + 1);
                 if (g.ShowDev && Defined3(d1) && Defined3(d2))
-                    plan.ops.push_back(Segment(g.DevColor, g.DevWidth, d1.x / scale,
-                                               d1.y / scale, d1.z / scale, d2.x / scale,
-                                               d2.y / scale, d2.z / scale));
+                    plan.ops.push_back(LineOp(g.DevColor, g.DevWidth, d1.x / scale,
+                                              d1.y / scale, d1.z / scale, d2.x / scale,
+                                              d2.y / scale, d2.z / scale));
                 if (explicitCartesian && !(Defined(d1.x) && Defined(d1.y) && Defined(d2.x) &&
                                            Defined(d2.y)))
                     continue;
@@ -429,11 +400,13 @@ DerivativePlan PlanDerivative(const Cls9& g, const QString& txtX, const QString&
                     }
                 }
                 if (isMax) {
-                    plan.ops.push_back(Marker(g.MaxColor, g.MaxSize, g.MaxSymbol, mx / scale, my / scale));
+                    plan.ops.push_back(
+                        MarkerOp(g.MaxColor, g.MaxSize, g.MaxSymbol, mx / scale, my / scale));
                     plan.lines << QStringLiteral("    极大值点: x=") + NumberText(mx) +
                                       QStringLiteral(",y=") + NumberText(my);
                 } else {
-                    plan.ops.push_back(Marker(g.MinColor, g.MinSize, g.MinSymbol, mx / scale, my / scale));
+                    plan.ops.push_back(
+                        MarkerOp(g.MinColor, g.MinSize, g.MinSymbol, mx / scale, my / scale));
                     plan.lines << QStringLiteral("    极小值点: x=") + NumberText(mx) +
                                       QStringLiteral(",y=") + NumberText(my);
                 }

@@ -18,26 +18,12 @@ bool Defined(float v) { return v != UndefinedSample; }
 
 DrawOp Line(int32_t color, float x1, float y1, float x2, float y2)
 {
-    DrawOp op;
-    op.color = color;
-    op.width = 1.0f;
-    op.x1 = x1;
-    op.y1 = y1;
-    op.x2 = x2;
-    op.y2 = y2;
-    return op;
+    return LineOp(color, 1, x1, y1, 0.0f, x2, y2, 0.0f);
 }
 
 DrawOp Dot(int32_t color, float size, float x, float y)
 {
-    DrawOp op;
-    op.kind = DrawOp::Kind::Marker;
-    op.color = color;
-    op.size = size;
-    op.symbol = MarkerSymbolFilledCircle;
-    op.x1 = x;
-    op.y1 = y;
-    return op;
+    return MarkerOp(color, size, MarkerSymbolFilledCircle, x, y);
 }
 
 } // namespace

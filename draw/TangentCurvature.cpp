@@ -115,27 +115,7 @@ private:
 
 DrawOp Segment(int32_t color, int32_t width, float x1, float y1, float x2, float y2, float s)
 {
-    DrawOp op;
-    op.kind = DrawOp::Kind::Line;
-    op.color = color;
-    op.width = LineWidthOf(width);
-    op.x1 = x1 / s;
-    op.y1 = y1 / s;
-    op.x2 = x2 / s;
-    op.y2 = y2 / s;
-    return op;
-}
-
-DrawOp MarkerAt(int32_t color, int32_t size, int32_t symbol, float x, float y)
-{
-    DrawOp op;
-    op.kind = DrawOp::Kind::Marker;
-    op.color = color;
-    op.size = static_cast<float>(size);
-    op.symbol = symbol;
-    op.x1 = x;
-    op.y1 = y;
-    return op;
+    return LineOp(color, width, x1 / s, y1 / s, 0.0f, x2 / s, y2 / s, 0.0f);
 }
 
 int32_t PositionCount(int32_t n) { return std::clamp(n, 0, MaxPositions); }
@@ -258,7 +238,7 @@ namespace {
 void AddInflection(const Cls9& g, float x, float y, float scale, OverlayPlan& plan)
 {
     const float mx = x / scale, my = y / scale;
-    plan.ops.push_back(MarkerAt(g.GuaiColor, g.GuaiSize, g.GuaiSymbol, mx, my));
+    plan.ops.push_back(MarkerOp(g.GuaiColor, g.GuaiSize, g.GuaiSymbol, mx, my));
     plan.lines << QStringLiteral("    拐点: x=") + NumberText(mx * scale) + QStringLiteral(", y=") +
                       NumberText(my * scale);
 }
