@@ -22,6 +22,7 @@
 #include "view/Cls4.h"
 #include "view/DrawingArea_gl.h"
 #include "view/Trackball.h"
+#include "view/ViewCommands.h"
 #include "view/ViewState.h"
 
 #include <QApplication>
@@ -818,27 +819,13 @@ void frmF1::mnuDraw25DPolar_Click()
 
 void frmF1::mnuViewFit_Click()
 {
-    if (g_ShownGraphs.FunSurfs.Count() == 0)
-        return;
-    std::shared_ptr<Cls1> box;
-    try {
-        box = g_ShownGraphs.GetBox(0);
-    } catch (const std::exception&) {
-        return;
-    }
-    if (!box)
-        return;
-    g_Camera.ZoomAll(box->MinX, box->MinY, box->MinZ, box->MaxX, box->MaxY, box->MaxZ);
-    g_Camera.Zoom(2.0f);
-    Display(g_CurFrame);
+    if (FitCameraToScene(g_Camera, g_ShownGraphs))
+        Display(g_CurFrame);
 }
 
 void frmF1::mnuViewISO_Click()
 {
-    g_ShownGraphs.RotRoll = 0.0f;
-    g_ShownGraphs.RotPitch = -15.0f;
-    g_ShownGraphs.RotYaw = 45.0f;
-    g_View.mbolTrackball = false;
+    ApplyIsoView(g_View, g_ShownGraphs);
     BuildDisplayLists();
     Display(g_CurFrame);
 }
