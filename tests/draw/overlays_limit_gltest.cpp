@@ -8,9 +8,8 @@
 #include "model/Globals.h"
 #include "platform/MessageBox.h"
 
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
-#include <QOpenGLFramebufferObject>
+#include "GlTestContext.h"
+
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
@@ -45,30 +44,8 @@ struct Seg {
 
 class OverlaysGL : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        QSurfaceFormat format;
-        format.setProfile(QSurfaceFormat::CompatibilityProfile);
-        format.setVersion(2, 1);
-        format.setDepthBufferSize(16);
-        s_context = std::make_unique<QOpenGLContext>();
-        s_context->setFormat(format);
-        ASSERT_TRUE(s_context->create());
-        s_surface = std::make_unique<QOffscreenSurface>();
-        s_surface->setFormat(s_context->format());
-        s_surface->create();
-        ASSERT_TRUE(s_context->makeCurrent(s_surface.get()));
-        s_fbo = std::make_unique<QOpenGLFramebufferObject>(
-            kSize, kSize, QOpenGLFramebufferObject::CombinedDepthStencil);
-    }
-    static void TearDownTestSuite()
-    {
-        s_context->makeCurrent(s_surface.get());
-        s_fbo.reset();
-        s_context->doneCurrent();
-        s_context.reset();
-        s_surface.reset();
-    }
+    static void SetUpTestSuite() { ASSERT_TRUE(s_gl.Create(kSize)); }
+    static void TearDownTestSuite() { s_gl.Destroy(); }
 
     OverlaysGL() : m_saved{g_RangeMinX, g_RangeMaxX, g_RangeMinY, g_RangeMaxY}
     {
@@ -91,8 +68,7 @@ protected:
 
     void SetUp() override
     {
-        ASSERT_TRUE(s_context->makeCurrent(s_surface.get()));
-        ASSERT_TRUE(s_fbo->bind());
+        ASSERT_TRUE(s_gl.MakeCurrent());
         glViewport(0, 0, kSize, kSize);
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
@@ -108,14 +84,12 @@ protected:
     void TearDown() override
     {
         glDeleteLists(m_list, 1);
-        s_fbo->release();
+        s_gl.ReleaseFramebuffer();
     }
 
     void Compile(Cls9& g)
     {
-        glNewList(m_list, GL_COMPILE);
-        g.Draw(0);
-        glEndList();
+        gltest::CompileList(m_list, [&] { g.Draw(0); });
     }
 
     // The segments the list draws, in graph units.
@@ -196,9 +170,7 @@ private:
     float m_saved[4];
     int32_t m_kind;
     float m_scale;
-    static inline std::unique_ptr<QOpenGLContext> s_context;
-    static inline std::unique_ptr<QOffscreenSurface> s_surface;
-    static inline std::unique_ptr<QOpenGLFramebufferObject> s_fbo;
+    static inline gltest::Context s_gl;
 };
 
 TEST_F(OverlaysGL, TangentNormalAndCurvatureCircleOfAParabola)
