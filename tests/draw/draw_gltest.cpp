@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include "GlTestContext.h"
+#include "draw/Globals2DGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -115,39 +116,6 @@ GraphRef Function(int32_t id, const QString& z, float minV, float maxV, int32_t 
     g->Show2DCurve = true;
     return g;
 }
-
-// Plot range, document kind and scene scale as a new 2D document has them.
-class Globals2D {
-public:
-    Globals2D()
-        : m_range{g_RangeMinX, g_RangeMaxX, g_RangeMinY, g_RangeMaxY, g_RangeMinZ, g_RangeMaxZ},
-          m_kind(g_DocumentKind), m_scale(g_SceneScale)
-    {
-        g_RangeMinX = g_RangeMinY = -20;
-        g_RangeMaxX = g_RangeMaxY = 20;
-        g_RangeMinZ = -50;
-        g_RangeMaxZ = 50;
-        g_DocumentKind = DocumentKind2D;
-    }
-    ~Globals2D()
-    {
-        g_RangeMinX = m_range[0];
-        g_RangeMaxX = m_range[1];
-        g_RangeMinY = m_range[2];
-        g_RangeMaxY = m_range[3];
-        g_RangeMinZ = m_range[4];
-        g_RangeMaxZ = m_range[5];
-        g_DocumentKind = m_kind;
-        g_SceneScale = m_scale;
-    }
-    Globals2D(const Globals2D&) = delete;
-    Globals2D& operator=(const Globals2D&) = delete;
-
-private:
-    std::array<float, 6> m_range;
-    int32_t m_kind;
-    float m_scale;
-};
 
 // ---------------------------------------------------------------------------
 // One graph at a time on an offscreen context: 400 x 400 pixels showing

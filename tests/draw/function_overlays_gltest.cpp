@@ -8,6 +8,7 @@
 #include "model/Globals.h"
 #include "platform/MessageBox.h"
 
+#include "draw/Globals2DGuard.h"
 #include "model/GlFeedback.h"
 
 #include <QStringList>
@@ -20,42 +21,7 @@ namespace {
 
 using glfeedback::Primitive;
 
-// The plot range and scene of a new 2D document; the scene scale 2 makes
-// the view show x and y from -4 to 4 graph units.
-class Scene2D {
-public:
-    Scene2D()
-        : m_range{g_RangeMinX, g_RangeMaxX, g_RangeMinY, g_RangeMaxY, g_RangeMinZ, g_RangeMaxZ},
-          m_kind(g_DocumentKind), m_scale(g_SceneScale)
-    {
-        g_RangeMinX = g_RangeMinY = -20;
-        g_RangeMaxX = g_RangeMaxY = 20;
-        g_RangeMinZ = -50;
-        g_RangeMaxZ = 50;
-        g_DocumentKind = DocumentKind2D;
-        g_SceneScale = 2.0f;
-    }
-    ~Scene2D()
-    {
-        g_RangeMinX = m_range[0];
-        g_RangeMaxX = m_range[1];
-        g_RangeMinY = m_range[2];
-        g_RangeMaxY = m_range[3];
-        g_RangeMinZ = m_range[4];
-        g_RangeMaxZ = m_range[5];
-        g_DocumentKind = m_kind;
-        g_SceneScale = m_scale;
-    }
-    Scene2D(const Scene2D&) = delete;
-    Scene2D& operator=(const Scene2D&) = delete;
-
-private:
-    std::array<float, 6> m_range;
-    int32_t m_kind;
-    float m_scale;
-};
-
-constexpr float S = 2.0f; // the scene scale above
+constexpr float S = 2.0f; // the scene scale of the fixture's 2D document
 
 std::shared_ptr<Cls9> Function(const QString& z, float minV, float maxV, int32_t steps)
 {
@@ -122,7 +88,9 @@ protected:
         return Capture([&] { g.Draw(); });
     }
 
-    Scene2D m_scene;
+    // A new 2D document; the scene scale 2 makes the view show x and y from
+    // -4 to 4 graph units.
+    Globals2D m_scene{S};
     MessageRecorder m_messages;
 };
 
