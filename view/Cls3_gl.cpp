@@ -2,6 +2,7 @@
 
 #include "model/Globals.h"
 #include "view/Axes2D.h"
+#include "view/Axes3D_gl.h"
 #include "view/OutlineText.h"
 
 #include <GL/gl.h>
@@ -29,12 +30,30 @@ void Cls3::Draw(int32_t /*graphType*/, float& minX, float& maxX, float& minY, fl
         DrawFrame3D(minX, maxX, minY, maxY, minZ, maxZ);
 }
 
-void Cls3::DrawFrame3D(float& /*minX*/, float& /*maxX*/, float& /*minY*/, float& /*maxY*/,
-                       float& /*minZ*/, float& /*maxZ*/) const
+void Cls3::DrawFrame3D(float& minX, float& maxX, float& minY, float& maxY, float& minZ,
+                       float& maxZ) const
 {
-    // The 3D coordinate box (panels, grids, ticks, labels, titles) and the
-    // three-line axes are not drawn yet: 2.5D and 3D documents show no
-    // coordinate system and the bounds are left as they came.
+    if (g_DocumentKind == DocumentKind3D && AxisStyle != AxisStylePanels) {
+        const std::optional<ThreeLineAxesLayout> axes =
+            ThreeLineAxes(minX, maxX, minY, maxY, minZ, maxZ);
+        if (!axes)
+            return;
+        minX = axes->minX;
+        maxX = axes->maxX;
+        minY = axes->minY;
+        maxY = axes->maxY;
+        minZ = axes->minZ;
+        maxZ = axes->maxZ;
+        DrawThreeLineAxes(*axes);
+        return;
+    }
+    const std::optional<Frame3DLayout> frame =
+        Frame3D(*this, g_DocumentKind, minX, maxX, minY, maxY, minZ, maxZ);
+    if (!frame)
+        return;
+    minZ = frame->minZ;
+    maxZ = frame->maxZ;
+    DrawPanelFrame(*frame);
 }
 
 void Cls3::DrawAxes2D(float minX, float maxX, float minY, float maxY) const
