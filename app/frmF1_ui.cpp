@@ -2,7 +2,9 @@
 
 #include "app/AnimationCommands_ui.h"
 #include "app/AppGlobals.h"
+#include "app/DemoMenu_ui.h"
 #include "app/EditCommand_ui.h"
+#include "app/HelpMenu_ui.h"
 #include "app/PointCommands_ui.h"
 #include "app/MainWindowApi.h"
 #include "app/SplitterBar_ui.h"
@@ -298,8 +300,8 @@ void frmF1::BuildMenus()
     QMenu* tool = topMenu("mnuTool", QStringLiteral("工具"));
     connect(Action(tool, "mnuToolCal", QStringLiteral("表达式计算器")), &QAction::triggered, this,
             &frmF1::mnuToolCal_Click);
-    topMenu("mnuDemo", QStringLiteral("演示"));
-    topMenu("mnuHelp", QStringLiteral("帮助"));
+    AddDemoMenu(this, topMenu("mnuDemo", QStringLiteral("演示")));
+    AddHelpMenu(this, topMenu("mnuHelp", QStringLiteral("帮助")));
 
     // Pop-up menus of the list and of the drawing area.
     FunEdit = new QMenu(this);

@@ -1,0 +1,292 @@
+// The Help menu with the About box, and the Demo menu opening the sample
+// documents on the real main window.
+#include "app/DemoMenu_ui.h"
+#include "app/HelpMenu_ui.h"
+#include "app/frmF1_ui.h"
+#include "app/frmF2_ui.h"
+#include "model/Cls8.h"
+#include "model/Globals.h"
+#include "platform/MessageBox.h"
+#include "platform/ShellOpen_ui.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QSet>
+#include <QTimer>
+#include <QtTest>
+
+class TestHelpDemo : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void helpMenuItems();
+    void aboutBoxTextsLinkAndOk();
+    void helpFileMissingIsReported();
+    void homeAndSupportPagesGoToTheDesktop();
+    void demoMenuStructure();
+    void demoItemsNameTheSampleFolders();
+    void demoReplacesTheDrawingWithoutAsking_data();
+    void demoReplacesTheDrawingWithoutAsking();
+    void animatedDemoShowsFrameOneAndDoesNotPlay();
+    void missingDemoLeavesTheDrawing();
+
+private:
+    QAction* Action(const char* name) const { return m_window->findChild<QAction*>(name); }
+    static QStringList Captions(const QMenu* menu)
+    {
+        QStringList items;
+        for (QAction* a : menu->actions())
+            items << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        return items;
+    }
+    // Runs the About box command; `act` works on the open box.
+    void RunAbout(const std::function<void(frmF2*)>& act);
+
+    frmF1* m_window = nullptr;
+    QTemporaryDir m_dataHome;
+};
+
+void TestHelpDemo::initTestCase()
+{
+    QVERIFY(m_dataHome.isValid());
+    qputenv("XDG_DATA_HOME", m_dataHome.path().toLocal8Bit());
+}
+
+void TestHelpDemo::init()
+{
+    m_window = new frmF1;
+    m_window->Form_Load(QString());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void TestHelpDemo::cleanup()
+{
+    g_AllGraphs.FunSurfs.Clear();
+    g_ShownGraphs.FunSurfs.Clear();
+    m_window->close();
+    delete m_window;
+    m_window = nullptr;
+}
+
+void TestHelpDemo::helpMenuItems()
+{
+    auto* help = m_window->findChild<QMenu*>("mnuHelp");
+    QVERIFY(help);
+    QVERIFY(help->menuAction()->isEnabled());
+    QCOMPARE(Captions(help), (QStringList{"内容...", "-", "主页", "支持", "-", "关于..."}));
+    for (const char* name : {"mnuHelpCon", "mnuHelpHome", "mnuHelpCus", "mnuHelpAbout"})
+        QVERIFY2(Action(name), name);
+}
+
+void TestHelpDemo::RunAbout(const std::function<void(frmF2*)>& act)
+{
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<frmF2*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        ran = true;
+        act(box);
+        if (box->isVisible())
+            box->reject();
+    });
+    Action("mnuHelpAbout")->trigger();
+    QVERIFY(ran);
+}
+
+void TestHelpDemo::aboutBoxTextsLinkAndOk()
+{
+    // Opened twice: each opening starts from the same content.
+    for (int opening = 0; opening < 2; ++opening) {
+        ShellOpenRecorder shell;
+        bool closedByOk = false;
+        RunAbout([&](frmF2* box) {
+            QCOMPARE(box->windowTitle(), QStringLiteral("关于Curvarium"));
+            QCOMPARE(box->lblTitle->text(), QStringLiteral("Curvarium"));
+            QVERIFY(box->lblTitle->font().bold());
+            QCOMPARE(box->Label2->text(), QStringLiteral("版本 2.0"));
+            QCOMPARE(box->cmdOK->text(), QStringLiteral("确定"));
+            QVERIFY(!box->lblDisclaimer->text().isEmpty());
+            QVERIFY(box->Label1->font().underline());
+            QCOMPARE(box->Label1->cursor().shape(), Qt::PointingHandCursor);
+
+            // The link opens the home page; the box stays open.
+            QTest::mouseClick(box->Label1, Qt::LeftButton);
+            QCOMPARE(shell.Requests(), QList<QUrl>{HomePageUrl()});
+            QVERIFY(box->isVisible());
+
+            QTest::mouseClick(box->cmdOK, Qt::LeftButton);
+            closedByOk = !box->isVisible() && box->result() == QDialog::Accepted;
+        });
+        QVERIFY(closedByOk);
+    }
+}
+
+void TestHelpDemo::helpFileMissingIsReported()
+{
+    QVERIFY(!QFileInfo::exists(HelpFilePath()));
+    ShellOpenRecorder shell;
+    MessageRecorder messages;
+    Action("mnuHelpCon")->trigger();
+    QVERIFY(shell.Requests().isEmpty());
+    QCOMPARE(messages.Count(), 1);
+    QVERIFY(messages.Messages()[0].text.contains(QStringLiteral("help.chm")));
+}
+
+void TestHelpDemo::homeAndSupportPagesGoToTheDesktop()
+{
+    QVERIFY2(QFileInfo::exists(HomePageUrl().toLocalFile()), "README beside the program");
+    {
+        ShellOpenRecorder shell;
+        MessageRecorder messages;
+        Action("mnuHelpHome")->trigger();
+        Action("mnuHelpCus")->trigger();
+        QCOMPARE(shell.Requests(), (QList<QUrl>{HomePageUrl(), SupportPageUrl()}));
+        QCOMPARE(messages.Count(), 0);
+    }
+    // No program on the desktop takes it: said so, not passed over.
+    ShellOpenRecorder refusing(false);
+    MessageRecorder messages;
+    Action("mnuHelpHome")->trigger();
+    QCOMPARE(messages.Count(), 1);
+}
+
+void TestHelpDemo::demoMenuStructure()
+{
+    auto* demo = m_window->findChild<QMenu*>("mnuDemo");
+    QVERIFY(demo);
+    QVERIFY(demo->menuAction()->isEnabled());
+    QCOMPARE(Captions(demo), (QStringList{"点", "二维图形", "二维半图形", "数列", "平面解析几何",
+                                          "立体几何"}));
+    auto* twoD = m_window->findChild<QMenu*>("mnuDemo2D");
+    QCOMPARE(Captions(twoD),
+             (QStringList{"直角坐标", "极坐标", "参数曲线", "分段曲线", "隐函数", "不等式", "-",
+                          "反函数", "奇偶性", "根", "极值和拐点", "切线和法线", "相交", "极限",
+                          "导函数", "积分", "积分 - 极坐标", "曲率", "-", "动画 - 等式",
+                          "动画 - 不等式"}));
+    QCOMPARE(Captions(m_window->findChild<QMenu*>("mnuDemoGeom")),
+             (QStringList{"平面向量", "平面向量运算", "-", "直线", "圆", "椭圆", "双曲线",
+                          "抛物线"}));
+    QCOMPARE(Captions(m_window->findChild<QMenu*>("mnuDemo25D")),
+             (QStringList{"直角坐标", "极坐标", "动画"}));
+
+    // Every item stands in the submenu it names, with its caption.
+    for (const DemoItem& item : DemoItems()) {
+        QAction* a = Action(item.control);
+        QVERIFY2(a, item.control);
+        QCOMPARE(a->text(), QString::fromUtf8(item.caption));
+        const QString parent = *item.submenu ? QString::fromLatin1(item.submenu)
+                                             : QStringLiteral("mnuDemo");
+        QVERIFY2(m_window->findChild<QMenu*>(parent)->actions().contains(a), item.control);
+    }
+}
+
+void TestHelpDemo::demoItemsNameTheSampleFolders()
+{
+    QSet<QString> folders;
+    QSet<QString> named;
+    for (const DemoItem& item : DemoItems()) {
+        folders << QFileInfo(QString::fromUtf8(item.document)).path();
+        named << QFileInfo(DemoDocumentPath(item.document)).absoluteFilePath();
+    }
+    QCOMPARE(folders, (QSet<QString>{"samples/2D", "samples/25D", "samples/3D",
+                                     "samples/animation/2D", "samples/animation/2.5D"}));
+    // Two items share the cycloid; the others are 60 distinct documents.
+    QCOMPARE(named.size(), 60);
+
+    // Each folder exists beside the program, and every document in it is
+    // one that an item opens (a misspelt file name would never be found).
+    const QString root = QFileInfo(DemoDocumentPath("samples/2D/点.qgd")).absolutePath() +
+                         QStringLiteral("/..");
+    int documents = 0;
+    QDirIterator it(root, {QStringLiteral("*.qgd")}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = QFileInfo(it.next()).absoluteFilePath();
+        QVERIFY2(named.contains(path), qPrintable(path));
+        ++documents;
+    }
+    QVERIFY(documents > 0);
+    for (const QString& folder : folders)
+        QVERIFY2(QFileInfo(QDir(root + "/..").filePath(folder)).isDir(), qPrintable(folder));
+}
+
+void TestHelpDemo::demoReplacesTheDrawingWithoutAsking_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("graphs");
+    QTest::newRow("2D cartesian") << "mnuDemoSine" << int(DocumentKind2D) << 2;
+    QTest::newRow("2D polar") << "mnuDemoFlower" << int(DocumentKind2D) << 1;
+    QTest::newRow("parametric, shares the cycloid") << "mnuDemo2DPara" << int(DocumentKind2D) << 1;
+    QTest::newRow("2.5D") << "mnuDemo25DPolar" << int(DocumentKind25D) << 1;
+    QTest::newRow("3D") << "mnuDemoSphere" << int(DocumentKind3D) << 2;
+}
+
+void TestHelpDemo::demoReplacesTheDrawingWithoutAsking()
+{
+    QFETCH(QString, control);
+    QFETCH(int, kind);
+    QFETCH(int, graphs);
+    // Something else is shown first: the demo must replace it.
+    Action("mnuDemoPoint")->trigger();
+    QCOMPARE(g_ShownGraphs.FunSurfs.Count(), 3);
+
+    MessageRecorder messages;
+    Action(control.toLatin1().constData())->trigger();
+    QCOMPARE(messages.Count(), 0); // no save question, no error
+    QCOMPARE(g_DocumentKind, kind);
+    QCOMPARE(g_AllGraphs.FunSurfs.Count(), graphs);
+    QCOMPARE(g_ShownGraphs.FunSurfs.Count(), graphs);
+    QCOMPARE(m_window->List1->count(), graphs);
+    for (int i = 0; i < graphs; ++i)
+        QCOMPARE(m_window->List1->item(i)->checkState(), Qt::Checked);
+    // The 2D drawing commands follow the document kind.
+    QCOMPARE(Action("mnuDrawFun2D")->isEnabled(), kind == DocumentKind2D);
+    QCOMPARE(Action("mnuViewISO")->isEnabled(), kind != DocumentKind2D);
+}
+
+void TestHelpDemo::animatedDemoShowsFrameOneAndDoesNotPlay()
+{
+    QVERIFY(!Action("mnuAniStartb")->isEnabled());
+    MessageRecorder messages;
+    Action("mnuDemo2DEA")->trigger();
+    QCOMPARE(messages.Count(), 0);
+    QVERIFY(g_ShownGraphs.Animation());
+    QCOMPARE(g_FrameCount, 40);
+    QCOMPARE(g_CurFrame, 1);
+    QVERIFY(Action("mnuAniStartb")->isEnabled());
+    QVERIFY(!m_window->Timer1->isActive());
+
+    Action("mnuDemo25DAnim")->trigger();
+    QCOMPARE(g_DocumentKind, int(DocumentKind25D));
+    QVERIFY(Action("mnuAniStartb")->isEnabled());
+    QVERIFY(!m_window->Timer1->isActive());
+}
+
+void TestHelpDemo::missingDemoLeavesTheDrawing()
+{
+    Action("mnuDemoSine")->trigger();
+    QCOMPARE(g_ShownGraphs.FunSurfs.Count(), 2);
+    const GraphRef first = g_ShownGraphs.FunSurfs.Item(1);
+
+    const char* missing = "samples/2D/比较.qgd";
+    QVERIFY(!QFileInfo::exists(DemoDocumentPath(missing)));
+    MessageRecorder messages;
+    Action("mnuDemoCompare")->trigger();
+    QCOMPARE(messages.Count(), 1);
+    QVERIFY(messages.Messages()[0].text.contains(QStringLiteral("比较.qgd")));
+    QCOMPARE(g_ShownGraphs.FunSurfs.Count(), 2);
+    QCOMPARE(g_ShownGraphs.FunSurfs.Item(1), first);
+    QCOMPARE(m_window->List1->count(), 2);
+    QCOMPARE(g_DocumentKind, int(DocumentKind2D));
+}
+
+QTEST_MAIN(TestHelpDemo)
+#include "tst_help_demo.moc"
