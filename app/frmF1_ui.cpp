@@ -13,6 +13,7 @@
 #include "dialogs/graph/frmF5_ui.h"
 #include "draw/ResultPane.h"
 #include "io/DocumentCommands_ui.h"
+#include "io/GraphClipboard_ui.h"
 #include "expr/FrmFunCal_ui.h"
 #include "expr/Globals.h"
 #include "model/Cls8.h"
@@ -317,6 +318,7 @@ void frmF1::BuildMenus()
             this, &frmF1::DeleteAllGraphs);
 
     AddViewCommands(this);
+    AddGraphClipboardCommands(this);
 
     // A menu with nothing to offer yet stays visible but disabled.
     for (QMenu* menu : bar->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly)) {
