@@ -180,14 +180,20 @@ void TestGraphClipboard::cutDeletesOnlyWhatWasCopied()
     QCOMPARE(m_window->List1->count(), 2);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("unchanged"));
 
-    // A graph whose record cannot be written stays, with a message.
+    // A graph whose record cannot be written, or not in the clipboard's
+    // code page, stays, with a message, and the clipboard keeps its text.
     m_window->List1->setCurrentRow(1);
     const GraphRef point = g_AllGraphs.FunSurfs.Item(2);
-    point->ExpressZ = "1 2";
-    Trigger("mnuFunCut");
-    QCOMPARE(m_messages->Count(), 1);
-    QCOMPARE(m_window->List1->count(), 2);
-    point->ExpressZ = "2";
+    for (const char* expression : {"1 2", "2"}) {
+        point->ExpressZ = QString::fromLatin1(expression);
+        point->NameS = point->ExpressZ == "2" ? QStringLiteral("点😀") : QString();
+        m_messages->Clear();
+        Trigger("mnuFunCut");
+        QCOMPARE(m_messages->Count(), 1);
+        QCOMPARE(m_window->List1->count(), 2);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("unchanged"));
+    }
+    point->NameS.clear();
     m_messages->Clear();
 
     const QString record = point->Save().value();
