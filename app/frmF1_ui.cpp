@@ -3,7 +3,9 @@
 #include "app/AnimationCommands_ui.h"
 #include "app/frmF23_ui.h"
 #include "app/AppGlobals.h"
+#include "app/DemoMenu_ui.h"
 #include "app/EditCommand_ui.h"
+#include "app/HelpMenu_ui.h"
 #include "app/PointCommands_ui.h"
 #include "app/MainWindowApi.h"
 #include "app/SplitterBar_ui.h"
@@ -12,6 +14,7 @@
 #include "dialogs/graph/frmF5_ui.h"
 #include "draw/ResultPane.h"
 #include "io/DocumentCommands_ui.h"
+#include "io/GraphClipboard_ui.h"
 #include "expr/FrmFunCal_ui.h"
 #include "expr/Globals.h"
 #include "model/Cls8.h"
@@ -300,8 +303,8 @@ void frmF1::BuildMenus()
     QMenu* tool = topMenu("mnuTool", QStringLiteral("工具"));
     connect(Action(tool, "mnuToolCal", QStringLiteral("表达式计算器")), &QAction::triggered, this,
             &frmF1::mnuToolCal_Click);
-    topMenu("mnuDemo", QStringLiteral("演示"));
-    topMenu("mnuHelp", QStringLiteral("帮助"));
+    AddDemoMenu(this, topMenu("mnuDemo", QStringLiteral("演示")));
+    AddHelpMenu(this, topMenu("mnuHelp", QStringLiteral("帮助")));
 
     // Pop-up menus of the list and of the drawing area.
     FunEdit = new QMenu(this);
@@ -317,6 +320,7 @@ void frmF1::BuildMenus()
             this, &frmF1::DeleteAllGraphs);
 
     AddViewCommands(this);
+    AddGraphClipboardCommands(this);
 
     // A menu with nothing to offer yet stays visible but disabled.
     for (QMenu* menu : bar->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly)) {
