@@ -109,6 +109,21 @@ GraphRef Solid(int32_t id, const char* name, int32_t type, std::initializer_list
     return g;
 }
 
+// A curve with some of its analysis overlays switched on.
+GraphRef With(GraphRef g, const std::function<void(Cls9&)>& set)
+{
+    set(*g);
+    return g;
+}
+
+GraphRef Implicit(int32_t id, const char* name, const char* f, float x0, float x1, float y0,
+                  float y1, int32_t color)
+{
+    GraphRef g = Inequality(id, name, f, x0, x1, y0, y1, color);
+    g->FunForm = FunFormImplicit;
+    return g;
+}
+
 GraphRef Animated(GraphRef g, float minT, float maxT)
 {
     g->Animation = true;
@@ -176,6 +191,114 @@ const std::vector<Sample>& Samples()
          [] {
              return std::vector<GraphRef>{
                  Inequality(1, "圆内", "x^2+y^2-4", -3.0f, 3.0f, -3.0f, 3.0f, 0x00C000)};
+         }},
+        {"samples/2D/反正弦反余弦.qgd", DocumentKind2D,
+         [] {
+             return std::vector<GraphRef>{
+                 Curve(1, "反正弦", false, "asin(x)", nullptr, -1.0f, 1.0f, 200, 0x0000FF),
+                 Curve(2, "反余弦", false, "acos(x)", nullptr, -1.0f, 1.0f, 200, 0xFF0000)};
+         }},
+        {"samples/2D/比较.qgd", DocumentKind2D,
+         [] {
+             return std::vector<GraphRef>{
+                 Curve(1, "幂函数", false, "x^2", nullptr, -2.0f, 4.5f, 200, 0x0000FF),
+                 Curve(2, "指数函数", false, "2^x", nullptr, -2.0f, 4.5f, 200, 0xFF0000)};
+         }},
+        {"samples/2D/椭圆2.qgd", DocumentKind2D,
+         [] {
+             return std::vector<GraphRef>{
+                 Curve(1, "椭圆", false, "3*cos(u)", "2*sin(u)", 0.0f, kTwoPi, 200, 0x008000)};
+         }},
+        {"samples/2D/有理函数.qgd", DocumentKind2D,
+         [] {
+             return std::vector<GraphRef>{
+                 Curve(1, "有理函数", false, "(x^2+1)/(x-1)", nullptr, -4.0f, 6.0f, 400, 0x800080)};
+         }},
+        {"samples/2D/正弦振荡曲线.qgd", DocumentKind2D,
+         [] {
+             return std::vector<GraphRef>{Curve(1, "衰减振荡", false, "exp(0-x/4)*sin(3*x)",
+                                                nullptr, 0.0f, 12.0f, 400, 0x0000FF)};
+         }},
+        {"samples/2D/蝴蝶.qgd", DocumentKind2D,
+         [] {
+             return std::vector<GraphRef>{Curve(1, "蝴蝶", true, "exp(cos(a))-2*cos(4*a)", nullptr,
+                                                0.0f, kTwoPi, 400, 0xC04000)};
+         }},
+        {"samples/2D/对数螺线.qgd", DocumentKind2D,
+         [] {
+             return std::vector<GraphRef>{Curve(1, "对数螺线", true, "exp(0.15*a)", nullptr, 0.0f,
+                                                2 * kTwoPi, 400, 0x0000FF)};
+         }},
+        {"samples/2D/星形线.qgd", DocumentKind2D,
+         [] {
+             return std::vector<GraphRef>{Curve(1, "星形线", false, "2*cos(u)^3", "2*sin(u)^3",
+                                                0.0f, kTwoPi, 300, 0xFF0000)};
+         }},
+        {"samples/2D/隐函数1.qgd", DocumentKind2D,
+         [] {
+             return std::vector<GraphRef>{
+                 Implicit(1, "笛卡儿叶形线", "x^3+y^3-3*x*y", -3.0f, 3.0f, -3.0f, 3.0f, 0x0000FF)};
+         }},
+        {"samples/2D/反函数.qgd", DocumentKind2D,
+         [] {
+             return std::vector<GraphRef>{With(
+                 Curve(1, "指数函数", false, "exp(x)", nullptr, -3.0f, 1.5f, 200, 0x0000FF),
+                 [](Cls9& g) {
+                     g.ShowInverse = true;
+                     g.InvColor = 0xFF0000;
+                     g.InvWidth = 2;
+                 })};
+         }},
+        {"samples/2D/导函数.qgd", DocumentKind2D,
+         [] {
+             return std::vector<GraphRef>{With(
+                 Curve(1, "x*sin(x)", false, "x*sin(x)", nullptr, -kTwoPi, kTwoPi, 200, 0x0000FF),
+                 [](Cls9& g) {
+                     g.ShowDev = true;
+                     g.DevColor = 0x008000;
+                     g.DevWidth = 2;
+                 })};
+         }},
+        {"samples/2D/根.qgd", DocumentKind2D,
+         [] {
+             return std::vector<GraphRef>{With(
+                 Curve(1, "三次多项式", false, "x^3-2*x-1", nullptr, -2.0f, 2.5f, 200, 0x0000FF),
+                 [](Cls9& g) {
+                     g.ShowRoot = true;
+                     g.RootColor = 0xFF0000;
+                     g.RootSize = 6;
+                     g.RootSymbol = 1;
+                 })};
+         }},
+        {"samples/2D/极值.qgd", DocumentKind2D,
+         [] {
+             return std::vector<GraphRef>{With(
+                 Curve(1, "三次多项式", false, "x^3-3*x", nullptr, -2.5f, 2.5f, 200, 0x0000FF),
+                 [](Cls9& g) {
+                     g.ShowMax = true;
+                     g.MaxColor = 0xFF0000;
+                     g.MaxSize = 6;
+                     g.MaxSymbol = 1;
+                     g.ShowMin = true;
+                     g.MinColor = 0x008000;
+                     g.MinSize = 6;
+                     g.MinSymbol = 2;
+                     g.ShowGuai = true;
+                     g.GuaiColor = 0x800080;
+                     g.GuaiSize = 6;
+                     g.GuaiSymbol = 3;
+                 })};
+         }},
+        {"samples/2D/积分.qgd", DocumentKind2D,
+         [] {
+             return std::vector<GraphRef>{With(
+                 Curve(1, "抛物线", false, "x^2", nullptr, -1.0f, 3.0f, 200, 0x0000FF),
+                 [](Cls9& g) {
+                     g.ShowInt = true;
+                     g.IntColor = 0x80C0FF;
+                     g.IntFrom = 0.0f;
+                     g.IntTo = 2.0f;
+                 })};
          }},
         {"samples/25D/正弦.qgd", DocumentKind25D,
          [] {
