@@ -2,6 +2,7 @@
 // a real Mesa context and read back pixel by pixel.
 #include "model/Globals.h"
 #include "platform/MessageBox.h"
+#include "view/Cls11.h"
 #include "view/Cls3.h"
 #include "view/OutlineText.h"
 
@@ -144,6 +145,9 @@ TEST_F(Axes3DGL, HiddenPanelsLeaveOnlyTheGridOnTheBackground)
 {
     g_DocumentKind = DocumentKind3D;
     Cls3 cs;  // defaults: panels off
+    cs.YZPanelMaterial = 1;
+    cs.XZPanelMaterial = 2;
+    cs.XYPanelMaterial = 4;
     glEnable(GL_LIGHTING);
     std::array<float, 6> b{-5, 5, -5, 5, -5, 5};
     DrawCoordinates(cs, b);
@@ -152,6 +156,16 @@ TEST_F(Axes3DGL, HiddenPanelsLeaveOnlyTheGridOnTheBackground)
     EXPECT_EQ(inside.r, 255);
     EXPECT_EQ(inside.g, 255);
     EXPECT_EQ(inside.b, 255);
+    // The presets are applied in turn even for hidden panels; the floor's stays.
+    Cls11 floor;
+    ASSERT_TRUE(floor.LoadPreset(4));
+    std::array<float, 4> specular{};
+    glGetMaterialfv(GL_FRONT, GL_SPECULAR, specular.data());
+    for (int i = 0; i < 4; ++i)
+        EXPECT_NEAR(specular[i], floor.Specular[i], 1e-5f) << i;
+    float shininess = 0;
+    glGetMaterialfv(GL_BACK, GL_SHININESS, &shininess);
+    EXPECT_NEAR(shininess, floor.Shininess[0], 1e-3f);
 }
 
 TEST_F(Axes3DGL, DocumentKindAndStyleDecideTheFrameAndTheBoxWrittenBack)
