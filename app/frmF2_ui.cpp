@@ -78,7 +78,7 @@ frmF2::frmF2(QWidget* parent) : QDialog(parent)
     Label1->installEventFilter(this);
     Place(Label1, 120, 1440, 1575, 255);
 
-    lblDisclaimer = new QLabel(QStringLiteral("本软件按原样提供，不附带任何担保。"), this);
+    lblDisclaimer = new QLabel(QStringLiteral("按原样提供，不附带担保。"), this);
     lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
     Place(lblDisclaimer, 120, 1680, 2535, 195);
 
