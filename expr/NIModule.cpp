@@ -56,8 +56,11 @@ float IntegrateTrapezoid(float lower, float upper, float eps, const QString& exp
     float T = Checked((fa + fb) * h / 2.0f);
     float d = eps + 1.0f; // at least one halving
     // The interval count is a 16-bit number: 15 halvings at most (16384
-    // midpoints in the last). What is reached then is returned.
-    for (int step = 0; step < 15 && d >= eps; ++step) {
+    // midpoints in the last). What is reached then is returned. Two coarse
+    // estimates can agree by chance (sin(x)^2 over a whole period gives 0
+    // twice), so the first five halvings are always made.
+    constexpr int MinHalvings = 5;
+    for (int step = 0; step < 15 && (d >= eps || step < MinHalvings); ++step) {
         float M = 0.0f;
         for (int32_t i = 0; i < n; ++i)
             M = Checked(M + f(static_cast<float>(lower + (i + 0.5) * static_cast<double>(h))));

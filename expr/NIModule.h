@@ -10,8 +10,8 @@ namespace NIModule {
 enum : int32_t { VarModeX = 1, VarModeA = 2 };
 
 // Integral of exprText from lower to upper (lower > upper gives the negative),
-// halving until two successive estimates differ by less than eps, at most 15
-// times. A text that does not compile gives 0 after one syntax message.
+// halving until two successive estimates differ by less than eps, at least 5
+// and at most 15 times. A text that does not compile gives 0 after one syntax message.
 // Throws ExprError when the integrand or a sum overflows.
 float IntegrateTrapezoid(float lower, float upper, float eps, const QString& exprText, int32_t varMode);
 
