@@ -3,6 +3,7 @@
 #include "app/AppGlobals.h"
 #include "app/MainWindowApi.h"
 #include "dialogs/graph/BoxValue.h"
+#include "dialogs/graph/DialogWidgets_ui.h"
 #include "expr/ExprError.h"
 #include "expr/Module1.h"
 #include "model/Cls8.h"
@@ -62,6 +63,18 @@ bool RangeEvaluator::Evaluate(const QString& text, float& value)
             value = result;
     } catch (const ExprError&) {
         ShowBadData();
+        return false;
+    }
+    return true;
+}
+
+bool RangeEvaluator::EvaluateRange(const QString& minText, const QString& maxText, float& min,
+                                   float& max, const QString& orderMessage)
+{
+    if (!Evaluate(minText, min) || !Evaluate(maxText, max))
+        return false;
+    if (max < min) {
+        GraphDialog::Warn(orderMessage);
         return false;
     }
     return true;

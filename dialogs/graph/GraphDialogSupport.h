@@ -28,6 +28,11 @@ public:
     // message) or cannot be computed. A text that yields no value gives 0.
     bool Evaluate(const QString& text, float& value);
 
+    // Evaluates both ends of a range; a minimum above the maximum shows
+    // "注意" `orderMessage` and gives false too.
+    bool EvaluateRange(const QString& minText, const QString& maxText, float& min, float& max,
+                       const QString& orderMessage);
+
 private:
     Cls6 m_cls6;
 };

@@ -1,23 +1,26 @@
 #pragma once
 // What the point dialog and the point animation dialog share: their
-// coordinate systems per document kind, the marker sizes and the check of
-// whether a control was hidden by its caller.
+// coordinate systems per document kind, the marker sizes, the captions and
+// menu set-up of their controls and the point graph they build.
+#include "dialogs/graph/BoxValue.h"
+#include "dialogs/graph/ColorBox_ui.h"
+#include "dialogs/graph/DialogWidgets_ui.h"
 #include "model/Cls9.h"
 #include "model/Globals.h"
-#include "platform/MessageBox.h"
 
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QStringList>
 #include <QWidget>
 
+#include <memory>
+
 namespace PointDialog {
 
-template <class W>
-W* Named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
+using GraphDialog::IsShown;
+using GraphDialog::Named;
+using GraphDialog::Warn;
 
 // Plane documents place a point in the plane; 3D documents in space.
 inline bool PlaneDocument()
@@ -56,16 +59,59 @@ inline void FillSizes(QComboBox* combo)
     combo->setCurrentIndex(1);
 }
 
-// True unless the widget was hidden explicitly (independent of the tab that
-// happens to be open and of whether the dialog is on screen).
-inline bool IsShown(const QWidget* widget)
+// Captions of the three coordinate labels for the system `index` (one row
+// of `captions` per system); a plane document keeps its third label as is.
+inline void ShowCoordinateCaptions(int index, const char* const (&captions)[3][3], QLabel* first,
+                                   QLabel* second, QLabel* third)
 {
-    return !(widget->testAttribute(Qt::WA_WState_ExplicitShowHide) && widget->isHidden());
+    const bool plane = PlaneDocument();
+    if (index < 0 || index > (plane ? 1 : 2))
+        return;
+    first->setText(QString::fromLatin1(captions[index][0]));
+    second->setText(QString::fromLatin1(captions[index][1]));
+    if (!plane)
+        third->setText(QString::fromLatin1(captions[index][2]));
 }
 
-inline void Warn(const QString& text)
+// As a menu opens the dialog: the z row only outside 2D documents, the
+// hollow choice only in 2D documents, red outside 2D, the plane systems in
+// plane documents. The caller then selects the first system.
+inline void SetUpForMenu(QLabel* zLabel, QLineEdit* zBox, QWidget* hollowFrame, ColorBox* color,
+                         QComboBox* systems)
 {
-    ShowMessage(text, QStringLiteral("注意"), MsgIcon::Warning);
+    const bool is2D = g_DocumentKind == DocumentKind2D;
+    zLabel->setVisible(!is2D);
+    zBox->setVisible(!is2D);
+    hollowFrame->setVisible(is2D);
+    if (!is2D)
+        color->SetColor(255);
+    if (PlaneDocument()) {
+        systems->clear();
+        systems->addItems({QStringLiteral("直角坐标"), QStringLiteral("极坐标")});
+    }
+}
+
+// A point graph of `graphType` from the dialog's boxes: a plane document's
+// two coordinates are the graph's y and z with x "0".
+inline std::shared_ptr<Cls9> NewPointGraph(int32_t graphType, const QString& name,
+                                           int32_t coordType, const QLineEdit* first,
+                                           const QLineEdit* second, const QLineEdit* third,
+                                           bool hollow, const ColorBox* color,
+                                           const QComboBox* size)
+{
+    const bool space = g_DocumentKind == DocumentKind3D;
+    const QString x = space ? first->text() : QStringLiteral("0");
+    const QString y = space ? second->text() : first->text();
+    const QString z = space ? third->text() : second->text();
+    std::shared_ptr<Cls9> graph =
+        Cls9::Init(g_LastGraphID, name, graphType, coordType, x, y, z, 1, 1, 0.0f, 1.0f, 0.0f,
+                   0.0f, FillStyleSingleColor, 0xFF0000, 0xFF0000, 0, 1, MaterialPresetMetal,
+                   ShowModelWireframe, SmoothnessSmoother);
+    graph->FunForm = FunFormParametric;
+    graph->PointHollow = hollow;
+    graph->PointColor = color->Color();
+    graph->PointSize = static_cast<float>(Val(size->currentText()));
+    return graph;
 }
 
 } // namespace PointDialog

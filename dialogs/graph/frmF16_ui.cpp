@@ -108,29 +108,14 @@ void frmF16::SetCombo1Index(int index)
 
 void frmF16::Combo1_Click()
 {
-    const int index = Combo1->currentIndex();
-    const bool plane = PlaneDocument();
-    const char* captions[3][3] = {{"x", "y", "z"}, {"a", "r", "z"}, {"a", "b", "r"}};
-    if (index < 0 || index > (plane ? 1 : 2))
-        return;
-    Label3->setText(QString::fromLatin1(captions[index][0]));
-    Label4->setText(QString::fromLatin1(captions[index][1]));
-    if (!plane)
-        Label5->setText(QString::fromLatin1(captions[index][2]));
+    static const char* const captions[3][3] = {
+        {"x", "y", "z"}, {"a", "r", "z"}, {"a", "b", "r"}};
+    ShowCoordinateCaptions(Combo1->currentIndex(), captions, Label3, Label4, Label5);
 }
 
 void frmF16::SetUpForDrawMenu()
 {
-    const bool is2D = g_DocumentKind == DocumentKind2D;
-    Label5->setVisible(!is2D);
-    Text4->setVisible(!is2D);
-    Frame2->setVisible(is2D);
-    if (!is2D)
-        Picture1->SetColor(255);
-    if (PlaneDocument()) {
-        Combo1->clear();
-        Combo1->addItems({QStringLiteral("直角坐标"), QStringLiteral("极坐标")});
-    }
+    SetUpForMenu(Label5, Text4, Frame2, Picture1, Combo1);
     SetCombo1Index(0);
 }
 
@@ -151,21 +136,11 @@ void frmF16::Command1_Click()
             return;
         }
     }
-    // 3 to 5.
+    // 3 to 7.
     const int32_t coordType = CoordTypeOf(Combo1->currentIndex());
-    const bool space = g_DocumentKind == DocumentKind3D;
-    const QString x = space ? Text2->text() : QStringLiteral("0");
-    const QString y = space ? Text3->text() : Text2->text();
-    const QString z = space ? Text4->text() : Text3->text();
-    // 6, 7.
     std::shared_ptr<Cls9> graph =
-        Cls9::Init(g_LastGraphID, Text1->text(), GraphTypePoint, coordType, x, y, z, 1, 1, 0.0f,
-                   1.0f, 0.0f, 0.0f, FillStyleSingleColor, 0xFF0000, 0xFF0000, 0, 1,
-                   MaterialPresetMetal, ShowModelWireframe, SmoothnessSmoother);
-    graph->FunForm = FunFormParametric;
-    graph->PointHollow = Option2->isChecked();
-    graph->PointColor = Picture1->Color();
-    graph->PointSize = static_cast<float>(Val(Combo2->currentText()));
+        NewPointGraph(GraphTypePoint, Text1->text(), coordType, Text2, Text3, Text4,
+                      Option2->isChecked(), Picture1, Combo2);
     // 8.
     if (!StoreGraph(graph))
         return;

@@ -124,30 +124,14 @@ void frmF17::SetCombo1Index(int index)
 
 void frmF17::Combo1_Click()
 {
-    const int index = Combo1->currentIndex();
-    const bool plane = PlaneDocument();
-    const char* captions[3][3] = {
+    static const char* const captions[3][3] = {
         {"x(t)", "y(t)", "z(t)"}, {"a(t)", "r(t)", "z(t)"}, {"a(t)", "b(t)", "r(t)"}};
-    if (index < 0 || index > (plane ? 1 : 2))
-        return;
-    Label3->setText(QString::fromLatin1(captions[index][0]));
-    Label4->setText(QString::fromLatin1(captions[index][1]));
-    if (!plane)
-        Label5->setText(QString::fromLatin1(captions[index][2]));
+    ShowCoordinateCaptions(Combo1->currentIndex(), captions, Label3, Label4, Label5);
 }
 
 void frmF17::SetUpForAnimationMenu()
 {
-    const bool is2D = g_DocumentKind == DocumentKind2D;
-    Label5->setVisible(!is2D);
-    Text4->setVisible(!is2D);
-    Frame3->setVisible(is2D);
-    if (!is2D)
-        Picture1->SetColor(255);
-    if (PlaneDocument()) {
-        Combo1->clear();
-        Combo1->addItems({QStringLiteral("直角坐标"), QStringLiteral("极坐标")});
-    }
+    SetUpForMenu(Label5, Text4, Frame3, Picture1, Combo1);
     SetCombo1Index(0);
     Text7->setEnabled(false);
     Text7->setText(QString::number(g_FrameCount));
@@ -183,29 +167,16 @@ void frmF17::Command1_Click()
     RangeEvaluator ranges;
     float minT = 0.0f;
     float maxT = 0.0f;
-    if (!ranges.Evaluate(Text5->text(), minT) || !ranges.Evaluate(Text6->text(), maxT))
+    if (!ranges.EvaluateRange(Text5->text(), Text6->text(), minT, maxT,
+                              QStringLiteral("最小 t 必须小于最大 t.")))
         return;
-    if (minT > maxT) {
-        Warn(QStringLiteral("最小 t 必须小于最大 t."));
-        return;
-    }
-    // 8.
-    const bool space = g_DocumentKind == DocumentKind3D;
-    const QString x = space ? Text2->text() : QStringLiteral("0");
-    const QString y = space ? Text3->text() : Text2->text();
-    const QString z = space ? Text4->text() : Text3->text();
-    // 9, 10.
+    // 8 to 10.
     std::shared_ptr<Cls9> graph =
-        Cls9::Init(g_LastGraphID, Text1->text(), GraphTypePointAnimation, coordType, x, y, z, 1,
-                   1, 0.0f, 1.0f, 0.0f, 0.0f, FillStyleSingleColor, 0xFF0000, 0xFF0000, 0, 1,
-                   MaterialPresetMetal, ShowModelWireframe, SmoothnessSmoother);
+        NewPointGraph(GraphTypePointAnimation, Text1->text(), coordType, Text2, Text3, Text4,
+                      Option2->isChecked(), Picture1, Combo2);
     graph->MaxT = maxT;
     graph->MinT = minT;
     graph->Animation = true;
-    graph->FunForm = FunFormParametric;
-    graph->PointHollow = Option2->isChecked();
-    graph->PointColor = Picture1->Color();
-    graph->PointSize = static_cast<float>(Val(Combo2->currentText()));
     // 11.
     if (!StoreGraph(graph))
         return;

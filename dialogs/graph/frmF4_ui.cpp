@@ -4,6 +4,7 @@
 #include "app/MainWindowApi.h"
 #include "dialogs/graph/BoxValue.h"
 #include "dialogs/graph/ColorBox_ui.h"
+#include "dialogs/graph/DialogWidgets_ui.h"
 #include "dialogs/graph/GraphDialogSupport.h"
 #include "model/Cls9.h"
 #include "model/Globals.h"
@@ -25,45 +26,13 @@ namespace {
 
 constexpr int MaxSegments = 100000;
 
-template <class W>
-W* Named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QLabel* MakeLabel(const char* name, const QString& caption)
-{
-    return Named(new QLabel(caption), name);
-}
-
-QLineEdit* MakeText(const char* name)
-{
-    return Named(new QLineEdit, name);
-}
-
-QRadioButton* MakeOption(const char* name, const QString& caption)
-{
-    return Named(new QRadioButton(caption), name);
-}
-
-void Row(QGridLayout* grid, int row, QWidget* label, QWidget* control)
-{
-    grid->addWidget(label, row, 0);
-    grid->addWidget(control, row, 1);
-}
-
-// True unless the widget was hidden explicitly: independent of the tab that
-// happens to be open and of whether the dialog is on screen.
-bool IsShown(const QWidget* widget)
-{
-    return !(widget->testAttribute(Qt::WA_WState_ExplicitShowHide) && widget->isHidden());
-}
-
-void Warn(const QString& text)
-{
-    ShowMessage(text, QStringLiteral("注意"), MsgIcon::Warning);
-}
+using GraphDialog::IsShown;
+using GraphDialog::MakeLabel;
+using GraphDialog::MakeOption;
+using GraphDialog::MakeText;
+using GraphDialog::Named;
+using GraphDialog::Row;
+using GraphDialog::Warn;
 
 const QStringList& MaterialNames()
 {
@@ -458,12 +427,9 @@ void frmF4::Command1_Click()
     RangeEvaluator ranges;
     float minVar = 0.0f;
     float maxVar = 0.0f;
-    if (!ranges.Evaluate(Text5->text(), minVar) || !ranges.Evaluate(Text6->text(), maxVar))
+    if (!ranges.EvaluateRange(Text5->text(), Text6->text(), minVar, maxVar,
+                              QStringLiteral("最小 %1 必须小于最大 %1.").arg(v)))
         return;
-    if (maxVar < minVar) {
-        Warn(QStringLiteral("最小 %1 必须小于最大 %1.").arg(v));
-        return;
-    }
 
     // 13. Expressions.
     QString expY;
@@ -494,12 +460,9 @@ void frmF4::Command1_Click()
         EnablePlaybackCommands();
         float minT = 0.0f;
         float maxT = 0.0f;
-        if (!ranges.Evaluate(Text4->text(), minT) || !ranges.Evaluate(Text8->text(), maxT))
+        if (!ranges.EvaluateRange(Text4->text(), Text8->text(), minT, maxT,
+                                  QStringLiteral("最小 t 必须小于最大 t.")))
             return;
-        if (minT > maxT) {
-            Warn(QStringLiteral("最小 t 必须小于最大 t."));
-            return;
-        }
         graph->Animation = true;
         graph->GraphType = GraphType25DFunctionAnimation;
         graph->MinT = minT;

@@ -6,6 +6,7 @@
 #include "app/MainWindowApi.h"
 #include "dialogs/graph/BoxValue.h"
 #include "dialogs/graph/ColorBox_ui.h"
+#include "dialogs/graph/DialogWidgets_ui.h"
 #include "dialogs/graph/GraphDialogSupport.h"
 #include "model/Cls8.h"
 #include "model/Cls9.h"
@@ -23,10 +24,7 @@ namespace {
 constexpr int MaxSegments = 100000;
 constexpr int MaxWidth = 100;
 
-void Warn(const QString& text)
-{
-    ShowMessage(text, QStringLiteral("注意"), MsgIcon::Warning);
-}
+using GraphDialog::Warn;
 
 // Width or size from a combo's text, 1 .. MaxWidth.
 std::optional<int32_t> ComboNumber(const QComboBox* combo)
@@ -113,13 +111,11 @@ void frmF5::Command1_Click()
     RangeEvaluator ranges;
     float minVar = 0.0f;
     float maxVar = 0.0f;
-    if (!ranges.Evaluate(Text4->text(), minVar) || !ranges.Evaluate(Text5->text(), maxVar))
+    if (!ranges.EvaluateRange(Text4->text(), Text5->text(), minVar, maxVar,
+                              funForm == FunFormParametric
+                                  ? QStringLiteral("最小 u 必须小于最大 u.")
+                                  : QStringLiteral("最小 x 必须小于最大 x.")))
         return;
-    if (maxVar < minVar) {
-        Warn(funForm == FunFormParametric ? QStringLiteral("最小 u 必须小于最大 u.")
-                                          : QStringLiteral("最小 x 必须小于最大 x."));
-        return;
-    }
     int32_t segments = 0;
     float minY = 0.0f;
     float maxY = 0.0f;
@@ -137,12 +133,9 @@ void frmF5::Command1_Click()
         }
         segments = *rounded;
     } else {
-        if (!ranges.Evaluate(Text10->text(), minY) || !ranges.Evaluate(Text11->text(), maxY))
+        if (!ranges.EvaluateRange(Text10->text(), Text11->text(), minY, maxY,
+                                  QStringLiteral("最小 y 必须小于最大 y.")))
             return;
-        if (maxY < minY) {
-            Warn(QStringLiteral("最小 y 必须小于最大 y."));
-            return;
-        }
     }
 
     // Widths and marker sizes typed into the combos.
@@ -255,12 +248,9 @@ void frmF5::Command1_Click()
         EnablePlaybackCommands();
         float minT = 0.0f;
         float maxT = 0.0f;
-        if (!ranges.Evaluate(Text7->text(), minT) || !ranges.Evaluate(Text8->text(), maxT))
+        if (!ranges.EvaluateRange(Text7->text(), Text8->text(), minT, maxT,
+                                  QStringLiteral("最小 t 必须小于最大 t.")))
             return;
-        if (minT > maxT) {
-            Warn(QStringLiteral("最小 t 必须小于最大 t."));
-            return;
-        }
         g.Animation = true;
         g.GraphType = GraphType2DFunctionAnimation;
         g.MinT = minT;

@@ -1,6 +1,7 @@
 #include "dialogs/graph/frmF5_ui.h"
 
 #include "dialogs/graph/ColorBox_ui.h"
+#include "dialogs/graph/DialogWidgets_ui.h"
 #include "platform/MessageBox.h"
 
 #include <QCheckBox>
@@ -17,22 +18,10 @@
 
 namespace {
 
-template <class W>
-W* Named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QLabel* MakeLabel(const char* name, const QString& caption)
-{
-    return Named(new QLabel(caption), name);
-}
-
-QLineEdit* MakeText(const char* name)
-{
-    return Named(new QLineEdit, name);
-}
+using GraphDialog::MakeLabel;
+using GraphDialog::MakeText;
+using GraphDialog::Named;
+using GraphDialog::Row;
 
 QComboBox* MakeCombo(const char* name)
 {
@@ -69,13 +58,6 @@ const QStringList& SymbolNames()
     return names;
 }
 
-// A row "caption [control]" in a grid.
-void Row(QGridLayout* grid, int row, QWidget* label, QWidget* control)
-{
-    grid->addWidget(label, row, 0);
-    grid->addWidget(control, row, 1);
-}
-
 } // namespace
 
 frmF5::frmF5(QWidget* parent) : QDialog(parent)
@@ -90,7 +72,7 @@ frmF5::~frmF5() = default;
 
 bool frmF5::IsShown(const QWidget* widget)
 {
-    return !(widget->testAttribute(Qt::WA_WState_ExplicitShowHide) && widget->isHidden());
+    return GraphDialog::IsShown(widget);
 }
 
 int frmF5::ListIndex(const QComboBox* combo)
