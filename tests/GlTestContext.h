@@ -91,6 +91,18 @@ inline Rgb8 Pixel(int px, int py)
     return {p[0], p[1], p[2]};
 }
 
+// A size x size pixel view showing x and y from -half to half and z from -1
+// to 1, with an identity model-view matrix.
+inline void OrthoView(int size, float half)
+{
+    glViewport(0, 0, size, size);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-half, half, -half, half, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
 // Compiles a drawing into a display list as the scene builder does; the list
 // is closed also when the drawing throws.
 template <class F>

@@ -6,6 +6,7 @@
 #include "model/Globals.h"
 #include "platform/MessageBox.h"
 #include "view/Cls4.h"
+#include "view/DialogRows_ui.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -60,18 +61,8 @@ frmF14::frmF14(QWidget* parent) : QDialog(parent)
     }
     layout->addWidget(region);
 
-    Command1 = new QPushButton(QStringLiteral("确定"));
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setDefault(true);
-    Command2 = new QPushButton(QStringLiteral("取消"));
-    Command2->setObjectName(QStringLiteral("Command2"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
-    layout->addLayout(buttons);
-    connect(Command1, &QPushButton::clicked, this, &frmF14::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmF14::Command2_Click);
+    dialogrows::AddOkCancel(this, layout, Command1, Command2, &frmF14::Command1_Click,
+                            &frmF14::Command2_Click);
 
     // Load.
     const std::array<float*, 7> range = RangeValues();

@@ -4,6 +4,7 @@
 #include "dialogs/graph/ColorBox_ui.h"
 #include "view/AxesCommand_ui.h"
 #include "view/Cls3.h"
+#include "view/DialogRows_ui.h"
 #include "view/Grid2D.h"
 
 #include <QCheckBox>
@@ -22,17 +23,12 @@
 
 namespace {
 
+using dialogrows::Named;
+
 constexpr int PictureWidth = 44;
 constexpr int PictureHeight = 32;
 constexpr int PictureGap = 8;
 constexpr int PicturesPerRow = 7;
-
-template <typename T>
-T* Named(T* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QRgb ToRgb(const RgbF& c)
 {
@@ -211,16 +207,8 @@ frmF20::frmF20(QWidget* parent) : QDialog(parent)
     fontsLayout->addStretch();
     SSTab1->addTab(fonts, QStringLiteral("字体"));
 
-    Command1 = Named(new QPushButton(QStringLiteral("确定")), "Command1");
-    Command1->setDefault(true);
-    Command2 = Named(new QPushButton(QStringLiteral("取消")), "Command2");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
-    layout->addLayout(buttons);
-    connect(Command1, &QPushButton::clicked, this, &frmF20::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmF20::Command2_Click);
+    dialogrows::AddOkCancel(this, layout, Command1, Command2, &frmF20::Command1_Click,
+                            &frmF20::Command2_Click);
 
     // Load.
     const Cls3& cs = g_CoordSystem;

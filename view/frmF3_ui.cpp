@@ -6,6 +6,7 @@
 #include "platform/MessageBox.h"
 #include "view/AxesCommand_ui.h"
 #include "view/Cls3.h"
+#include "view/DialogRows_ui.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -24,12 +25,7 @@
 
 namespace {
 
-template <typename T>
-T* Named(T* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
+using dialogrows::Named;
 
 // The presets in MaterialPreset order: list position i is preset i + 1.
 const char* const MaterialNames[] = {"Artdeco", "Autumn", "Glass", "Metal",  "Neon",
@@ -148,16 +144,8 @@ frmF3::frmF3(QWidget* parent) : QDialog(parent)
     labelsLayout->setRowStretch(3, 1);
     SSTab1->addTab(labels, QStringLiteral("标记"));
 
-    Command1 = Named(new QPushButton(QStringLiteral("确定")), "Command1");
-    Command1->setDefault(true);
-    Command2 = Named(new QPushButton(QStringLiteral("取消")), "Command2");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
-    layout->addLayout(buttons);
-    connect(Command1, &QPushButton::clicked, this, &frmF3::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmF3::Command2_Click);
+    dialogrows::AddOkCancel(this, layout, Command1, Command2, &frmF3::Command1_Click,
+                            &frmF3::Command2_Click);
 
     // Load.
     const Cls3& cs = g_CoordSystem;

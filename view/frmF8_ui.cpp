@@ -3,6 +3,7 @@
 #include "dialogs/graph/BoxValue.h"
 #include "expr/NumberText.h"
 #include "view/Cls10.h"
+#include "view/DialogRows_ui.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -87,18 +88,8 @@ frmF8::frmF8(QWidget* parent) : QDialog(parent)
         layout->addWidget(box);
     }
 
-    Command1 = new QPushButton(QStringLiteral("确定"));
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setDefault(true);
-    Command2 = new QPushButton(QStringLiteral("取消"));
-    Command2->setObjectName(QStringLiteral("Command2"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
-    layout->addLayout(buttons);
-    connect(Command1, &QPushButton::clicked, this, &frmF8::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmF8::Command2_Click);
+    dialogrows::AddOkCancel(this, layout, Command1, Command2, &frmF8::Command1_Click,
+                            &frmF8::Command2_Click);
 
     // Load.
     const Cls10& light = g_Light;

@@ -15,6 +15,8 @@
 #include "view/DrawingArea_gl.h"
 #include "view/Cls3.h"
 
+#include "MainWindowFixture.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -59,15 +61,12 @@ private:
 
 void TestAnimation::initTestCase()
 {
-    QVERIFY(m_dataHome.isValid());
-    qputenv("XDG_DATA_HOME", m_dataHome.path().toLocal8Bit());
+    apptest::UseDataHome(m_dataHome);
 }
 
 void TestAnimation::init()
 {
-    m_window = new frmF1;
-    m_window->Form_Load(QString());
-    m_window->show();
+    m_window = apptest::ShowMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     QVERIFY(Ani());
 }

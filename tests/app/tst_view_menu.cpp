@@ -12,6 +12,8 @@
 #include "view/Trackball.h"
 #include "view/ViewState.h"
 
+#include "MainWindowFixture.h"
+
 #include <QCheckBox>
 #include <QMenu>
 #include <QMenuBar>
@@ -51,15 +53,12 @@ QStringList TestViewMenu::Names(QMenu* menu) const
 
 void TestViewMenu::initTestCase()
 {
-    QVERIFY(m_dataHome.isValid());
-    qputenv("XDG_DATA_HOME", m_dataHome.path().toLocal8Bit());
+    apptest::UseDataHome(m_dataHome);
 }
 
 void TestViewMenu::init()
 {
-    m_window = new frmF1;
-    m_window->Form_Load(QString());
-    m_window->show();
+    m_window = apptest::ShowMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
 

@@ -135,12 +135,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(s_gl.MakeCurrent());
-        glViewport(0, 0, kSize, kSize);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(-kHalf, kHalf, -kHalf, kHalf, -1, 1);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
+        gltest::OrthoView(kSize, kHalf);
         glEnable(GL_DEPTH_TEST);
         glDepthFunc(GL_LEQUAL);
         glEnable(GL_LIGHTING);

@@ -6,9 +6,8 @@
 #include "model/Globals.h"
 #include "platform/MessageBox.h"
 
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
-#include <QOpenGLFramebufferObject>
+#include "GlTestContext.h"
+
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
@@ -35,63 +34,8 @@ std::shared_ptr<Cls9> ScanGraph(int32_t form, int32_t coord, const QString& f, f
     return g;
 }
 
-struct Rgb8 {
-    int r, g, b;
-};
-
-// The colour of one pixel of the bound framebuffer.
-Rgb8 Pixel(int px, int py)
-{
-    unsigned char p[4] = {0, 0, 0, 0};
-    glReadPixels(px, py, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p);
-    return {p[0], p[1], p[2]};
-}
-
-// An offscreen context as the drawing area asks for it, with a framebuffer
-// to draw into.
-class Context {
-public:
-    bool Create()
-    {
-        QSurfaceFormat format;
-        format.setRenderableType(QSurfaceFormat::OpenGL);
-        format.setProfile(QSurfaceFormat::CompatibilityProfile);
-        format.setVersion(2, 1);
-        format.setDepthBufferSize(16);
-        m_context = std::make_unique<QOpenGLContext>();
-        m_context->setFormat(format);
-        if (!m_context->create())
-            return false;
-        m_surface = std::make_unique<QOffscreenSurface>();
-        m_surface->setFormat(m_context->format());
-        m_surface->create();
-        if (!m_context->makeCurrent(m_surface.get()))
-            return false;
-        m_fbo = std::make_unique<QOpenGLFramebufferObject>(
-            kSize, kSize, QOpenGLFramebufferObject::CombinedDepthStencil);
-        return true;
-    }
-    bool MakeCurrent()
-    {
-        return m_context && m_context->makeCurrent(m_surface.get()) && m_fbo->bind();
-    }
-    void Release() { m_fbo->release(); }
-    void Destroy()
-    {
-        if (m_context)
-            m_context->makeCurrent(m_surface.get());
-        m_fbo.reset();
-        if (m_context)
-            m_context->doneCurrent();
-        m_context.reset();
-        m_surface.reset();
-    }
-
-private:
-    std::unique_ptr<QOpenGLContext> m_context;
-    std::unique_ptr<QOffscreenSurface> m_surface;
-    std::unique_ptr<QOpenGLFramebufferObject> m_fbo;
-};
+using gltest::Pixel;
+using gltest::Rgb8;
 
 struct FbPoint {
     float x, y; // drawing units
@@ -100,18 +44,13 @@ struct FbPoint {
 
 class ScanGL : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { ASSERT_TRUE(s_gl.Create()); }
+    static void SetUpTestSuite() { ASSERT_TRUE(s_gl.Create(kSize)); }
     static void TearDownTestSuite() { s_gl.Destroy(); }
 
     void SetUp() override
     {
         ASSERT_TRUE(s_gl.MakeCurrent());
-        glViewport(0, 0, kSize, kSize);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(-kHalf, kHalf, -kHalf, kHalf, -1, 1);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
+        gltest::OrthoView(kSize, kHalf);
         glDisable(GL_DEPTH_TEST);
         glEnable(GL_LIGHTING);
         glPointSize(1.0f);
@@ -125,21 +64,14 @@ protected:
     {
         glDeleteLists(m_list, 1);
         g_SceneScale = m_scale;
-        s_gl.Release();
+        s_gl.ReleaseFramebuffer();
     }
 
     // Compiled as the scene builder does; the list is closed also when the
     // drawing throws.
     void Compile(Cls9& g, int32_t step = 0)
     {
-        glNewList(m_list, GL_COMPILE);
-        try {
-            g.Draw(step);
-        } catch (...) {
-            glEndList();
-            throw;
-        }
-        glEndList();
+        gltest::CompileList(m_list, [&] { g.Draw(step); });
     }
 
     // The points the list draws (a list of points only, which Mesa replays
@@ -192,7 +124,7 @@ protected:
     GLuint m_list = 0;
     float m_scale = 1.0f;
     MessageRecorder m_messages;
-    static inline Context s_gl;
+    static inline gltest::Context s_gl;
 };
 
 constexpr Rgb8 kBlue{0, 0, 255};

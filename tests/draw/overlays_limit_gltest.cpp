@@ -69,12 +69,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(s_gl.MakeCurrent());
-        glViewport(0, 0, kSize, kSize);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(-kHalf, kHalf, -kHalf, kHalf, -1, 1);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
+        gltest::OrthoView(kSize, kHalf);
         glDisable(GL_DEPTH_TEST);
         glEnable(GL_LIGHTING);
         glClearColor(1, 1, 1, 1);

@@ -6,6 +6,7 @@
 #include "view/Cls3.h"
 #include "view/OutlineText.h"
 
+#include "AxisFontsGuard.h"
 #include "GlTestContext.h"
 
 #include <gtest/gtest.h>
@@ -28,16 +29,12 @@ protected:
     static void SetUpTestSuite()
     {
         ASSERT_TRUE(s_gl.Create(kSize));
-        s_savedFonts = {g_FontListNormal, g_FontListBold};
-        MessageRecorder messages;
-        Module1::CreateOutlineFont(g_FontListNormal, QStringLiteral("Arial"), -6, 400, 0, 0);
-        Module1::CreateOutlineFont(g_FontListBold, QStringLiteral("Arial"), -8, 700, 0, 0);
+        s_fonts.Build();
     }
 
     static void TearDownTestSuite()
     {
-        g_FontListNormal = s_savedFonts[0];
-        g_FontListBold = s_savedFonts[1];
+        s_fonts.Restore();
         s_gl.Destroy();
     }
 
@@ -94,7 +91,7 @@ protected:
     }
 
     static inline gltest::Context s_gl;
-    static inline std::array<int32_t, 2> s_savedFonts{};
+    static inline gltest::AxisFonts s_fonts;
 
 private:
     int32_t m_savedKind = DocumentKind2D;

@@ -8,6 +8,7 @@
 #include "view/OutlineText.h"
 #include "platform/MessageBox.h"
 
+#include "AxisFontsGuard.h"
 #include "GlTestContext.h"
 
 #include <gtest/gtest.h>
@@ -34,17 +35,12 @@ protected:
     {
         ASSERT_TRUE(s_gl.Create(kSize));
         // The axes draw their texts with the two font blocks of this context.
-        s_savedFonts = {g_FontListNormal, g_FontListBold};
-        MessageRecorder messages;
-        s_fontsBuilt =
-            Module1::CreateOutlineFont(g_FontListNormal, QStringLiteral("Arial"), -6, 400, 0, 0) &&
-            Module1::CreateOutlineFont(g_FontListBold, QStringLiteral("Arial"), -8, 700, 0, 0);
+        s_fontsBuilt = s_fonts.Build();
     }
 
     static void TearDownTestSuite()
     {
-        g_FontListNormal = s_savedFonts[0];
-        g_FontListBold = s_savedFonts[1];
+        s_fonts.Restore();
         s_gl.Destroy();
     }
 
@@ -54,12 +50,7 @@ protected:
         m_savedKind = g_DocumentKind;
         m_savedScale = g_SceneScale;
         g_DocumentKind = DocumentKind2D;
-        glViewport(0, 0, kSize, kSize);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(-kHalf, kHalf, -kHalf, kHalf, -1, 1);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
+        gltest::OrthoView(kSize, kHalf);
         glShadeModel(GL_SMOOTH);
         glDisable(GL_DEPTH_TEST);
         glDisable(GL_LIGHTING);
@@ -114,7 +105,7 @@ protected:
     }
 
     static inline gltest::Context s_gl;
-    static inline std::array<int32_t, 2> s_savedFonts{};
+    static inline gltest::AxisFonts s_fonts;
     static inline bool s_fontsBuilt = false;
 
 private:
