@@ -80,6 +80,17 @@ bool RangeEvaluator::EvaluateRange(const QString& minText, const QString& maxTex
     return true;
 }
 
+bool RequireFilled(const std::vector<QLineEdit*>& boxes)
+{
+    for (const QLineEdit* box : boxes) {
+        if (box->text().isEmpty()) {
+            GraphDialog::Warn(QStringLiteral("请输入所有参数。"));
+            return false;
+        }
+    }
+    return true;
+}
+
 int32_t ReadPositions(QListWidget* list, PositionList& positions)
 {
     const int32_t n = list->count();

@@ -7,6 +7,7 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "expr/Cls6.h"
 
@@ -36,6 +37,9 @@ public:
 private:
     Cls6 m_cls6;
 };
+
+// False after "注意" "请输入所有参数。" when one of the boxes is empty.
+bool RequireFilled(const std::vector<QLineEdit*>& boxes);
 
 // Reads a position list into elements 1..n of `positions` (the number at the
 // start of each item, 0 when none) and returns n. The caller has made sure

@@ -127,15 +127,11 @@ void frmF16::Command1_Click()
             return;
     }
     // 2. Required coordinates.
-    const bool plane = PlaneDocument();
-    for (QLineEdit* box : {Text2, Text3, Text4}) {
-        if (box == Text4 && plane)
-            continue;
-        if (box->text().isEmpty()) {
-            Warn(QStringLiteral("请输入所有参数。"));
-            return;
-        }
-    }
+    std::vector<QLineEdit*> required = {Text2, Text3};
+    if (!PlaneDocument())
+        required.push_back(Text4);
+    if (!RequireFilled(required))
+        return;
     // 3 to 7.
     const int32_t coordType = CoordTypeOf(Combo1->currentIndex());
     std::shared_ptr<Cls9> graph =

@@ -141,14 +141,11 @@ void frmF17::Command1_Click()
 {
     const bool plane = PlaneDocument();
     // 1. Required boxes, before any cleaning.
-    for (QLineEdit* box : {Text2, Text3, Text4, Text5, Text6}) {
-        if (box == Text4 && plane)
-            continue;
-        if (box->text().isEmpty()) {
-            Warn(QStringLiteral("请输入所有参数。"));
-            return;
-        }
-    }
+    std::vector<QLineEdit*> required = {Text2, Text3, Text5, Text6};
+    if (!plane)
+        required.push_back(Text4);
+    if (!RequireFilled(required))
+        return;
     // 2. Cleaning of the boxes on screen.
     for (QLineEdit* box : {Text3, Text4, Text2, Text5, Text6, Text7}) {
         if (IsShown(box) && !CleanBox(box, BoxCleaner::Expression))

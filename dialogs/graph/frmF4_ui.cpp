@@ -402,12 +402,8 @@ void frmF4::Command1_Click()
         required.push_back(Text8);
         required.push_back(Text9);
     }
-    for (QLineEdit* box : required) {
-        if (box->text().isEmpty()) {
-            Warn(QStringLiteral("请输入所有参数。"));
-            return;
-        }
-    }
+    if (!RequireFilled(required))
+        return;
 
     // 9. Segments.
     const QString v = parametric ? QStringLiteral("u") : QStringLiteral("x");

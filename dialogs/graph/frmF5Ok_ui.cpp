@@ -101,12 +101,8 @@ void frmF5::Command1_Click()
         required.push_back(Text8);
         required.push_back(Text9);
     }
-    for (QLineEdit* box : required) {
-        if (box->text().isEmpty()) {
-            Warn(QStringLiteral("请输入所有参数。"));
-            return;
-        }
-    }
+    if (!RequireFilled(required))
+        return;
 
     RangeEvaluator ranges;
     float minVar = 0.0f;
