@@ -4,10 +4,14 @@
 #include "platform/MessageBox.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QString>
+#include <QTabWidget>
+#include <QVBoxLayout>
 #include <QWidget>
 
 namespace GraphDialog {
@@ -46,6 +50,27 @@ inline void Row(QGridLayout* grid, int row, QWidget* label, QWidget* control)
 inline bool IsShown(const QWidget* widget)
 {
     return !(widget->testAttribute(Qt::WA_WState_ExplicitShowHide) && widget->isHidden());
+}
+
+// "确定" (Command1, the default button) and "取消" (Command2).
+inline void MakeOkCancel(QPushButton*& ok, QPushButton*& cancel)
+{
+    ok = Named(new QPushButton(QStringLiteral("确定")), "Command1");
+    cancel = Named(new QPushButton(QStringLiteral("取消")), "Command2");
+    ok->setDefault(true);
+}
+
+// The tabs above, OK and Cancel at the bottom right.
+inline void LayOutTabsAndButtons(QWidget* dialog, QTabWidget* tabs, QPushButton* ok,
+                                 QPushButton* cancel)
+{
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addWidget(tabs);
+    layout->addLayout(buttons);
 }
 
 inline void Warn(const QString& text)

@@ -79,16 +79,8 @@ frmF16::frmF16(QWidget* parent) : QDialog(parent)
     styleGrid->addWidget(Combo2, 2, 1);
     SSTab1->addTab(styleTab, QStringLiteral("属性"));
 
-    Command1 = Named(new QPushButton(QStringLiteral("确定")), "Command1");
-    Command2 = Named(new QPushButton(QStringLiteral("取消")), "Command2");
-    Command1->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(SSTab1);
-    layout->addLayout(buttons);
+    GraphDialog::MakeOkCancel(Command1, Command2);
+    GraphDialog::LayOutTabsAndButtons(this, SSTab1, Command1, Command2);
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });

@@ -66,9 +66,7 @@ bool frmF4::AnimationMode() const
 void frmF4::BuildControls()
 {
     SSTab1 = Named(new QTabWidget, "SSTab1");
-    Command1 = Named(new QPushButton(QStringLiteral("确定")), "Command1");
-    Command2 = Named(new QPushButton(QStringLiteral("取消")), "Command2");
-    Command1->setDefault(true);
+    GraphDialog::MakeOkCancel(Command1, Command2);
 
     // Tab "函数"
     {
@@ -184,13 +182,7 @@ void frmF4::BuildControls()
         SSTab1->addTab(page, QStringLiteral("外观"));
     }
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
-    auto* main = new QVBoxLayout(this);
-    main->addWidget(SSTab1);
-    main->addLayout(buttons);
+    GraphDialog::LayOutTabsAndButtons(this, SSTab1, Command1, Command2);
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
