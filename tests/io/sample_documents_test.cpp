@@ -357,7 +357,10 @@ QByteArray Build(const Sample& s)
     for (const GraphRef& g : s.graphs())
         scene.FunSurfs.Add(g, GraphCollection::KeyOf(*g));
     QString why;
-    auto text = BuildDocumentText(s.kind, scene, Cls3(), &why);
+    // Demonstrations show their coordinate system, as a new document does.
+    Cls3 axes;
+    axes.Show = true;
+    auto text = BuildDocumentText(s.kind, scene, axes, &why);
     EXPECT_TRUE(text) << s.path << ": " << why.toStdString();
     if (!text)
         return {};
