@@ -21,8 +21,10 @@ std::shared_ptr<Cls1>& SceneBox();
 
 // The list a frame shows: 900 for a still scene, whatever the frame; for an
 // animated scene 1000 + lngAnimStep, and frame 1 (list 1001) while the
-// current frame is 0 (the frame export starts there).
-int32_t SceneListFor(bool animated, int32_t curFrame, int32_t lngAnimStep);
+// current frame is 0 (the frame export starts there). A step past the last
+// compiled frame (the frame count was lowered) shows the last frame, never
+// an empty list.
+int32_t SceneListFor(bool animated, int32_t curFrame, int32_t lngAnimStep, int32_t frameCount);
 
 // Start state of a new context: white clear colour, dithering, depth test
 // with GL_LEQUAL and clear depth 1.

@@ -199,7 +199,7 @@ void DrawSceneFrame(int32_t lngAnimStep)
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glPushMatrix();
     glCallList(static_cast<GLuint>(
-        SceneListFor(g_ShownGraphs.Animation(), g_CurFrame, lngAnimStep)));
+        SceneListFor(g_ShownGraphs.Animation(), g_CurFrame, lngAnimStep, g_FrameCount)));
     glPopMatrix();
     glFinish();
 }

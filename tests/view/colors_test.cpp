@@ -43,9 +43,10 @@ TEST(SceneList, FrameChoosesTheList)
         {false, 1, 1, 900}, {false, 7, 7, 900}, {false, 0, 0, 900}, // still: always 900
         {true, 1, 1, 1001}, {true, 11, 11, 1011},
         {true, 0, 0, 1001}, // the frame export starts at frame 0: shows frame 1
+        {true, 15, 15, 1011}, // frame count lowered to 10: the last frame, not an empty list
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.animated << " " << c.curFrame);
-        EXPECT_EQ(SceneListFor(c.animated, c.curFrame, c.step), c.list);
+        EXPECT_EQ(SceneListFor(c.animated, c.curFrame, c.step, 10), c.list);
     }
 }
