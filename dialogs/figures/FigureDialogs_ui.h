@@ -1,0 +1,46 @@
+#pragma once
+// One entry for every figure dialog (plane figures, vectors, intersection,
+// limit, sequences, space line and solids): the Draw menu and the editing
+// command run a dialog by its kind, without knowing its class.
+#include <QString>
+
+class Cls9;
+class QWidget;
+
+enum class FigureDialog {
+    Intersection,       // frmF25, graph type 20
+    Limit,              // frmF30, 37
+    Line,               // frmF32, 41
+    Circle,             // frmF33, 42
+    Ellipse,            // frmF34, 43
+    Hyperbola,          // frmF35, 44
+    Parabola,           // frmF36, 45
+    Vector,             // frmF47, 46
+    VectorOperation,    // frmF48, 47
+    ArithmeticSequence, // frmF45, 61
+    GeometricSequence,  // frmF46, 62
+    SpaceLine,          // frmF37, 50
+    Prism,              // frmF38, 51
+    Pyramid,            // frmF39, 52
+    PyramidFrustum,     // frmF40, 53
+    Cylinder,           // frmF41, 54
+    Cone,               // frmF42, 55
+    ConeFrustum,        // frmF43, 56
+    Sphere,             // frmF44, 57
+};
+
+// Shows the dialog of `which` modally and returns when it is closed. A
+// non-empty `caption` replaces the dialog's own title (the Draw menu sets
+// some). With g_EditingGraph set the dialog opens filled from the selected
+// graph and its OK replaces that graph; otherwise its OK appends a new one.
+void RunFigureDialog(FigureDialog which, QWidget* parent, const QString& caption = QString());
+
+// The dialog that makes graphs like `graph`; false for a graph type that no
+// figure dialog makes.
+bool FigureDialogFor(const Cls9& graph, FigureDialog& which);
+
+// The two halves behind RunFigureDialog: the plane-geometry and vector
+// dialogs, and the intersection, limit, sequence, space-line and solid
+// dialogs. Each returns false for a kind it does not run.
+bool RunPlaneFigureDialog(FigureDialog which, QWidget* parent, const QString& caption);
+bool RunSolidSequenceDialog(FigureDialog which, QWidget* parent, const QString& caption);
