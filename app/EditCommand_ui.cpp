@@ -1,8 +1,8 @@
 #include "app/EditCommand_ui.h"
 
-#include "app/AppGlobals.h"
 #include "app/frmF1_ui.h"
-#include "dialogs/graph/ColorBox_ui.h"
+#include "dialogs/common/ColorBox_ui.h"
+#include "dialogs/common/DialogHost.h"
 #include "dialogs/graph/frmF16_ui.h"
 #include "dialogs/graph/frmF17_ui.h"
 #include "dialogs/graph/frmF4_ui.h"

@@ -1,7 +1,7 @@
 #include "app/PointCommands_ui.h"
 
-#include "app/AppGlobals.h"
 #include "app/frmF1_ui.h"
+#include "dialogs/common/DialogHost.h"
 #include "dialogs/graph/frmF16_ui.h"
 #include "model/Cls8.h"
 #include "model/Globals.h"

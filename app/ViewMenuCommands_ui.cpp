@@ -1,14 +1,14 @@
 #include "app/ViewMenuCommands_ui.h"
 
 #include "app/frmF1_ui.h"
+#include "dialogs/view/AxesCommand_ui.h"
+#include "dialogs/view/frmF14_ui.h"
+#include "dialogs/view/frmF8_ui.h"
 #include "model/Globals.h"
-#include "view/AxesCommand_ui.h"
 #include "view/Trackball.h"
 #include "view/ViewCommands.h"
 #include "view/ViewMouse_ui.h"
 #include "view/ViewState.h"
-#include "view/frmF14_ui.h"
-#include "view/frmF8_ui.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,8 +1,8 @@
 #include "app/frmF19_ui.h"
 
 #include "app/AnimationCommands_ui.h"
-#include "app/MainWindowApi.h"
-#include "dialogs/graph/BoxValue.h"
+#include "dialogs/common/BoxValue.h"
+#include "dialogs/common/DialogHost.h"
 #include "io/DocumentReader.h"
 #include "model/Globals.h"
 #include "platform/MessageBox.h"

@@ -1,29 +1,28 @@
 #include "app/frmF1_ui.h"
 
 #include "app/AnimationCommands_ui.h"
-#include "app/frmF23_ui.h"
-#include "app/AppGlobals.h"
 #include "app/DemoMenu_ui.h"
 #include "app/EditCommand_ui.h"
 #include "app/HelpMenu_ui.h"
 #include "app/PointCommands_ui.h"
-#include "app/MainWindowApi.h"
 #include "app/SplitterBar_ui.h"
 #include "app/ViewMenuCommands_ui.h"
+#include "app/frmF23_ui.h"
+#include "dialogs/common/DialogHost.h"
 #include "dialogs/graph/frmF4_ui.h"
 #include "dialogs/graph/frmF5_ui.h"
 #include "draw/ResultPane.h"
-#include "io/DocumentCommands_ui.h"
-#include "io/GraphClipboard_ui.h"
 #include "expr/FrmFunCal_ui.h"
 #include "expr/Globals.h"
+#include "io/DocumentCommands_ui.h"
+#include "io/GraphClipboard_ui.h"
+#include "model/Cls3.h"
 #include "model/Cls8.h"
 #include "model/Cls9.h"
 #include "model/Globals.h"
 #include "model/ListLabel.h"
 #include "platform/FileAssociation.h"
 #include "view/Cls10.h"
-#include "view/Cls3.h"
 #include "view/Cls4.h"
 #include "view/DrawingArea_gl.h"
 #include "view/Trackball.h"
@@ -103,41 +102,6 @@ constexpr const char* PlaybackCommands[] = {
 
 } // namespace
 
-// ---- what the graph dialogs see of the main window ----
-
-int SelectedGraphIndex()
-{
-    return g_MainWindow ? g_MainWindow->ListIndex() : -1;
-}
-
-void SetGraphListText(int index, const QString& text)
-{
-    if (!g_MainWindow)
-        return;
-    if (QListWidgetItem* item = g_MainWindow->List1->item(index))
-        item->setText(text);
-}
-
-void RedrawScene()
-{
-    if (!g_MainWindow)
-        return;
-    g_MainWindow->BuildDisplayLists();
-    g_MainWindow->Display(g_CurFrame);
-}
-
-void RefreshMainWindow()
-{
-    if (g_MainWindow)
-        g_MainWindow->repaint();
-}
-
-void EnablePlaybackCommands()
-{
-    if (g_MainWindow)
-        g_MainWindow->EnablePlaybackCommands();
-}
-
 // ---- the window ----
 
 frmF1* frmF1::Instance()
@@ -148,6 +112,7 @@ frmF1* frmF1::Instance()
 frmF1::frmF1(QWidget* parent) : QMainWindow(parent)
 {
     g_MainWindow = this;
+    SetDialogHost(this);
     setObjectName(QStringLiteral("frmF1"));
     setWindowTitle(QStringLiteral("Curvarium"));
     // Form_Initialize: the scenes, camera and light are program-wide objects
@@ -172,6 +137,8 @@ frmF1::frmF1(QWidget* parent) : QMainWindow(parent)
 frmF1::~frmF1()
 {
     ::Result().SetOnChanged(nullptr);
+    if (CurrentDialogHost() == this)
+        SetDialogHost(nullptr);
     if (g_MainWindow == this)
         g_MainWindow = nullptr;
 }
@@ -533,6 +500,16 @@ void frmF1::Display(int32_t frame)
     picDraw->Display(frame);
 }
 
+void frmF1::DrawCurrentFrame()
+{
+    Display(g_CurFrame);
+}
+
+void frmF1::RepaintWindow()
+{
+    repaint();
+}
+
 void frmF1::UpdateResultPane()
 {
     QString text = ::Result().Text();
@@ -593,6 +570,18 @@ void frmF1::SetEntryTicked(int row, bool ticked)
 {
     if (QListWidgetItem* item = List1->item(row))
         item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+}
+
+bool frmF1::IsEntryTicked(int row) const
+{
+    const QListWidgetItem* item = List1->item(row);
+    return item && item->checkState() == Qt::Checked;
+}
+
+void frmF1::SetEntryText(int row, const QString& text)
+{
+    if (QListWidgetItem* item = List1->item(row))
+        item->setText(text);
 }
 
 void frmF1::OnItemChanged(QListWidgetItem* item)

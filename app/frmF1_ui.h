@@ -8,6 +8,8 @@
 // Every widget and menu action carries its name as objectName ("List1",
 // "Result", "picDraw", "mnuDraw2DCart", ...).
 #include "app/WindowLayout.h"
+#include "dialogs/common/DialogHost.h"
+#include "io/GraphClipboard_ui.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -23,7 +25,7 @@ class frmF5;
 class DrawingArea;
 class SplitterBar;
 
-class frmF1 : public QMainWindow {
+class frmF1 : public QMainWindow, public DialogHost, public GraphClipboardHost {
     Q_OBJECT
 public:
     explicit frmF1(QWidget* parent = nullptr);
@@ -45,21 +47,25 @@ public:
     void DeleteGraphAt(int index); // 1-based position in g_AllGraphs
     void DeleteAllGraphs();
     // Appends an entry (unticked) and returns its row.
-    int AddListEntry(const QString& label);
+    int AddListEntry(const QString& label) override;
     // Ticks or unticks entry `row` as a click does (the list handler runs).
-    void SetEntryTicked(int row, bool ticked);
-    int ListIndex() const;
+    void SetEntryTicked(int row, bool ticked) override;
+    int ListIndex() const override;
+    bool IsEntryTicked(int row) const override;
+    void SetEntryText(int row, const QString& text) override;
 
     // ---- drawing ----
-    void BuildDisplayLists();
+    void BuildDisplayLists() override;
     void Display(int32_t frame);
+    void DrawCurrentFrame() override;
+    void RepaintWindow() override;
 
     // ---- commands ----
     void mnuFileNew2D_Click();
     void mnuFileNew25D_Click();
     void mnuFileNew3D_Click();
     void mnuFileExit_Click();
-    void mnuEditDelete_Click();
+    void mnuEditDelete_Click() override;
     void mnuEditDelAll_Click();
     void mnuDraw2DCart_Click();
     void mnuDraw2DPolar_Click();
@@ -69,7 +75,7 @@ public:
     void mnuViewFit_Click();
     void mnuViewISO_Click();
     void SetCommandStates(int32_t documentKind);
-    void EnablePlaybackCommands();
+    void EnablePlaybackCommands() override;
 
     // The part of a creating command after its dialog has closed: rotation,
     // list entry and tick, when the dialog added a graph.
@@ -85,6 +91,13 @@ public:
     const WindowLayoutRects& LayoutRects() const { return m_rects; }
     const WindowLayoutInput& LayoutInput() const { return m_layoutIn; }
     double TwipsPerPixel() const;
+
+    // ---- what the clipboard commands see ----
+    QWidget* HostWindow() override { return this; }
+    QMenu* ListMenu() const override { return FunEdit; }
+    QMenu* DrawingAreaMenu() const override { return GraphEdit; }
+    int32_t CopiedCount() const override { return mlngCopiedCount; }
+    void SetCopiedCount(int32_t count) override { mlngCopiedCount = count; }
 
     QListWidget* List1 = nullptr;
     QPlainTextEdit* Result = nullptr;

@@ -2,11 +2,11 @@
 // compiled into the scene list and shown as one frame, on whatever OpenGL
 // the display offers (run under xvfb-run with LIBGL_ALWAYS_SOFTWARE=1 for
 // Mesa's software renderer).
+#include "model/Cls3.h"
 #include "model/Cls8.h"
 #include "model/Cls9.h"
 #include "model/Globals.h"
 #include "platform/MessageBox.h"
-#include "view/Cls3.h"
 #include "view/Cls4.h"
 #include "view/OutlineText.h"
 #include "view/Scene.h"

@@ -3,9 +3,9 @@
 // document does after reading it.
 #include "io/DocumentReader.h"
 #include "io/DocumentWriter.h"
+#include "model/Cls3.h"
 #include "model/Cls8.h"
 #include "model/Globals.h"
-#include "view/Cls3.h"
 
 #include <benchmark/benchmark.h>
 

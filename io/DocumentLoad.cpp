@@ -1,11 +1,11 @@
 #include "io/DocumentLoad.h"
 
 #include "io/DocumentWindow.h"
+#include "model/Cls3.h"
 #include "model/Cls8.h"
 #include "model/Globals.h"
 #include "model/ListLabel.h"
 #include "platform/MessageBox.h"
-#include "view/Cls3.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -7,8 +7,8 @@
 // File: 16-bit tag 8, 16-bit text length n (little-endian), n bytes of text
 // in code page 936; bytes after the text are ignored. Text: key, graph
 // count, graph records, coordinate-system record, blank-separated.
+#include "model/Cls3.h"
 #include "model/Cls9.h"
-#include "view/Cls3.h"
 
 #include <QByteArray>
 #include <QString>

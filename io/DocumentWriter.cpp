@@ -1,9 +1,9 @@
 #include "io/DocumentWriter.h"
 
+#include "model/Cls3.h"
 #include "model/Cls8.h"
 #include "model/Globals.h"
 #include "platform/Codepage936.h"
-#include "view/Cls3.h"
 
 #include <QSaveFile>
 

@@ -1,6 +1,5 @@
 #include "io/GraphClipboard_ui.h"
 
-#include "app/frmF1_ui.h"
 #include "io/DocumentLoad.h"
 #include "io/GraphClipboard.h"
 #include "model/Cls8.h"
@@ -12,7 +11,6 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <limits>
@@ -45,7 +43,7 @@ void Place(QMenu* menu, QAction* action, QAction* before)
 
 } // namespace
 
-bool CopyGraph(frmF1* window)
+bool CopyGraph(GraphClipboardHost* window)
 {
     if (!window)
         return false;
@@ -67,11 +65,11 @@ bool CopyGraph(frmF1* window)
         return false;
     }
     QGuiApplication::clipboard()->setText(*text);
-    window->mlngCopiedCount = 1;
+    window->SetCopiedCount(1);
     return true;
 }
 
-bool CutGraph(frmF1* window)
+bool CutGraph(GraphClipboardHost* window)
 {
     if (!CopyGraph(window))
         return false;
@@ -79,9 +77,9 @@ bool CutGraph(frmF1* window)
     return true;
 }
 
-bool PasteGraph(frmF1* window)
+bool PasteGraph(GraphClipboardHost* window)
 {
-    if (!window || window->mlngCopiedCount <= 0)
+    if (!window || window->CopiedCount() <= 0)
         return false;
     const QString text = QGuiApplication::clipboard()->text();
     QString why;
@@ -100,8 +98,7 @@ bool PasteGraph(frmF1* window)
     // The new entry is ticked as the current one is; with no current entry
     // the pasted graph is shown, which is what the user asked to see.
     const int current = window->ListIndex();
-    const QListWidgetItem* currentItem = current >= 0 ? window->List1->item(current) : nullptr;
-    const bool tick = !currentItem || currentItem->checkState() == Qt::Checked;
+    const bool tick = current < 0 || window->IsEntryTicked(current);
 
     g_AllGraphs.FunSurfs.Add(graph, key);
     if (tick)
@@ -120,10 +117,11 @@ bool PasteGraph(frmF1* window)
     return true;
 }
 
-void AddGraphClipboardCommands(frmF1* window)
+void AddGraphClipboardCommands(GraphClipboardHost* window)
 {
+    QWidget* host = window->HostWindow();
     auto menuNamed = [&](const char* name) {
-        return window->findChild<QMenu*>(QString::fromLatin1(name));
+        return host->findChild<QMenu*>(QString::fromLatin1(name));
     };
     if (QMenu* edit = menuNamed("mnuEdit")) {
         QAction* copyAs = FindAction(edit, "mnuEditCopyAs");
@@ -135,23 +133,23 @@ void AddGraphClipboardCommands(frmF1* window)
         const QList<QAction*> items = edit->actions();
         const qsizetype at = copyAs ? items.indexOf(copyAs) + 1 : items.size();
         Place(edit, paste, at < items.size() ? items[at] : nullptr);
-        QObject::connect(cut, &QAction::triggered, window, [window] { CutGraph(window); });
-        QObject::connect(copy, &QAction::triggered, window, [window] { CopyGraph(window); });
-        QObject::connect(paste, &QAction::triggered, window, [window] { PasteGraph(window); });
+        QObject::connect(cut, &QAction::triggered, host, [window] { CutGraph(window); });
+        QObject::connect(copy, &QAction::triggered, host, [window] { CopyGraph(window); });
+        QObject::connect(paste, &QAction::triggered, host, [window] { PasteGraph(window); });
     }
-    if (QMenu* list = window->FunEdit) {
+    if (QMenu* list = window->ListMenu()) {
         QAction* del = FindAction(list, "mnuFunDelete");
         QAction* cut = NewAction(list, "mnuFunCut", QStringLiteral("剪切"));
         QAction* copy = NewAction(list, "mnuFunCopy", QStringLiteral("复制"));
         Place(list, cut, del);
         Place(list, copy, del);
-        QObject::connect(cut, &QAction::triggered, window, [window] { CutGraph(window); });
-        QObject::connect(copy, &QAction::triggered, window, [window] { CopyGraph(window); });
+        QObject::connect(cut, &QAction::triggered, host, [window] { CutGraph(window); });
+        QObject::connect(copy, &QAction::triggered, host, [window] { CopyGraph(window); });
     }
-    if (QMenu* area = window->GraphEdit) {
+    if (QMenu* area = window->DrawingAreaMenu()) {
         const QList<QAction*> items = area->actions();
         QAction* paste = NewAction(area, "mnuGraphPaste", QStringLiteral("粘贴"));
         Place(area, paste, items.isEmpty() ? nullptr : items.first());
-        QObject::connect(paste, &QAction::triggered, window, [window] { PasteGraph(window); });
+        QObject::connect(paste, &QAction::triggered, host, [window] { PasteGraph(window); });
     }
 }

@@ -5,8 +5,8 @@
 // list entry is ticked; only this one is boxed, drawn and saved, and its
 // rotation is the view rotation).
 #include "model/Cls1.h"
+#include "model/Cls3.h"
 #include "model/Cls9.h"
-#include "view/Cls3.h"
 
 #include <QString>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 // Geometry of the 2D axes: ticks, axis lines, arrow heads and texts in GL
 // units (scene coordinates divided by the scene scale). Cls3_gl.cpp emits it.
-#include "view/Cls3.h"
+#include "model/Cls3.h"
 #include "view/Grid2D.h"
 
 #include <QString>

@@ -4,7 +4,7 @@
 // titles along three front edges) and the three-line axes with cone heads.
 // Everything is in OpenGL coordinates as the graphs are drawn; Cls3_gl.cpp
 // and Axes3D_gl.cpp emit it.
-#include "view/Cls3.h"
+#include "model/Cls3.h"
 
 #include <QString>
 #include <array>

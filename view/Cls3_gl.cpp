@@ -1,4 +1,4 @@
-#include "view/Cls3.h"
+#include "model/Cls3.h"
 
 #include "model/Globals.h"
 #include "view/Axes2D.h"

@@ -2,7 +2,7 @@
 // The 2D grid, background and the label step they share with the 2D axes and
 // the 2D scene box. Everything here is plain geometry in GL units (scene
 // coordinates divided by the scene scale); Grid2D_gl.cpp only emits it.
-#include "view/Cls3.h"
+#include "model/Cls3.h"
 
 #include <array>
 #include <cstdint>

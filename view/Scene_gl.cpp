@@ -1,9 +1,9 @@
 #include "view/Scene.h"
 
+#include "model/Cls3.h"
 #include "model/Cls8.h"
 #include "model/Globals.h"
 #include "view/Cls10.h"
-#include "view/Cls3.h"
 #include "view/Cls4.h"
 #include "view/ViewState.h"
 

@@ -1,9 +1,8 @@
 #include "dialogs/graph/GraphDialogSupport.h"
 
-#include "app/AppGlobals.h"
-#include "app/MainWindowApi.h"
-#include "dialogs/graph/BoxValue.h"
-#include "dialogs/graph/DialogWidgets_ui.h"
+#include "dialogs/common/BoxValue.h"
+#include "dialogs/common/DialogHost.h"
+#include "dialogs/common/DialogWidgets_ui.h"
 #include "expr/ExprError.h"
 #include "expr/Module1.h"
 #include "model/Cls8.h"

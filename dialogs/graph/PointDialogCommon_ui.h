@@ -2,9 +2,9 @@
 // What the point dialog and the point animation dialog share: their
 // coordinate systems per document kind, the marker sizes, the captions and
 // menu set-up of their controls and the point graph they build.
-#include "dialogs/graph/BoxValue.h"
-#include "dialogs/graph/ColorBox_ui.h"
-#include "dialogs/graph/DialogWidgets_ui.h"
+#include "dialogs/common/BoxValue.h"
+#include "dialogs/common/ColorBox_ui.h"
+#include "dialogs/common/DialogWidgets_ui.h"
 #include "model/Cls9.h"
 #include "model/Globals.h"
 

@@ -1,9 +1,8 @@
 #include "dialogs/graph/frmF17_ui.h"
 
-#include "app/AppGlobals.h"
-#include "app/MainWindowApi.h"
-#include "dialogs/graph/BoxValue.h"
-#include "dialogs/graph/ColorBox_ui.h"
+#include "dialogs/common/BoxValue.h"
+#include "dialogs/common/ColorBox_ui.h"
+#include "dialogs/common/DialogHost.h"
 #include "dialogs/graph/GraphDialogSupport.h"
 #include "dialogs/graph/PointDialogCommon_ui.h"
 #include "model/Cls9.h"

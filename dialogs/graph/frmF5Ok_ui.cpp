@@ -2,11 +2,10 @@
 // the ranges, builds the graph and creates it or updates the edited one.
 #include "dialogs/graph/frmF5_ui.h"
 
-#include "app/AppGlobals.h"
-#include "app/MainWindowApi.h"
-#include "dialogs/graph/BoxValue.h"
-#include "dialogs/graph/ColorBox_ui.h"
-#include "dialogs/graph/DialogWidgets_ui.h"
+#include "dialogs/common/BoxValue.h"
+#include "dialogs/common/ColorBox_ui.h"
+#include "dialogs/common/DialogHost.h"
+#include "dialogs/common/DialogWidgets_ui.h"
 #include "dialogs/graph/GraphDialogSupport.h"
 #include "model/Cls8.h"
 #include "model/Cls9.h"

@@ -1,7 +1,7 @@
 #include "dialogs/graph/frmF5_ui.h"
 
-#include "dialogs/graph/ColorBox_ui.h"
-#include "dialogs/graph/DialogWidgets_ui.h"
+#include "dialogs/common/ColorBox_ui.h"
+#include "dialogs/common/DialogWidgets_ui.h"
 #include "platform/MessageBox.h"
 
 #include <QCheckBox>

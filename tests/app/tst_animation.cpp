@@ -2,18 +2,18 @@
 // modal dialog, the timer tick driven directly by each play mode, the
 // playback commands, and the options dialog with its checks.
 #include "app/AnimationCommands_ui.h"
-#include "app/AppGlobals.h"
 #include "app/frmF19_ui.h"
 #include "app/frmF1_ui.h"
+#include "dialogs/common/DialogHost.h"
 #include "dialogs/graph/frmF4_ui.h"
 #include "dialogs/graph/frmF5_ui.h"
+#include "model/Cls3.h"
 #include "model/Cls8.h"
 #include "model/Cls9.h"
 #include "model/Globals.h"
 #include "platform/MessageBox.h"
 #include "view/Cls10.h"
 #include "view/DrawingArea_gl.h"
-#include "view/Cls3.h"
 
 #include "MainWindowFixture.h"
 

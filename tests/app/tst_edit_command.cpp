@@ -3,10 +3,10 @@
 // pane; Cancel changes nothing; each dialog is filled so that OK without a
 // change gives back the same graph; entries and kinds it refuses.
 #include "app/AnimationCommands_ui.h"
-#include "app/AppGlobals.h"
 #include "app/EditCommand_ui.h"
 #include "app/frmF1_ui.h"
-#include "dialogs/graph/ColorBox_ui.h"
+#include "dialogs/common/ColorBox_ui.h"
+#include "dialogs/common/DialogHost.h"
 #include "dialogs/graph/PointDialogCommon_ui.h"
 #include "dialogs/graph/frmF16_ui.h"
 #include "dialogs/graph/frmF17_ui.h"

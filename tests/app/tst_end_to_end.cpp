@@ -1,9 +1,9 @@
 // The whole road of one graph on real Mesa: the Draw menu's command with its
 // modal dialog, the list tick, the display lists and the picture in the
 // drawing area, read back from its framebuffer.
-#include "app/AppGlobals.h"
 #include "app/frmF1_ui.h"
-#include "dialogs/graph/ColorBox_ui.h"
+#include "dialogs/common/ColorBox_ui.h"
+#include "dialogs/common/DialogHost.h"
 #include "dialogs/graph/frmF5_ui.h"
 #include "draw/ResultPane.h"
 #include "model/Cls8.h"

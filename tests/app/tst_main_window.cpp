@@ -1,19 +1,19 @@
 // The main window under X with its real drawing area: start-up state, the
 // road of one 2D function graph, the graph list and the two scenes, IDs,
 // new documents, closing, and the splitter bars.
-#include "app/AppGlobals.h"
 #include "app/SplitterBar_ui.h"
 #include "app/frmF1_ui.h"
+#include "dialogs/common/DialogHost.h"
 #include "dialogs/graph/frmF5_ui.h"
 #include "draw/ResultPane.h"
+#include "expr/Globals.h"
 #include "io/DocumentWriter.h"
+#include "model/Cls3.h"
 #include "model/Cls8.h"
 #include "model/Cls9.h"
 #include "model/Globals.h"
 #include "platform/MessageBox.h"
-#include "expr/Globals.h"
 #include "view/Cls10.h"
-#include "view/Cls3.h"
 #include "view/DrawingArea_gl.h"
 #include "view/ViewState.h"
 

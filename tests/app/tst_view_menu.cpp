@@ -3,11 +3,11 @@
 // mode commands, the dialogs each command opens, and a rotate drag on the
 // window's own drawing area.
 #include "app/frmF1_ui.h"
+#include "dialogs/view/AxesCommand_ui.h"
+#include "model/Cls3.h"
 #include "model/Cls8.h"
 #include "model/Globals.h"
 #include "platform/MessageBox.h"
-#include "view/AxesCommand_ui.h"
-#include "view/Cls3.h"
 #include "view/DrawingArea_gl.h"
 #include "view/Trackball.h"
 #include "view/ViewState.h"

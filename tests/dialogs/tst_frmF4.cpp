@@ -1,9 +1,9 @@
 // The 2.5D function dialog driven through its real widgets: load state, the
 // form and coordinate captions, the messages of its OK, the graph it builds,
 // and the Draw menu's command around it in the real main window.
-#include "app/AppGlobals.h"
 #include "app/frmF1_ui.h"
-#include "dialogs/graph/ColorBox_ui.h"
+#include "dialogs/common/ColorBox_ui.h"
+#include "dialogs/common/DialogHost.h"
 #include "dialogs/graph/frmF4_ui.h"
 #include "model/Cls8.h"
 #include "model/Cls9.h"

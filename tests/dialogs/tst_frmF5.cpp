@@ -1,8 +1,8 @@
 // The 2D function dialog driven through its real widgets: load state, form
 // and coordinate choices, the messages of its OK, the graph it builds and
 // the rollback of a graph whose sampling fails.
-#include "app/AppGlobals.h"
-#include "dialogs/graph/ColorBox_ui.h"
+#include "dialogs/common/ColorBox_ui.h"
+#include "dialogs/common/DialogHost.h"
 #include "dialogs/graph/frmF5_ui.h"
 #include "model/Cls8.h"
 #include "model/Cls9.h"

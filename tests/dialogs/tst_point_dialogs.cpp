@@ -3,9 +3,9 @@
 // the systems and captions per document kind, the checks of OK, and the
 // graph, list entry and view rotation that a successful OK gives.
 #include "app/AnimationCommands_ui.h"
-#include "app/AppGlobals.h"
 #include "app/frmF1_ui.h"
-#include "dialogs/graph/ColorBox_ui.h"
+#include "dialogs/common/ColorBox_ui.h"
+#include "dialogs/common/DialogHost.h"
 #include "dialogs/graph/frmF16_ui.h"
 #include "dialogs/graph/frmF17_ui.h"
 #include "model/Cls8.h"

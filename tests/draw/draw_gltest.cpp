@@ -3,11 +3,11 @@
 // scene pipeline of the drawing area.
 #include "draw/ResultPane.h"
 #include "expr/Globals.h"
+#include "model/Cls3.h"
 #include "model/Cls8.h"
 #include "model/Cls9.h"
 #include "model/Globals.h"
 #include "platform/MessageBox.h"
-#include "view/Cls3.h"
 #include "view/Cls4.h"
 #include "view/DrawingArea_gl.h"
 #include "view/Scene.h"

@@ -2,9 +2,9 @@
 // Graphs and document texts for the document tests. Records come from the
 // graph's own writer, so the tests check the reader against what the
 // program really writes.
+#include "model/Cls3.h"
 #include "model/Cls9.h"
 #include "platform/Codepage936.h"
-#include "view/Cls3.h"
 
 #include <QByteArray>
 #include <QString>

@@ -2,9 +2,9 @@
 // Saves the program state that documents change and puts it back, so
 // document tests leave no trace for the tests that follow.
 #include "io/DocumentWindow.h"
+#include "model/Cls3.h"
 #include "model/Cls8.h"
 #include "model/Globals.h"
-#include "view/Cls3.h"
 
 #include <vector>
 

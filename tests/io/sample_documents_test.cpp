@@ -8,11 +8,11 @@
 
 #include "ProgramStateGuard.h"
 #include "expr/Cls6.h"
+#include "model/Cls3.h"
 #include "model/Cls8.h"
 #include "model/Cls9.h"
 #include "model/Globals.h"
 #include "platform/MessageBox.h"
-#include "view/Cls3.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The 3D coordinate box and the three-line axes drawn through Cls3::Draw on
 // a real Mesa context and read back pixel by pixel.
+#include "model/Cls3.h"
 #include "model/Globals.h"
 #include "platform/MessageBox.h"
 #include "view/Cls11.h"
-#include "view/Cls3.h"
 #include "view/OutlineText.h"
 
 #include "AxisFontsGuard.h"

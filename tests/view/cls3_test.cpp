@@ -1,7 +1,7 @@
 // Coordinate-system settings, the document record, colour splitting and the
 // 2D step, grid, background and axes geometry (no display needed).
+#include "model/Cls3.h"
 #include "view/Axes2D.h"
-#include "view/Cls3.h"
 #include "view/Grid2D.h"
 
 #include <QStringList>

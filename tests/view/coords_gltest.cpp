@@ -1,12 +1,12 @@
 // Light, material, 2D background, grid and axes drawn on a real Mesa context
 // and read back pixel by pixel.
-#include "model/Globals.h"
+#include "model/Cls3.h"
 #include "model/Cls9.h"
+#include "model/Globals.h"
+#include "platform/MessageBox.h"
 #include "view/Cls10.h"
 #include "view/Cls11.h"
-#include "view/Cls3.h"
 #include "view/OutlineText.h"
-#include "platform/MessageBox.h"
 
 #include "AxisFontsGuard.h"
 #include "GlTestContext.h"

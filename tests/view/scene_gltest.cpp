@@ -1,10 +1,10 @@
 // The drawing area on real Mesa: its context, the scene lists read back in
 // feedback mode and the frame display read back as pixels.
+#include "model/Cls3.h"
 #include "model/Cls8.h"
 #include "model/Cls9.h"
 #include "model/Globals.h"
 #include "platform/MessageBox.h"
-#include "view/Cls3.h"
 #include "view/Cls4.h"
 #include "view/DrawingArea_gl.h"
 #include "view/OutlineText.h"

@@ -1,8 +1,8 @@
-#include "view/AxesCommand_ui.h"
+#include "dialogs/view/AxesCommand_ui.h"
 
+#include "dialogs/view/frmF20_ui.h"
+#include "dialogs/view/frmF3_ui.h"
 #include "model/Globals.h"
-#include "view/frmF20_ui.h"
-#include "view/frmF3_ui.h"
 
 bool g_AxesDialogOK = false;
 

@@ -1,4 +1,4 @@
-#include "dialogs/graph/ColorBox_ui.h"
+#include "dialogs/common/ColorBox_ui.h"
 
 #include "platform/ColorDialog_ui.h"
 

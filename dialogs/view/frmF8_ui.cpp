@@ -1,9 +1,9 @@
-#include "view/frmF8_ui.h"
+#include "dialogs/view/frmF8_ui.h"
 
-#include "dialogs/graph/BoxValue.h"
+#include "dialogs/common/BoxValue.h"
+#include "dialogs/common/DialogRows_ui.h"
 #include "expr/NumberText.h"
 #include "view/Cls10.h"
-#include "view/DialogRows_ui.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

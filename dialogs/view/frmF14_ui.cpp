@@ -1,12 +1,12 @@
-#include "view/frmF14_ui.h"
+#include "dialogs/view/frmF14_ui.h"
 
-#include "dialogs/graph/BoxValue.h"
+#include "dialogs/common/BoxValue.h"
+#include "dialogs/common/DialogRows_ui.h"
 #include "expr/Module1.h"
 #include "expr/NumberText.h"
 #include "model/Globals.h"
 #include "platform/MessageBox.h"
 #include "view/Cls4.h"
-#include "view/DialogRows_ui.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

@@ -1,4 +1,4 @@
-#include "dialogs/graph/BoxValue.h"
+#include "dialogs/common/BoxValue.h"
 
 #include <cmath>
 #include <limits>

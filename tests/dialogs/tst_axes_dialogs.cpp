@@ -2,14 +2,14 @@
 // load, what OK writes, that Cancel leaves the settings as they were, the
 // fill-type selection, the refusal of counts that cannot be drawn, and the
 // rebuild after OK only.
-#include "dialogs/graph/ColorBox_ui.h"
+#include "dialogs/common/ColorBox_ui.h"
+#include "dialogs/view/AxesCommand_ui.h"
+#include "dialogs/view/frmF20_ui.h"
+#include "dialogs/view/frmF3_ui.h"
+#include "model/Cls3.h"
 #include "model/Globals.h"
 #include "platform/ColorDialog_ui.h"
 #include "platform/MessageBox.h"
-#include "view/AxesCommand_ui.h"
-#include "view/Cls3.h"
-#include "view/frmF20_ui.h"
-#include "view/frmF3_ui.h"
 
 #include <QCheckBox>
 #include <QComboBox>

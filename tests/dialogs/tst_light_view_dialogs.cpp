@@ -1,12 +1,12 @@
 // The light dialog and the view dialog driven through their widgets: what
 // they load, what OK writes, that Cancel and a refused OK leave the light,
 // the camera and the visible region as they were.
+#include "dialogs/view/frmF14_ui.h"
+#include "dialogs/view/frmF8_ui.h"
 #include "model/Globals.h"
 #include "platform/MessageBox.h"
 #include "view/Cls10.h"
 #include "view/Cls4.h"
-#include "view/frmF14_ui.h"
-#include "view/frmF8_ui.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

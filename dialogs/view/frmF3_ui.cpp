@@ -1,12 +1,12 @@
-#include "view/frmF3_ui.h"
+#include "dialogs/view/frmF3_ui.h"
 
-#include "dialogs/graph/BoxValue.h"
-#include "dialogs/graph/ColorBox_ui.h"
+#include "dialogs/common/BoxValue.h"
+#include "dialogs/common/ColorBox_ui.h"
+#include "dialogs/common/DialogRows_ui.h"
+#include "dialogs/view/AxesCommand_ui.h"
+#include "model/Cls3.h"
 #include "model/Globals.h"
 #include "platform/MessageBox.h"
-#include "view/AxesCommand_ui.h"
-#include "view/Cls3.h"
-#include "view/DialogRows_ui.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

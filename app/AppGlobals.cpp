@@ -1,3 +1,0 @@
-#include "app/AppGlobals.h"
-
-bool g_EditingGraph = false;
