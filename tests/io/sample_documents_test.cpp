@@ -345,8 +345,8 @@ const std::vector<Sample>& Samples()
 
 QString SourceRoot()
 {
-    return QDir(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../.."))
-        .absolutePath();
+    // Given by the build: __FILE__ may be relative to the compiler's folder.
+    return QStringLiteral(QG_SOURCE_DIR);
 }
 
 QByteArray Build(const Sample& s)
