@@ -1,3 +1,4 @@
+// The Animation menu: commands that create animated graphs, playback, options and the timer tick.
 #include "app/AnimationCommands_ui.h"
 
 #include "app/PointCommands_ui.h"

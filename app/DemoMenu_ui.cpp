@@ -1,3 +1,4 @@
+// The Demo menu ("演示"): opens one demonstration document per item.
 #include "app/DemoMenu_ui.h"
 
 #include "app/ProgramFolder.h"

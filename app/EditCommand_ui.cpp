@@ -1,3 +1,4 @@
+// The graph list's editing command: opens the selected graph's dialog in edit mode.
 #include "app/EditCommand_ui.h"
 
 #include "app/frmF1_ui.h"

@@ -1,3 +1,4 @@
+// The Help menu: help contents, home page, support page and the About box.
 #include "app/HelpMenu_ui.h"
 
 #include "app/ProgramFolder.h"

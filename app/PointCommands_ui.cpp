@@ -1,3 +1,4 @@
+// The Draw menu's point command: the point dialog, then the new point's list entry.
 #include "app/PointCommands_ui.h"
 
 #include "app/frmF1_ui.h"

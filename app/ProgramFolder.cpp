@@ -1,3 +1,4 @@
+// Where the files that belong beside the program (help, demo documents, README) are found.
 #include "app/ProgramFolder.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// A splitter bar of the main window; it reports the mouse, the window moves it.
 #include "app/SplitterBar_ui.h"
 
 #include "app/frmF1_ui.h"

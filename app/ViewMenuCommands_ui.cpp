@@ -1,3 +1,5 @@
+// The View menu's drag modes and view dialog, the coordinate-system and light
+// commands, and the drawing area's drag handling.
 #include "app/ViewMenuCommands_ui.h"
 
 #include "app/frmF1_ui.h"

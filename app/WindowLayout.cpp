@@ -1,3 +1,4 @@
+// Geometry of the main window's panes in twips, from the two bar positions and the client size.
 #include "app/WindowLayout.h"
 
 namespace {

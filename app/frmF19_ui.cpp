@@ -1,3 +1,4 @@
+// frmF19, the animation options dialog "动画选项": frame count and speed.
 #include "app/frmF19_ui.h"
 
 #include "app/AnimationCommands_ui.h"

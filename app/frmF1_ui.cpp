@@ -1,3 +1,5 @@
+// frmF1, the main window: menus, graph list, result pane, drawing area and splitter bars;
+// it implements the dialogs' DialogHost and the clipboard's GraphClipboardHost.
 #include "app/frmF1_ui.h"
 
 #include "app/AnimationCommands_ui.h"

@@ -1,3 +1,4 @@
+// frmF23, the "动画保存为AVI文件" dialog: captures the animation's frames and writes the AVI file.
 #include "app/frmF23_ui.h"
 
 #include "app/AnimationCommands_ui.h"

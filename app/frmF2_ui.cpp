@@ -1,3 +1,4 @@
+// frmF2, the About box.
 #include "app/frmF2_ui.h"
 
 #include "app/HelpMenu_ui.h"

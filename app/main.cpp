@@ -1,3 +1,4 @@
+// Program start: message boxes, the main window, the document named on the command line.
 #include "app/frmF1_ui.h"
 #include "platform/MessageBox_ui.h"
 

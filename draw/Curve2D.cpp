@@ -1,3 +1,4 @@
+// Plan of a 2D function graph's curve, markers and analysis text, made before any OpenGL call.
 #include "draw/Curve2D.h"
 
 #include "draw/FunctionOverlays.h"

@@ -1,3 +1,4 @@
+// Crossings of the two curves of a curve-intersection graph and the area they enclose.
 #include "draw/CurveIntersection.h"
 
 #include "expr/Cls6.h"

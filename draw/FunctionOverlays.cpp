@@ -1,3 +1,4 @@
+// Analysis overlays of a 2D function: integral, steps and stems, parity curve, derivative.
 #include "draw/FunctionOverlays.h"
 
 #include "expr/Cls6.h"

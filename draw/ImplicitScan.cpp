@@ -1,3 +1,4 @@
+// Grid scan of implicit and inequality graphs: the nodes that satisfy the relation.
 #include "draw/ImplicitScan.h"
 
 #include "expr/Cls6.h"

@@ -1,3 +1,4 @@
+// Plans of the limit graph and of the arithmetic and geometric sequences.
 #include "draw/LimitSequence.h"
 
 #include "expr/Globals.h"

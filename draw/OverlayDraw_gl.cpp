@@ -1,3 +1,4 @@
+// OpenGL emission of the planned limit and sequences.
 #include "draw/OverlayDraw.h"
 
 #include "draw/ResultPane.h"

@@ -1,3 +1,4 @@
+// Plan of a point graph (still or animated), made before any OpenGL call.
 #include "draw/PointGraph.h"
 
 #include "expr/Globals.h"

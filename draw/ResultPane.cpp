@@ -1,3 +1,4 @@
+// The text of the main window's result pane, replaced by each graph drawn.
 #include "draw/ResultPane.h"
 #include "model/Globals.h"
 

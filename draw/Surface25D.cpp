@@ -1,3 +1,4 @@
+// Plan of a 2.5D graph's band: quadrilaterals, normals and corner colours.
 #include "draw/Surface25D.h"
 
 #include "expr/Globals.h"

@@ -1,3 +1,4 @@
+// OpenGL emission of a planned 2.5D band.
 #include "draw/Surface25D_gl.h"
 
 #include "draw/Surface25D.h"

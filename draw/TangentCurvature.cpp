@@ -1,3 +1,4 @@
+// Tangents, normals, inflection points and circles of curvature of a 2D function graph.
 #include "draw/TangentCurvature.h"
 
 #include "expr/Cls6.h"

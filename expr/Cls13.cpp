@@ -1,3 +1,4 @@
+// Cls13, the growable value stack the expression compiler keeps its operators on.
 #include "expr/Cls13.h"
 
 #include "expr/ExprError.h"

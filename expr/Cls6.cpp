@@ -1,3 +1,4 @@
+// Cls6, the expression compiler and evaluator.
 #include "expr/Cls6.h"
 
 #include "expr/Cls13.h"

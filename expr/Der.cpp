@@ -1,3 +1,4 @@
+// Symbolic differentiation of expression text of one variable.
 #include "expr/Der.h"
 
 #include "expr/Module1.h"

@@ -1,3 +1,4 @@
+// FrmFunCal, the expression calculator window.
 #include "expr/FrmFunCal_ui.h"
 
 #include "expr/Cls6.h"

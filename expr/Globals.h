@@ -1,4 +1,5 @@
 #pragma once
+// Constants and state of the expression engine shared by sampling and drawing.
 #include <cstdint>
 
 // The value of a sample that cannot be computed or lies outside the plot range.

@@ -1,3 +1,4 @@
+// Text filters run on typed and stored expressions before the compiler sees them.
 #include "expr/Module1.h"
 
 namespace Module1 {

@@ -1,3 +1,4 @@
+// Definite integrals, sector areas and arc lengths by the trapezoid rule with repeated halving.
 #include "expr/NIModule.h"
 
 #include "expr/Cls6.h"

@@ -1,3 +1,4 @@
+// The one number formatter of the program (32-bit floats as text).
 #include "expr/NumberText.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// clsPolish, the postfix token list of the symbolic differentiator.
 #include "expr/clsPolish.h"
 
 #include <stdexcept>

@@ -1,3 +1,4 @@
+// The File menu's document commands and the picture commands (save as bitmap, copy, print).
 #include "io/DocumentCommands_ui.h"
 
 #include "io/DocumentLoad.h"

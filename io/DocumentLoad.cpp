@@ -1,3 +1,4 @@
+// Opening a document: read and check the whole file, then replace the current document.
 #include "io/DocumentLoad.h"
 
 #include "io/DocumentWindow.h"

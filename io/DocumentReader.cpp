@@ -1,3 +1,4 @@
+// Reading .qgd documents, refusing a bad file before any state changes.
 #include "io/DocumentReader.h"
 
 #include "io/DocumentText.h"

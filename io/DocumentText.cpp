@@ -1,3 +1,4 @@
+// The token level of documents and of the clipboard's graph text.
 #include "io/DocumentText.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// The main-window hooks the document commands use, handed over at start-up.
 #include "io/DocumentWindow.h"
 
 namespace {

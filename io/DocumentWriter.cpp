@@ -1,3 +1,4 @@
+// Writing .qgd documents in code page 936.
 #include "io/DocumentWriter.h"
 
 #include "model/Cls3.h"

@@ -1,3 +1,4 @@
+// The clipboard text that carries one graph: document kind and graph record.
 #include "io/GraphClipboard.h"
 
 #include "io/DocumentReader.h"

@@ -1,3 +1,4 @@
+// Cut, copy and paste of one graph through the system clipboard.
 #include "io/GraphClipboard_ui.h"
 
 #include "io/DocumentLoad.h"

@@ -1,3 +1,4 @@
+// cDIB, one device-independent bitmap as a Windows BMP file holds it.
 #include "io/cDIB.h"
 
 #include "platform/MessageBox.h"

@@ -1,3 +1,4 @@
+// Cls1, the bounding box of graphs and scenes.
 #include "model/Cls1.h"
 
 const std::shared_ptr<Cls1>& PolarScanBox()

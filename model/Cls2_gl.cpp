@@ -1,3 +1,4 @@
+// Cls2, a point in space: drawing the marker with OpenGL.
 #include "model/Cls2.h"
 
 #include "model/Globals.h"

@@ -1,3 +1,5 @@
+// Cls3, the coordinate-system settings: defaults and the document record
+// (their drawing is in view/Cls3_gl.cpp).
 #include "model/Cls3.h"
 
 #include <cmath>

@@ -2,7 +2,7 @@
 // Coordinate-system settings: whether it is shown, the 2D axes, grid and
 // background, and the 3D coordinate box of 2.5D and 3D documents. The values
 // and the document record need no display; the drawing operations (Draw,
-// Draw2DGrid, DrawBackground) are defined in the _gl files and need a current
+// Draw2DGrid, DrawBackground) are defined in view/Cls3_gl.cpp and need a current
 // OpenGL context.
 #include <QString>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// Cls8, a scene: the keyed collection of graphs with its view rotation.
 #include "model/Cls8.h"
 
 #include <stdexcept>

@@ -1,3 +1,4 @@
+// Cls8, a scene: drawing its graphs with OpenGL.
 #include "model/Cls8.h"
 
 void Cls8::Draw(int32_t lngAnimStep)

@@ -1,3 +1,4 @@
+// Cls9, the graph object: Init, Equal, the comparisons and StepT.
 #include "model/Cls9.h"
 
 #include "model/Globals.h"

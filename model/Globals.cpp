@@ -1,3 +1,4 @@
+// State shared by the whole program (one document, one view).
 #include "model/Globals.h"
 
 float g_RangeMinX = -20.0f, g_RangeMaxX = 20.0f;

@@ -1,3 +1,4 @@
+// The text of a graph's entry in the graph list.
 #include "model/ListLabel.h"
 
 #include "expr/NumberText.h"

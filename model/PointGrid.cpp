@@ -1,3 +1,4 @@
+// Index-checked storage of the graph object's point grids and position lists.
 #include "model/PointGrid.h"
 
 #include <string>

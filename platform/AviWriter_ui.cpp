@@ -1,3 +1,4 @@
+// A small AVI writer over FFmpeg and its compressor dialog.
 #include "platform/AviWriter_ui.h"
 
 extern "C" {

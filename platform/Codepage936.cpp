@@ -1,3 +1,4 @@
+// Text in code page 936 through glibc iconv, nothing dropped or replaced.
 #include "platform/Codepage936.h"
 
 #include <cerrno>

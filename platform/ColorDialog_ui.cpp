@@ -1,3 +1,4 @@
+// The colour dialog, over 0x00BBGGRR colour integers.
 #include "platform/ColorDialog_ui.h"
 
 #include <QColorDialog>

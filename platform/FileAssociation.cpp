@@ -1,3 +1,4 @@
+// Binds .qgd documents to the program on a freedesktop desktop.
 #include "platform/FileAssociation.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// cFileDlg, the open and save file dialogs.
 #include "platform/FileDialog_ui.h"
 
 #include "platform/MessageBox.h"

@@ -1,3 +1,4 @@
+// ShowMessage and the handler it goes through (a recorder in tests).
 #include "platform/MessageBox.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// The QMessageBox handler behind ShowMessage.
 #include "platform/MessageBox_ui.h"
 #include "platform/MessageBox.h"
 

@@ -1,3 +1,4 @@
+// Outline glyphs as blocks of OpenGL display lists.
 #include "platform/OutlineFont_gl.h"
 
 #include <QFile>

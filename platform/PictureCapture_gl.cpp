@@ -1,3 +1,4 @@
+// The picture of the drawing area, rendered again and read back from OpenGL.
 #include "platform/PictureCapture_gl.h"
 
 #include <QOpenGLWidget>

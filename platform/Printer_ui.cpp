@@ -1,3 +1,4 @@
+// Prints one page holding a picture.
 #include "platform/Printer_ui.h"
 
 #include <QGuiApplication>

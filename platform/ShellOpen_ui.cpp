@@ -1,3 +1,4 @@
+// Hands a document or a web address to the desktop.
 #include "platform/ShellOpen_ui.h"
 
 #include <QDesktopServices>

@@ -1,3 +1,4 @@
+// Helpers shared by the sampling and bounding-box sources.
 #include "sampling/SamplingSupport.h"
 
 #include "expr/Globals.h"

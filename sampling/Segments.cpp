@@ -1,3 +1,4 @@
+// Plane segment helpers: where two segments meet, slope and intercept.
 #include "sampling/Segments.h"
 
 namespace Module1 {

@@ -1,3 +1,4 @@
+// Smooth curve through plane points: a cubic spline over the chord length.
 #include "sampling/Spline.h"
 
 #include "platform/MessageBox.h"

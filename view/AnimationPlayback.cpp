@@ -1,3 +1,4 @@
+// How the animation walks through its precompiled frames, as pure state changes.
 #include "view/AnimationPlayback.h"
 
 bool ApplyPlaybackCommand(PlaybackState& s, PlaybackCommand command)

@@ -1,3 +1,4 @@
+// Geometry of the 2D axes: ticks, lines, arrow heads and texts.
 #include "view/Axes2D.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// Geometry of the coordinate system of 2.5D and 3D documents.
 #include "view/Axes3D.h"
 
 #include "model/Globals.h"

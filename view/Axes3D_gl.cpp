@@ -1,3 +1,4 @@
+// OpenGL emission of the 3D coordinate system.
 #include "view/Axes3D_gl.h"
 
 #include "view/Cls11.h"

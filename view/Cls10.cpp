@@ -1,3 +1,4 @@
+// Cls10, the scene's light: the values, without OpenGL.
 #include "view/Cls10.h"
 
 std::array<float, 4> Cls10::SecondPosition() const

@@ -1,3 +1,4 @@
+// Cls10, the scene's light: applying it to OpenGL.
 #include "view/Cls10.h"
 
 #include <GL/gl.h>

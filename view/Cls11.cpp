@@ -1,3 +1,4 @@
+// Cls11, a material preset: the values, without OpenGL.
 #include "view/Cls11.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// Cls11, a material preset: applying it to OpenGL.
 #include "view/Cls11.h"
 
 #include <GL/gl.h>

@@ -1,3 +1,4 @@
+// Drawing of the coordinate system (Cls3): 2D axes and grid, background, the 3D box.
 #include "model/Cls3.h"
 
 #include "model/Globals.h"

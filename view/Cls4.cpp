@@ -1,3 +1,4 @@
+// Cls4, the camera of the drawing area: the values, without OpenGL.
 #include "view/Cls4.h"
 
 #include <cmath>

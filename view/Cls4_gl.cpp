@@ -1,3 +1,4 @@
+// Cls4, the camera of the drawing area: setting up OpenGL's projection and view.
 #include "view/Cls4.h"
 
 #include "model/Cls8.h"

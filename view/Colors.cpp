@@ -1,3 +1,4 @@
+// Colour integers and single-byte text for the view.
 #include "view/Colors.h"
 
 namespace Module1 {

@@ -1,3 +1,4 @@
+// Setting the current OpenGL colour from a colour integer.
 #include "view/Colors.h"
 
 #include <GL/gl.h>

@@ -1,3 +1,4 @@
+// The drawing area (picDraw): the program's OpenGL context, fonts, display lists and frame display.
 #include "view/DrawingArea_gl.h"
 
 #include "model/Globals.h"

@@ -1,3 +1,4 @@
+// Geometry of the 2D grid and background and the label step they share.
 #include "view/Grid2D.h"
 
 #include <algorithm>

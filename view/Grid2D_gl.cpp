@@ -1,3 +1,4 @@
+// OpenGL emission of the 2D grid and background.
 #include "view/Grid2D.h"
 
 #include "model/Globals.h"

@@ -1,3 +1,4 @@
+// 3D text from the two outline-font blocks of the drawing area.
 #include "view/OutlineText.h"
 
 #include "platform/MessageBox.h"

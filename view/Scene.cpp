@@ -1,3 +1,4 @@
+// The scene's box and which display list a frame shows (no OpenGL).
 #include "view/Scene.h"
 
 #include <algorithm>

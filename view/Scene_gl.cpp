@@ -1,3 +1,4 @@
+// Compiling and calling the scene's display lists.
 #include "view/Scene.h"
 
 #include "model/Cls3.h"

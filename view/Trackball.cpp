@@ -1,3 +1,4 @@
+// Vectors, rotation quaternions and the virtual trackball.
 #include "view/Trackball.h"
 
 #include <cmath>

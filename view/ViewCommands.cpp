@@ -1,3 +1,4 @@
+// The View menu's drag modes and the drag steps of the drawing area, without widgets.
 #include "view/ViewCommands.h"
 
 #include "model/Cls1.h"

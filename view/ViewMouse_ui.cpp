@@ -1,3 +1,4 @@
+// Left-button drags on the drawing area: pan, zoom or trackball rotation.
 #include "view/ViewMouse_ui.h"
 
 #include "model/Globals.h"

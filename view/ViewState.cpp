@@ -1,3 +1,4 @@
+// View state of the drawing area: drag modes, view rotation and the last mouse step.
 #include "view/ViewState.h"
 
 ViewState g_View;

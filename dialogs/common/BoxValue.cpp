@@ -1,3 +1,4 @@
+// How the dialogs read numbers out of their text boxes.
 #include "dialogs/common/BoxValue.h"
 
 #include <cmath>

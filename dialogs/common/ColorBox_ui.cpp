@@ -1,3 +1,4 @@
+// The colour swatch of the dialogs; a click opens the colour dialog.
 #include "dialogs/common/ColorBox_ui.h"
 
 #include "platform/ColorDialog_ui.h"

@@ -1,3 +1,4 @@
+// The steps every graph dialog's OK shares: boxes, range expressions, positions, create or update.
 #include "dialogs/graph/GraphDialogSupport.h"
 
 #include "dialogs/common/BoxValue.h"

@@ -1,3 +1,4 @@
+// frmF16, the point dialog "点属性": one point graph from coordinate texts.
 #include "dialogs/graph/frmF16_ui.h"
 
 #include "dialogs/common/BoxValue.h"

@@ -1,3 +1,4 @@
+// frmF17, the point animation dialog "点动画": one point moving with t.
 #include "dialogs/graph/frmF17_ui.h"
 
 #include "dialogs/common/BoxValue.h"

@@ -1,3 +1,4 @@
+// frmF4, the 2.5D function dialog: one plane function drawn as a band in the 3D view.
 #include "dialogs/graph/frmF4_ui.h"
 
 #include "dialogs/common/BoxValue.h"

@@ -1,3 +1,5 @@
+// frmF5, the 2D function dialog: its controls, filling and layout (OK is in
+// frmF5Ok_ui.cpp).
 #include "dialogs/graph/frmF5_ui.h"
 
 #include "dialogs/common/ColorBox_ui.h"

@@ -1,3 +1,4 @@
+// The Draw menu's "坐标系..." command: the 2D or 3D coordinate-system dialog, then rebuild and redraw.
 #include "dialogs/view/AxesCommand_ui.h"
 
 #include "dialogs/view/frmF20_ui.h"

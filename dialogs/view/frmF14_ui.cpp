@@ -1,3 +1,4 @@
+// frmF14, the view dialog: projection type and the visible region.
 #include "dialogs/view/frmF14_ui.h"
 
 #include "dialogs/common/BoxValue.h"

@@ -1,3 +1,4 @@
+// frmF20, the 2D coordinate-system dialog: axes, grid, background and fonts.
 #include "dialogs/view/frmF20_ui.h"
 
 #include "dialogs/common/BoxValue.h"

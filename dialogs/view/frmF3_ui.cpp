@@ -1,3 +1,4 @@
+// frmF3, the 3D coordinate-system dialog of 2.5D and 3D documents.
 #include "dialogs/view/frmF3_ui.h"
 
 #include "dialogs/common/BoxValue.h"

@@ -1,3 +1,5 @@
+// frmF8, the light dialog: lighting switches, ambient level, the first light's
+// position and the lights' colours.
 #include "dialogs/view/frmF8_ui.h"
 
 #include "dialogs/common/BoxValue.h"

@@ -1,3 +1,4 @@
+// Tests of the expression compiler (Cls6): what it accepts, refuses and reports.
 #include "expr/Cls6.h"
 #include "platform/MessageBox.h"
 

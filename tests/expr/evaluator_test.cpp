@@ -1,3 +1,4 @@
+// Tests of the expression evaluator (Cls6): values, functions, errors and variables.
 #include "expr/Cls6.h"
 #include "expr/ExprError.h"
 #include "expr/Globals.h"

@@ -1,3 +1,4 @@
+// Tests of the text filters run on typed and stored expressions.
 #include "expr/Module1.h"
 
 #include <gtest/gtest.h>

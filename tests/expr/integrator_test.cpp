@@ -1,3 +1,4 @@
+// Tests of the trapezoid-rule integrals, sector areas and arc lengths.
 #include "expr/ExprError.h"
 #include "expr/Globals.h"
 #include "expr/NIModule.h"

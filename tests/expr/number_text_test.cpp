@@ -1,3 +1,4 @@
+// Tests of the program's number formatter.
 #include "expr/Der.h"
 #include "expr/NumberText.h"
 

@@ -1,3 +1,4 @@
+// Tests of the compiler's value stack (Cls13).
 #include "expr/Cls13.h"
 #include "expr/ExprError.h"
 

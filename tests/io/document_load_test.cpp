@@ -1,3 +1,4 @@
+// Tests of opening a document: what replaces the current one and what a refused file leaves alone.
 #include "io/DocumentLoad.h"
 
 #include "DocumentFixtures.h"

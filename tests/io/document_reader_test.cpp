@@ -1,3 +1,4 @@
+// Tests of reading .qgd documents: good files, and bad ones refused with a reason.
 #include "io/DocumentReader.h"
 #include "io/DocumentText.h"
 #include "model/Globals.h"

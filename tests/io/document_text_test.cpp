@@ -1,3 +1,4 @@
+// Tests of the token level of documents.
 #include "io/DocumentText.h"
 
 #include <gtest/gtest.h>

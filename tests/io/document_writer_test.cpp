@@ -1,3 +1,4 @@
+// Tests of writing .qgd documents and reading them back.
 #include "io/DocumentReader.h"
 #include "io/DocumentWriter.h"
 

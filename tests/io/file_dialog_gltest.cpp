@@ -1,3 +1,4 @@
+// Tests of the open and save file dialogs (cFileDlg).
 #include "platform/FileDialog_ui.h"
 
 #include <gtest/gtest.h>

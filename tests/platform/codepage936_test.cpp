@@ -1,3 +1,4 @@
+// Tests of the code page 936 conversions.
 #include "platform/Codepage936.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of the .qgd file association files.
 #include "platform/FileAssociation.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of the bounding boxes of graphs and figures.
 #include "sampling_fixture.h"
 
 #include "model/Cls8.h"

@@ -1,3 +1,4 @@
+// Tests of sampling graphs into their point grids.
 #include "sampling_fixture.h"
 
 #include "platform/MessageBox.h"

@@ -1,3 +1,4 @@
+// Tests of the plane segment helpers.
 #include "sampling/Segments.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of the smooth curve through plane points.
 #include "sampling/Spline.h"
 
 #include "platform/MessageBox.h"

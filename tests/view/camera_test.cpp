@@ -1,3 +1,4 @@
+// Tests of the camera (Cls4).
 #include "view/Cls4.h"
 
 #include <gtest/gtest.h>

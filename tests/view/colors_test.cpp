@@ -1,3 +1,4 @@
+// Tests of the colour integers and of which display list a frame shows.
 #include "view/Colors.h"
 #include "view/Scene.h"
 

@@ -1,3 +1,4 @@
+// Tests of quaternions, the trackball and the view rotation.
 #include "view/Trackball.h"
 #include "view/ViewState.h"
 
