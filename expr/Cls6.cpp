@@ -386,6 +386,9 @@ struct Cls6::Program {
     std::vector<Instr> code;
     std::vector<QString> badTokens;
     int32_t maxDepth = 0;
+    // Read to its end with a value left and no random numbers drawn: the
+    // buffers EvaluateRow takes.
+    bool rowSafe = false;
 };
 
 namespace {
@@ -456,6 +459,10 @@ void Cls6::Translate(const QString& buffer, Cls6::Program* p)
     }
     if (!stopped)
         plain.push_back(Instr{OpEnd});
+    p->rowSafe = !stopped && depth >= 1 &&
+                 std::none_of(plain.begin(), plain.end(), [](const Instr& in) {
+                     return in.op == OpFn && in.sub == FnRnd;
+                 });
 
     // A negated constant is a constant.
     std::vector<Instr> folded;
@@ -887,4 +894,261 @@ domain:
     }
     ShowMessage(FailureMessage(fail), QStringLiteral("出错"), MsgIcon::Critical, MsgButtons::Ok);
     return false;
+}
+
+// ------------------------------------------------------------- row evaluator
+
+bool Cls6::CanEvaluateRow(const QString& sExpression)
+{
+    return !g_ReportEvalErrors && ProgramFor(sExpression).rowSafe;
+}
+
+namespace {
+
+constexpr int kRowLanes = 64;
+using Outcome = Cls6::RowOutcome;
+
+// The first failure of a point decides its outcome, as the per-point
+// evaluator stops at it; later steps of that point are computed but unused.
+inline void Fail(Outcome& o, Outcome why)
+{
+    if (o == Outcome::Value)
+        o = why;
+}
+
+// A step of a scalar helper that may throw (Chk) or fail in its domain.
+template <class F>
+inline void Guarded(Outcome& o, F&& step)
+{
+    try {
+        const Failure f = step();
+        if (f != FailNone)
+            Fail(o, Outcome::Undefined);
+    } catch (const ExprError&) {
+        Fail(o, Outcome::Error);
+    }
+}
+
+} // namespace
+
+void Cls6::EvaluateRow(const QString& sExpression, bool bolDegree, const float fixed[8],
+                       int32_t lngN, int varying, const float* values, int count, float* out,
+                       RowOutcome* outcome)
+{
+    const Program& prog = m_lastText == sExpression.data_ptr().data() && m_lastSize == sExpression.size()
+                              ? *m_lastProgram
+                              : ProgramFor(sExpression);
+    double vars[9];
+    for (int k = 0; k < 8; ++k)
+        vars[k] = fixed[k];
+    vars[8] = double(lngN);
+    const std::size_t depth = std::size_t(prog.maxDepth) + 1;
+    if (m_rowStack.size() < depth * kRowLanes)
+        m_rowStack.resize(depth * kRowLanes);
+    double vary[kRowLanes];
+
+    for (int first = 0; first < count; first += kRowLanes) {
+        const int n = std::min(kRowLanes, count - first);
+        for (int i = 0; i < n; ++i)
+            vary[i] = values[first + i];
+        Outcome st[kRowLanes] = {};
+        // rows[d] holds stack slot d of every point; sp is the depth.
+        double* rows = m_rowStack.data();
+        int sp = 0;
+        auto row = [&](int d) { return rows + std::size_t(d) * kRowLanes; };
+        auto variable = [&](uint8_t v, int i) { return v == varying ? vary[i] : vars[v]; };
+        auto check = [&](double* r) {
+            for (int i = 0; i < n; ++i)
+                if (!std::isfinite(r[i])) [[unlikely]]
+                    Fail(st[i], Outcome::Error);
+        };
+        auto radians = [&](double& x, Outcome& o) {
+            if (bolDegree)
+                Guarded(o, [&] { x = ToRadians(x); return FailNone; });
+        };
+
+        for (const Instr* ip = prog.code.data(); ip->op != OpEnd; ++ip) {
+            const Instr& in = *ip;
+            switch (in.op) {
+            case OpPushK: {
+                double* r = row(sp++);
+                for (int i = 0; i < n; ++i)
+                    r[i] = in.k;
+                break;
+            }
+            case OpPushV: {
+                double* r = row(sp++);
+                if (in.sub == varying)
+                    for (int i = 0; i < n; ++i)
+                        r[i] = vary[i];
+                else
+                    for (int i = 0; i < n; ++i)
+                        r[i] = vars[in.sub];
+                break;
+            }
+            case OpAdd: case OpSub: case OpMul: {
+                double* a = row(sp - 2);
+                const double* b = row(sp - 1);
+                --sp;
+                if (in.op == OpAdd)
+                    for (int i = 0; i < n; ++i) a[i] += b[i];
+                else if (in.op == OpSub)
+                    for (int i = 0; i < n; ++i) a[i] -= b[i];
+                else
+                    for (int i = 0; i < n; ++i) a[i] *= b[i];
+                check(a);
+                break;
+            }
+            case OpDiv: case OpPow: {
+                double* a = row(sp - 2);
+                const double* b = row(sp - 1);
+                --sp;
+                for (int i = 0; i < n; ++i)
+                    Guarded(st[i], [&] {
+                        return in.op == OpDiv ? Divide(a[i], b[i], a[i]) : Power(a[i], b[i], a[i]);
+                    });
+                break;
+            }
+            case OpAddK: case OpSubK: case OpMulK: {
+                double* a = row(sp - 1);
+                const double k = in.k;
+                if (in.op == OpAddK)
+                    for (int i = 0; i < n; ++i) a[i] += k;
+                else if (in.op == OpSubK)
+                    for (int i = 0; i < n; ++i) a[i] -= k;
+                else
+                    for (int i = 0; i < n; ++i) a[i] *= k;
+                check(a);
+                break;
+            }
+            case OpDivK: case OpPowK: {
+                double* a = row(sp - 1);
+                for (int i = 0; i < n; ++i)
+                    Guarded(st[i], [&] {
+                        return in.op == OpDivK ? Divide(a[i], in.k, a[i]) : Power(a[i], in.k, a[i]);
+                    });
+                break;
+            }
+            case OpAddV: case OpSubV: case OpMulV: {
+                double* a = row(sp - 1);
+                if (in.sub == varying) {
+                    if (in.op == OpAddV)
+                        for (int i = 0; i < n; ++i) a[i] += vary[i];
+                    else if (in.op == OpSubV)
+                        for (int i = 0; i < n; ++i) a[i] -= vary[i];
+                    else
+                        for (int i = 0; i < n; ++i) a[i] *= vary[i];
+                } else {
+                    const double v = vars[in.sub];
+                    if (in.op == OpAddV)
+                        for (int i = 0; i < n; ++i) a[i] += v;
+                    else if (in.op == OpSubV)
+                        for (int i = 0; i < n; ++i) a[i] -= v;
+                    else
+                        for (int i = 0; i < n; ++i) a[i] *= v;
+                }
+                check(a);
+                break;
+            }
+            case OpDivV: case OpPowV: {
+                double* a = row(sp - 1);
+                for (int i = 0; i < n; ++i) {
+                    const double v = variable(in.sub, i);
+                    Guarded(st[i], [&] {
+                        return in.op == OpDivV ? Divide(a[i], v, a[i]) : Power(a[i], v, a[i]);
+                    });
+                }
+                break;
+            }
+            case OpPowOne: {
+                double* a = row(sp - 1);
+                for (int i = 0; i < n; ++i)
+                    a[i] = 1.0;
+                break;
+            }
+            case OpSquare: case OpCube: {
+                double* a = row(sp - 1);
+                if (in.op == OpSquare)
+                    for (int i = 0; i < n; ++i) a[i] = a[i] * a[i];
+                else
+                    for (int i = 0; i < n; ++i) a[i] = a[i] * a[i] * a[i];
+                check(a);
+                break;
+            }
+            case OpPowWhole: {
+                double* a = row(sp - 1);
+                for (int i = 0; i < n; ++i)
+                    Guarded(st[i], [&] { a[i] = WholePower(a[i], in.n); return FailNone; });
+                break;
+            }
+            case OpVSquare: case OpVCube: {
+                double* r = row(sp++);
+                for (int i = 0; i < n; ++i) {
+                    const double v = variable(in.sub, i);
+                    r[i] = in.op == OpVSquare ? v * v : v * v * v;
+                }
+                check(r);
+                break;
+            }
+            case OpVSin: case OpVCos: {
+                double* r = row(sp++);
+                for (int i = 0; i < n; ++i) {
+                    double v = variable(in.sub, i);
+                    radians(v, st[i]);
+                    r[i] = in.op == OpVSin ? std::sin(v) : std::cos(v);
+                }
+                break;
+            }
+            case OpNeg: {
+                double* a = row(sp - 1);
+                for (int i = 0; i < n; ++i)
+                    a[i] = -a[i];
+                break;
+            }
+            case OpSin: case OpCos: {
+                double* a = row(sp - 1);
+                for (int i = 0; i < n; ++i) {
+                    double v = a[i];
+                    radians(v, st[i]);
+                    a[i] = in.op == OpSin ? std::sin(v) : std::cos(v);
+                }
+                break;
+            }
+            case OpSqr: {
+                double* a = row(sp - 1);
+                for (int i = 0; i < n; ++i) {
+                    if (a[i] < 0) {
+                        Fail(st[i], Outcome::Undefined);
+                        a[i] = 0.0;
+                    } else {
+                        a[i] = std::sqrt(a[i]);
+                    }
+                }
+                break;
+            }
+            case OpFn: {
+                double* a = row(sp - 1);
+                for (int i = 0; i < n; ++i)
+                    Guarded(st[i], [&] { return ApplyFunction(in.sub, a[i], bolDegree, a[i]); });
+                break;
+            }
+            default: // the rest never stands in a row-safe buffer
+                break;
+            }
+        }
+
+        const double* top = row(sp - 1);
+        for (int i = 0; i < n; ++i) {
+            Outcome o = st[i];
+            float v = UndefinedSample;
+            if (o == Outcome::Value) {
+                if (std::fabs(top[i]) < 0x1.ffffffp127)
+                    v = static_cast<float>(top[i]);
+                else
+                    o = Outcome::Error;
+            }
+            out[first + i] = v;
+            outcome[first + i] = o;
+        }
+    }
 }

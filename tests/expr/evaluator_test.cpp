@@ -4,11 +4,13 @@
 #include "platform/MessageBox.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <iterator>
 #include <memory>
 #include <random>
+#include <vector>
 
 namespace {
 
@@ -463,4 +465,80 @@ TEST(Evaluator, ArbitraryBuffersReturnOrRaiseButNeverCrash)
     EXPECT_GT(values, 0);
     EXPECT_GT(raised, 0);
     EXPECT_EQ(rec.Count(), 0);
+}
+
+// A row of points gives, point for point, what DoEvaluate gives each point:
+// the same float, the same undefined samples, an error where it throws.
+TEST(Evaluator, RowEvaluationMatchesPointEvaluation)
+{
+    const char* texts[] = {
+        "x^2+y^2-16", "(x^2+y^2-1)^3-x^2*y^3", "sin(x)*cos(y)-0.3", "sqr(x^2+y^2)",
+        "x^3-2*x+1", "1/x", "x/y", "y^x", "x^0.5", "(-2)^y", "x^-3", "2^(x*y)",
+        "log(x)", "sqr(x)", "exp(100*y)", "exp(x*y*40)", "tan(x)", "sec(y)", "csec(x)",
+        "ctan(x)", "asin(x)", "acos(y/3)", "asec(x)", "acsec(y)", "actan(x)", "atan(x)",
+        "sinh(y)", "cosh(x*60)", "ctanh(x)", "csech(y)", "asinh(x)", "acosh(y)", "atanh(x)",
+        "asech(x)", "acsech(y)", "actanh(x)", "int(x)*abs(y)", "-x-(-y)", "x*y*t-n", "x*x*1000",
+        "exp(700)*x*x", "x^40", "u", "3",
+    };
+    // Values met in scans: zero, signs, near domain edges, large.
+    std::vector<float> row;
+    for (int k = -60; k <= 60; ++k)
+        row.push_back(static_cast<float>(k) / 20.0f);
+    for (float v : {1e-7f, -1e-7f, 0.999999f, 1.000001f, 89.99f, 90.0f, 1e6f, -1e6f, 3e38f})
+        row.push_back(v);
+    const int n = static_cast<int>(row.size());
+    for (const char* text : texts) {
+        const QString buffer = Compile(text);
+        for (bool degree : {false, true}) {
+            for (int varying : {2, 3}) { // along x, then along y
+                SCOPED_TRACE(testing::Message() << text << (degree ? " degrees" : "")
+                                                << (varying == 2 ? " along x" : " along y"));
+                Cls6 rows;
+                ASSERT_TRUE(rows.CanEvaluateRow(buffer));
+                const float fixed[8] = {0.5f, 1.5f, 0.75f, -1.25f, 0, 0, 0, 2.0f};
+                std::vector<float> out(row.size());
+                std::vector<Cls6::RowOutcome> outcome(row.size());
+                rows.EvaluateRow(buffer, degree, fixed, 3, varying, row.data(), n, out.data(),
+                                 outcome.data());
+                Cls6 points;
+                for (int i = 0; i < n; ++i) {
+                    float f[8];
+                    std::copy(fixed, fixed + 8, f);
+                    f[varying] = row[i];
+                    float v = 0;
+                    Cls6::RowOutcome expected = Cls6::RowOutcome::Value;
+                    try {
+                        ASSERT_TRUE(points.DoEvaluate(buffer, degree, v, f[0], f[1], f[2], f[3],
+                                                      f[4], f[5], f[6], f[7], 3));
+                        if (v == UndefinedSample)
+                            expected = Cls6::RowOutcome::Undefined;
+                    } catch (const ExprError&) {
+                        expected = Cls6::RowOutcome::Error;
+                    }
+                    SCOPED_TRACE(testing::Message() << "at " << row[i]);
+                    EXPECT_EQ(outcome[i], expected);
+                    if (expected != Cls6::RowOutcome::Error) {
+                        EXPECT_EQ(out[i], v);
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(Evaluator, RowEvaluationOnlyWhereItStandsInForPoints)
+{
+    Cls6 c;
+    EXPECT_TRUE(c.CanEvaluateRow(Compile("x+y")));
+    // Random draws would come in another order; unreadable buffers and
+    // buffers that leave no value keep their own errors.
+    const QString tooLarge = QString(400, QLatin1Char('9')) + QLatin1Char(' ');
+    for (const QString& buffer : {QStringLiteral("XX RND + "), QStringLiteral("XX QQ + "),
+                                  QStringLiteral("+ "), QString(), tooLarge}) {
+        SCOPED_TRACE(buffer.toStdString());
+        EXPECT_FALSE(c.CanEvaluateRow(buffer));
+    }
+    // Reported domain errors need a message at the point that fails.
+    ReportErrors on(true);
+    EXPECT_FALSE(c.CanEvaluateRow(Compile("x+y")));
 }
