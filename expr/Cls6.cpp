@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cstdint>
 #include <cmath>
+#include <limits>
 #include <random>
 #include <string>
 
@@ -905,7 +906,7 @@ bool Cls6::CanEvaluateRow(const QString& sExpression)
 
 namespace {
 
-constexpr int kRowLanes = 64;
+constexpr int kRowLanes = 256;
 using Outcome = Cls6::RowOutcome;
 
 // The first failure of a point decides its outcome, as the per-point
@@ -946,44 +947,84 @@ void Cls6::EvaluateRow(const QString& sExpression, bool bolDegree, const float f
     if (m_rowStack.size() < depth * kRowLanes)
         m_rowStack.resize(depth * kRowLanes);
     double vary[kRowLanes];
+    // A stack slot that is the same at every point of the row (it depends
+    // on no varying value) is worked out once, in its first lane.
+    std::vector<char> uniformSlots(depth);
+    char* uniform = uniformSlots.data();
 
     for (int first = 0; first < count; first += kRowLanes) {
         const int n = std::min(kRowLanes, count - first);
         for (int i = 0; i < n; ++i)
             vary[i] = values[first + i];
-        Outcome st[kRowLanes] = {};
+        Outcome rowSt[kRowLanes] = {};
         // rows[d] holds stack slot d of every point; sp is the depth.
         double* rows = m_rowStack.data();
         int sp = 0;
         auto row = [&](int d) { return rows + std::size_t(d) * kRowLanes; };
-        auto variable = [&](uint8_t v, int i) { return v == varying ? vary[i] : vars[v]; };
-        auto check = [&](double* r) {
-            for (int i = 0; i < n; ++i)
-                if (!std::isfinite(r[i])) [[unlikely]]
-                    Fail(st[i], Outcome::Error);
-        };
-        auto radians = [&](double& x, Outcome& o) {
-            if (bolDegree)
-                Guarded(o, [&] { x = ToRadians(x); return FailNone; });
+        auto spread = [&](int d) {
+            if (uniform[d]) {
+                double* r = row(d);
+                for (int i = 1; i < n; ++i)
+                    r[i] = r[0];
+                uniform[d] = 0;
+            }
         };
 
         for (const Instr* ip = prog.code.data(); ip->op != OpEnd; ++ip) {
             const Instr& in = *ip;
+            // Operands this instruction takes from the stack, and whether it
+            // reads the varying value itself.
+            int pops = 0;
+            bool readsVarying = false;
+            switch (in.op) {
+            case OpPushK: break;
+            case OpPushV: case OpVSquare: case OpVCube: case OpVSin: case OpVCos:
+                readsVarying = in.sub == varying;
+                break;
+            case OpAdd: case OpSub: case OpMul: case OpDiv: case OpPow: pops = 2; break;
+            case OpAddV: case OpSubV: case OpMulV: case OpDivV: case OpPowV:
+                readsVarying = in.sub == varying;
+                pops = 1;
+                break;
+            default: pops = 1; break;
+            }
+            bool once = !readsVarying;
+            for (int k = 1; k <= pops; ++k)
+                once = once && uniform[sp - k];
+            if (!once)
+                for (int k = 1; k <= pops; ++k)
+                    spread(sp - k);
+            const int lanes = once ? 1 : n;
+            Outcome onceSt = Outcome::Value;
+            Outcome* st = once ? &onceSt : rowSt;
+            auto variable = [&](uint8_t v, int i) { return v == varying ? vary[i] : vars[v]; };
+            // One pass that vectorises finds whether any point left the
+            // finite range; only then are the points looked at one by one.
+            auto check = [&](const double* r) {
+                int any = 0;
+                for (int i = 0; i < lanes; ++i)
+                    any |= !(std::fabs(r[i]) <= std::numeric_limits<double>::max());
+                if (any) [[unlikely]]
+                    for (int i = 0; i < lanes; ++i)
+                        if (!std::isfinite(r[i]))
+                            Fail(st[i], Outcome::Error);
+            };
+            auto radians = [&](double& x, Outcome& o) {
+                if (bolDegree)
+                    Guarded(o, [&] { x = ToRadians(x); return FailNone; });
+            };
+
             switch (in.op) {
             case OpPushK: {
                 double* r = row(sp++);
-                for (int i = 0; i < n; ++i)
+                for (int i = 0; i < lanes; ++i)
                     r[i] = in.k;
                 break;
             }
             case OpPushV: {
                 double* r = row(sp++);
-                if (in.sub == varying)
-                    for (int i = 0; i < n; ++i)
-                        r[i] = vary[i];
-                else
-                    for (int i = 0; i < n; ++i)
-                        r[i] = vars[in.sub];
+                for (int i = 0; i < lanes; ++i)
+                    r[i] = variable(in.sub, i);
                 break;
             }
             case OpAdd: case OpSub: case OpMul: {
@@ -991,11 +1032,11 @@ void Cls6::EvaluateRow(const QString& sExpression, bool bolDegree, const float f
                 const double* b = row(sp - 1);
                 --sp;
                 if (in.op == OpAdd)
-                    for (int i = 0; i < n; ++i) a[i] += b[i];
+                    for (int i = 0; i < lanes; ++i) a[i] += b[i];
                 else if (in.op == OpSub)
-                    for (int i = 0; i < n; ++i) a[i] -= b[i];
+                    for (int i = 0; i < lanes; ++i) a[i] -= b[i];
                 else
-                    for (int i = 0; i < n; ++i) a[i] *= b[i];
+                    for (int i = 0; i < lanes; ++i) a[i] *= b[i];
                 check(a);
                 break;
             }
@@ -1003,7 +1044,7 @@ void Cls6::EvaluateRow(const QString& sExpression, bool bolDegree, const float f
                 double* a = row(sp - 2);
                 const double* b = row(sp - 1);
                 --sp;
-                for (int i = 0; i < n; ++i)
+                for (int i = 0; i < lanes; ++i)
                     Guarded(st[i], [&] {
                         return in.op == OpDiv ? Divide(a[i], b[i], a[i]) : Power(a[i], b[i], a[i]);
                     });
@@ -1013,17 +1054,17 @@ void Cls6::EvaluateRow(const QString& sExpression, bool bolDegree, const float f
                 double* a = row(sp - 1);
                 const double k = in.k;
                 if (in.op == OpAddK)
-                    for (int i = 0; i < n; ++i) a[i] += k;
+                    for (int i = 0; i < lanes; ++i) a[i] += k;
                 else if (in.op == OpSubK)
-                    for (int i = 0; i < n; ++i) a[i] -= k;
+                    for (int i = 0; i < lanes; ++i) a[i] -= k;
                 else
-                    for (int i = 0; i < n; ++i) a[i] *= k;
+                    for (int i = 0; i < lanes; ++i) a[i] *= k;
                 check(a);
                 break;
             }
             case OpDivK: case OpPowK: {
                 double* a = row(sp - 1);
-                for (int i = 0; i < n; ++i)
+                for (int i = 0; i < lanes; ++i)
                     Guarded(st[i], [&] {
                         return in.op == OpDivK ? Divide(a[i], in.k, a[i]) : Power(a[i], in.k, a[i]);
                     });
@@ -1031,28 +1072,28 @@ void Cls6::EvaluateRow(const QString& sExpression, bool bolDegree, const float f
             }
             case OpAddV: case OpSubV: case OpMulV: {
                 double* a = row(sp - 1);
-                if (in.sub == varying) {
+                if (readsVarying) {
                     if (in.op == OpAddV)
-                        for (int i = 0; i < n; ++i) a[i] += vary[i];
+                        for (int i = 0; i < lanes; ++i) a[i] += vary[i];
                     else if (in.op == OpSubV)
-                        for (int i = 0; i < n; ++i) a[i] -= vary[i];
+                        for (int i = 0; i < lanes; ++i) a[i] -= vary[i];
                     else
-                        for (int i = 0; i < n; ++i) a[i] *= vary[i];
+                        for (int i = 0; i < lanes; ++i) a[i] *= vary[i];
                 } else {
                     const double v = vars[in.sub];
                     if (in.op == OpAddV)
-                        for (int i = 0; i < n; ++i) a[i] += v;
+                        for (int i = 0; i < lanes; ++i) a[i] += v;
                     else if (in.op == OpSubV)
-                        for (int i = 0; i < n; ++i) a[i] -= v;
+                        for (int i = 0; i < lanes; ++i) a[i] -= v;
                     else
-                        for (int i = 0; i < n; ++i) a[i] *= v;
+                        for (int i = 0; i < lanes; ++i) a[i] *= v;
                 }
                 check(a);
                 break;
             }
             case OpDivV: case OpPowV: {
                 double* a = row(sp - 1);
-                for (int i = 0; i < n; ++i) {
+                for (int i = 0; i < lanes; ++i) {
                     const double v = variable(in.sub, i);
                     Guarded(st[i], [&] {
                         return in.op == OpDivV ? Divide(a[i], v, a[i]) : Power(a[i], v, a[i]);
@@ -1062,28 +1103,28 @@ void Cls6::EvaluateRow(const QString& sExpression, bool bolDegree, const float f
             }
             case OpPowOne: {
                 double* a = row(sp - 1);
-                for (int i = 0; i < n; ++i)
+                for (int i = 0; i < lanes; ++i)
                     a[i] = 1.0;
                 break;
             }
             case OpSquare: case OpCube: {
                 double* a = row(sp - 1);
                 if (in.op == OpSquare)
-                    for (int i = 0; i < n; ++i) a[i] = a[i] * a[i];
+                    for (int i = 0; i < lanes; ++i) a[i] = a[i] * a[i];
                 else
-                    for (int i = 0; i < n; ++i) a[i] = a[i] * a[i] * a[i];
+                    for (int i = 0; i < lanes; ++i) a[i] = a[i] * a[i] * a[i];
                 check(a);
                 break;
             }
             case OpPowWhole: {
                 double* a = row(sp - 1);
-                for (int i = 0; i < n; ++i)
+                for (int i = 0; i < lanes; ++i)
                     Guarded(st[i], [&] { a[i] = WholePower(a[i], in.n); return FailNone; });
                 break;
             }
             case OpVSquare: case OpVCube: {
                 double* r = row(sp++);
-                for (int i = 0; i < n; ++i) {
+                for (int i = 0; i < lanes; ++i) {
                     const double v = variable(in.sub, i);
                     r[i] = in.op == OpVSquare ? v * v : v * v * v;
                 }
@@ -1092,7 +1133,7 @@ void Cls6::EvaluateRow(const QString& sExpression, bool bolDegree, const float f
             }
             case OpVSin: case OpVCos: {
                 double* r = row(sp++);
-                for (int i = 0; i < n; ++i) {
+                for (int i = 0; i < lanes; ++i) {
                     double v = variable(in.sub, i);
                     radians(v, st[i]);
                     r[i] = in.op == OpVSin ? std::sin(v) : std::cos(v);
@@ -1101,13 +1142,13 @@ void Cls6::EvaluateRow(const QString& sExpression, bool bolDegree, const float f
             }
             case OpNeg: {
                 double* a = row(sp - 1);
-                for (int i = 0; i < n; ++i)
+                for (int i = 0; i < lanes; ++i)
                     a[i] = -a[i];
                 break;
             }
             case OpSin: case OpCos: {
                 double* a = row(sp - 1);
-                for (int i = 0; i < n; ++i) {
+                for (int i = 0; i < lanes; ++i) {
                     double v = a[i];
                     radians(v, st[i]);
                     a[i] = in.op == OpSin ? std::sin(v) : std::cos(v);
@@ -1116,7 +1157,7 @@ void Cls6::EvaluateRow(const QString& sExpression, bool bolDegree, const float f
             }
             case OpSqr: {
                 double* a = row(sp - 1);
-                for (int i = 0; i < n; ++i) {
+                for (int i = 0; i < lanes; ++i) {
                     if (a[i] < 0) {
                         Fail(st[i], Outcome::Undefined);
                         a[i] = 0.0;
@@ -1128,27 +1169,31 @@ void Cls6::EvaluateRow(const QString& sExpression, bool bolDegree, const float f
             }
             case OpFn: {
                 double* a = row(sp - 1);
-                for (int i = 0; i < n; ++i)
+                for (int i = 0; i < lanes; ++i)
                     Guarded(st[i], [&] { return ApplyFunction(in.sub, a[i], bolDegree, a[i]); });
                 break;
             }
             default: // the rest never stands in a row-safe buffer
                 break;
             }
+            uniform[sp - 1] = once;
+            // A failure worked out once is the failure of every point at
+            // this step.
+            if (once && onceSt != Outcome::Value)
+                for (int i = 0; i < n; ++i)
+                    Fail(rowSt[i], onceSt);
         }
 
+        // Beyond this the value rounds to an infinite float: an error.
+        spread(sp - 1);
         const double* top = row(sp - 1);
+        float* o = out + first;
+        Outcome* oc = outcome + first;
         for (int i = 0; i < n; ++i) {
-            Outcome o = st[i];
-            float v = UndefinedSample;
-            if (o == Outcome::Value) {
-                if (std::fabs(top[i]) < 0x1.ffffffp127)
-                    v = static_cast<float>(top[i]);
-                else
-                    o = Outcome::Error;
-            }
-            out[first + i] = v;
-            outcome[first + i] = o;
+            const bool fits = std::fabs(top[i]) < 0x1.ffffffp127;
+            const Outcome r = rowSt[i] != Outcome::Value ? rowSt[i] : fits ? Outcome::Value : Outcome::Error;
+            oc[i] = r;
+            o[i] = r == Outcome::Value ? static_cast<float>(top[i]) : UndefinedSample;
         }
     }
 }

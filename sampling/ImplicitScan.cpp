@@ -100,10 +100,16 @@ struct RowScan {
         constexpr int64_t kPiece = 4096;
         std::vector<float> qs, values;
         std::vector<Cls6::RowOutcome> outcomes;
+        int oneRowPiece = 0;
         if (rowsAtOnce) {
             qs.resize(kPiece);
             values.resize(kPiece);
             outcomes.resize(kPiece);
+            if ((nv + stride - 1) / stride <= kPiece) {
+                for (int64_t kj = 0; kj < nv; kj += stride)
+                    qs[static_cast<size_t>(oneRowPiece++)] =
+                        static_cast<float>(j0 + static_cast<double>(kj)) / d;
+            }
         }
         // x y, or a r, are arguments 2 3 or 4 5 of the evaluator.
         const int first = cartesian ? 2 : 4;
@@ -117,8 +123,16 @@ struct RowScan {
                 fixed[first] = p;
                 for (int64_t kj = 0; kj < nv;) {
                     int n = 0;
-                    for (; n < kPiece && kj < nv; ++n, kj += stride)
-                        qs[static_cast<size_t>(n)] = static_cast<float>(j0 + static_cast<double>(kj)) / d;
+                    // Every row has the same second values: a row of one
+                    // piece reuses them.
+                    if (kj == 0 && oneRowPiece > 0) {
+                        n = oneRowPiece;
+                        kj = nv;
+                    } else {
+                        for (; n < kPiece && kj < nv; ++n, kj += stride)
+                            qs[static_cast<size_t>(n)] =
+                                static_cast<float>(j0 + static_cast<double>(kj)) / d;
+                    }
                     evaluator.EvaluateRow(buffer, false, fixed, 0, first + 1, qs.data(), n,
                                           values.data(), outcomes.data());
                     out.nodes += n;

@@ -489,13 +489,19 @@ TEST(Evaluator, RowEvaluationMatchesPointEvaluation)
     const int n = static_cast<int>(row.size());
     for (const char* text : texts) {
         const QString buffer = Compile(text);
+        // The other variables fixed where the text is defined, and where it
+        // fails or overflows whatever the varying value is.
+        const float fixedSets[][8] = {{0.5f, 1.5f, 0.75f, -1.25f, 0, 0, 0, 2.0f},
+                                      {0, -1, 0, -1, 0, 0, 0, 0},
+                                      {3e38f, 1e6f, 3e38f, 800.0f, 0, 0, 0, -1}};
+        for (const auto& fixed : fixedSets)
         for (bool degree : {false, true}) {
             for (int varying : {2, 3}) { // along x, then along y
                 SCOPED_TRACE(testing::Message() << text << (degree ? " degrees" : "")
-                                                << (varying == 2 ? " along x" : " along y"));
+                                                << (varying == 2 ? " along x" : " along y")
+                                                << " fixed x " << fixed[2] << " y " << fixed[3]);
                 Cls6 rows;
                 ASSERT_TRUE(rows.CanEvaluateRow(buffer));
-                const float fixed[8] = {0.5f, 1.5f, 0.75f, -1.25f, 0, 0, 0, 2.0f};
                 std::vector<float> out(row.size());
                 std::vector<Cls6::RowOutcome> outcome(row.size());
                 rows.EvaluateRow(buffer, degree, fixed, 3, varying, row.data(), n, out.data(),
