@@ -398,6 +398,124 @@ bool IsBinary(Op op) { return op >= OpAdd && op <= OpPow; }
 
 } // namespace
 
+namespace {
+
+// Folds constant steps of a plain instruction list (one instruction per
+// token); see Translate.
+std::vector<Instr> FoldConstants(const std::vector<Instr>& plain)
+{
+    struct Value {
+        bool constant;
+        double k;
+        bool finite; // known finite whatever the input
+    };
+    std::vector<Value> stack;
+    std::vector<Instr> out;
+    out.reserve(plain.size());
+    auto angleFunction = [](uint8_t f) {
+        return f == FnSin || f == FnCos || f == FnTan || f == FnSec || f == FnCsec || f == FnCtan;
+    };
+    for (std::size_t i = 0; i < plain.size(); ++i) {
+        const Instr& in = plain[i];
+        if (in.op == OpPushK) {
+            stack.push_back({true, in.k, true});
+            out.push_back(in);
+            continue;
+        }
+        if (in.op == OpPushV) {
+            stack.push_back({false, 0.0, false});
+            out.push_back(in);
+            continue;
+        }
+        if (IsBinary(in.op) && stack.size() >= 2) {
+            const Value b = stack.back();
+            stack.pop_back();
+            const Value a = stack.back();
+            stack.pop_back();
+            if (a.constant && b.constant) {
+                double r = 0.0;
+                Failure f = FailNone;
+                bool fits = true;
+                try {
+                    switch (in.op) {
+                    case OpAdd: r = Chk(a.k + b.k); break;
+                    case OpSub: r = Chk(a.k - b.k); break;
+                    case OpMul: r = Chk(a.k * b.k); break;
+                    case OpDiv: f = Divide(a.k, b.k, r); break;
+                    default: f = Power(a.k, b.k, r); break;
+                    }
+                } catch (const ExprError&) {
+                    fits = false;
+                }
+                if (fits && f == FailNone) {
+                    // The two constants are the last two instructions.
+                    out.pop_back();
+                    out.back() = Instr{OpPushK};
+                    out.back().k = r;
+                    stack.push_back({true, r, true});
+                    continue;
+                }
+            } else if (b.constant && a.finite &&
+                       (((in.op == OpMul || in.op == OpDiv || in.op == OpPow) && b.k == 1.0) ||
+                        (in.op == OpSub && b.k == 0.0))) {
+                out.pop_back(); // the constant; the operator is not written
+                stack.push_back(a);
+                continue;
+            } else if (a.constant && b.finite && in.op == OpMul && a.k == 1.0) {
+                // 1 * b: the constant stands right before b's instructions.
+                std::size_t start = out.size();
+                for (int need = 1; need > 0;) {
+                    --start;
+                    const Instr& o = out[start];
+                    need += IsBinary(o.op) ? 1 : (o.op == OpPushK || o.op == OpPushV) ? -1 : 0;
+                }
+                out.erase(out.begin() + std::ptrdiff_t(start) - 1);
+                stack.push_back(b);
+                continue;
+            }
+            stack.push_back({false, 0.0, true}); // checked by the operator
+            out.push_back(in);
+            continue;
+        }
+        if ((in.op == OpNeg || in.op == OpSqr || in.op == OpFn || in.op == OpSin || in.op == OpCos) &&
+            !stack.empty()) {
+            Value& a = stack.back();
+            if (a.constant && in.op != OpSin && in.op != OpCos &&
+                !(in.op == OpFn && (angleFunction(in.sub) || in.sub == FnRnd))) {
+                double r = 0.0;
+                Failure f = FailNone;
+                bool fits = true;
+                try {
+                    if (in.op == OpNeg)
+                        r = -a.k;
+                    else if (in.op == OpSqr)
+                        f = a.k < 0 ? FailSqr : (r = std::sqrt(a.k), FailNone);
+                    else
+                        f = ApplyFunction(in.sub, a.k, false, r);
+                } catch (const ExprError&) {
+                    fits = false;
+                }
+                if (fits && f == FailNone && std::isfinite(r)) {
+                    out.back().k = r;
+                    a.k = r;
+                    continue;
+                }
+            }
+            // A function of a finite value is finite, or failed on its own.
+            a.constant = false;
+            a.finite = a.finite && in.op != OpFn;
+            out.push_back(in);
+            continue;
+        }
+        // An error instruction or the end: nothing after it is read.
+        out.insert(out.end(), plain.begin() + std::ptrdiff_t(i), plain.end());
+        break;
+    }
+    return out;
+}
+
+} // namespace
+
 // Reads a postfix buffer into instructions. Anything that can only fail
 // when it is reached (an unknown token, a pop of an empty stack, a number
 // too large) becomes an instruction that raises its error there, so that
@@ -464,6 +582,17 @@ void Cls6::Translate(const QString& buffer, Cls6::Program* p)
                  std::none_of(plain.begin(), plain.end(), [](const Instr& in) {
                      return in.op == OpFn && in.sub == FnRnd;
                  });
+
+    // Constant parts are worked out here, once: an operator whose operands
+    // are all constants becomes the constant it gives, and a step that
+    // leaves its operand as it is (times or divided by 1, to the power 1,
+    // minus 0) is dropped. Only where the result is the same for every
+    // input: a step that fails (divides by zero, overflows, leaves a
+    // domain) stays, so it fails where and as it did; sin, cos and the
+    // other angle functions depend on the degree mode, given only when the
+    // buffer is evaluated; rnd is not a constant. A step is dropped only
+    // when its operand is known to be finite, so no error is lost with it.
+    plain = FoldConstants(plain);
 
     // A negated constant is a constant.
     std::vector<Instr> folded;
@@ -1023,8 +1152,9 @@ void Cls6::EvaluateRow(const QString& sExpression, bool bolDegree, const float f
             }
             case OpPushV: {
                 double* r = row(sp++);
+                const double* v = readsVarying ? vary : vars + in.sub;
                 for (int i = 0; i < lanes; ++i)
-                    r[i] = variable(in.sub, i);
+                    r[i] = v[i];
                 break;
             }
             case OpAdd: case OpSub: case OpMul: {
@@ -1124,10 +1254,11 @@ void Cls6::EvaluateRow(const QString& sExpression, bool bolDegree, const float f
             }
             case OpVSquare: case OpVCube: {
                 double* r = row(sp++);
-                for (int i = 0; i < lanes; ++i) {
-                    const double v = variable(in.sub, i);
-                    r[i] = in.op == OpVSquare ? v * v : v * v * v;
-                }
+                const double* v = readsVarying ? vary : vars + in.sub;
+                if (in.op == OpVSquare)
+                    for (int i = 0; i < lanes; ++i) r[i] = v[i] * v[i];
+                else
+                    for (int i = 0; i < lanes; ++i) r[i] = v[i] * v[i] * v[i];
                 check(r);
                 break;
             }

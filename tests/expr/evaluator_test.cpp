@@ -548,3 +548,70 @@ TEST(Evaluator, RowEvaluationOnlyWhereItStandsInForPoints)
     ReportErrors on(true);
     EXPECT_FALSE(c.CanEvaluateRow(Compile("x+y")));
 }
+
+// Constant parts are worked out once when a buffer is read; every value,
+// undefined sample and error stays what evaluating step by step gives.
+TEST(Evaluator, ConstantPartsKeepTheirValuesAndErrors)
+{
+    const float inf = std::numeric_limits<float>::infinity();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    enum Kind { Val, Undef, Overflow, Invalid };
+    struct Case {
+        const char* text;
+        bool degree;
+        float x;
+        Kind kind;
+        double value;
+    } const cases[] = {
+        {"2*3+x", false, 1, Val, 7},
+        {"(2-1)*x^(3-1)*1", false, 3, Val, 9},
+        {"x*1/1-0", false, -2.5f, Val, -2.5},
+        {"1*(x+1)", false, 2, Val, 3},
+        {"2^(1/2)*x", false, 1, Val, std::sqrt(2.0)},
+        {"exp(1)*log(exp(2))+x", false, 0, Val, 2 * std::exp(1.0)},
+        {"abs(0-3)+int(2.5)+sqr(16)", false, 0, Val, 9},
+        // the angle functions follow the mode the buffer is evaluated in
+        {"sin(90)+cos(0)*x", true, 1, Val, 2},
+        {"sin(90)+x*0", false, 0, Val, std::sin(90.0)},
+        {"tan(45)+x*0", true, 0, Val, std::tan(45 * 3.1416 / 180)},
+        // failing constant steps still fail, after what comes before them
+        {"x*0+1/(2-2)", false, 5, Undef, 0},
+        {"sqr(0-4)+x", false, 0, Undef, 0},
+        {"log(0-1)*x", false, 1, Undef, 0},
+        {"(0-8)^(1/3)+x", false, 0, Undef, 0},
+        {"sqr(x)+1/0", false, -1, Undef, 0},
+        {"10^200*10^200+x", false, 0, Overflow, 0},
+        {"exp(1000)*0+x", false, 0, Overflow, 0},
+        // a step on an input that is not finite still raises its error
+        {"x*1", false, inf, Overflow, 0},
+        {"x^1", false, nan, Invalid, 0},
+        {"1*x-0", false, nan, Invalid, 0},
+        {"x*1+sqr(0-1)", false, inf, Overflow, 0},
+        {"1*x+log(0)", false, -inf, Overflow, 0},
+        {"x^1-1/0", false, nan, Invalid, 0},
+        // the sign of zero is kept
+        {"x*1", false, -0.0f, Val, -0.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.text << " at " << c.x);
+        Cls6 e;
+        const QString buffer = Compile(c.text);
+        Vars v;
+        v.x = c.x;
+        float out = 0;
+        try {
+            ASSERT_TRUE(Eval(e, buffer, out, c.degree, v));
+            if (c.kind == Undef) {
+                EXPECT_EQ(out, UndefinedSample);
+            } else {
+                ASSERT_EQ(c.kind, Val);
+                EXPECT_EQ(out, static_cast<float>(c.value));
+                EXPECT_EQ(std::signbit(out), std::signbit(c.value));
+            }
+        } catch (const ExprError& err) {
+            ASSERT_NE(c.kind, Val);
+            ASSERT_NE(c.kind, Undef);
+            EXPECT_EQ(err.Number(), c.kind == Overflow ? Cls6::ErrOverflow : Cls6::ErrInvalidOperation);
+        }
+    }
+}
