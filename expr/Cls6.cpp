@@ -1120,7 +1120,9 @@ void Cls6::EvaluateRow(const QString& sExpression, bool bolDegree, const float f
             bool once = !readsVarying;
             for (int k = 1; k <= pops; ++k)
                 once = once && uniform[sp - k];
-            if (!once)
+            // Add, subtract and multiply take a uniform operand as it is.
+            const bool simple = in.op == OpAdd || in.op == OpSub || in.op == OpMul;
+            if (!once && !simple)
                 for (int k = 1; k <= pops; ++k)
                     spread(sp - k);
             const int lanes = once ? 1 : n;
@@ -1160,13 +1162,32 @@ void Cls6::EvaluateRow(const QString& sExpression, bool bolDegree, const float f
             case OpAdd: case OpSub: case OpMul: {
                 double* a = row(sp - 2);
                 const double* b = row(sp - 1);
+                const bool aOne = !once && uniform[sp - 2];
+                const bool bOne = !once && uniform[sp - 1];
                 --sp;
-                if (in.op == OpAdd)
+                if (aOne) {
+                    const double k = a[0];
+                    if (in.op == OpAdd)
+                        for (int i = 0; i < lanes; ++i) a[i] = k + b[i];
+                    else if (in.op == OpSub)
+                        for (int i = 0; i < lanes; ++i) a[i] = k - b[i];
+                    else
+                        for (int i = 0; i < lanes; ++i) a[i] = k * b[i];
+                } else if (bOne) {
+                    const double k = b[0];
+                    if (in.op == OpAdd)
+                        for (int i = 0; i < lanes; ++i) a[i] += k;
+                    else if (in.op == OpSub)
+                        for (int i = 0; i < lanes; ++i) a[i] -= k;
+                    else
+                        for (int i = 0; i < lanes; ++i) a[i] *= k;
+                } else if (in.op == OpAdd) {
                     for (int i = 0; i < lanes; ++i) a[i] += b[i];
-                else if (in.op == OpSub)
+                } else if (in.op == OpSub) {
                     for (int i = 0; i < lanes; ++i) a[i] -= b[i];
-                else
+                } else {
                     for (int i = 0; i < lanes; ++i) a[i] *= b[i];
+                }
                 check(a);
                 break;
             }

@@ -68,10 +68,11 @@ struct RowScan {
         float minY = 1000.0f, maxY = -1000.0f;
     };
 
+    bool Hit(float v) const { return implicit ? std::fabs(v) < ImplicitScanTolerance : v < 0.0f; }
+
     void Mark(float p, float q, double cosP, double sinP, float v, Part& out) const
     {
-        const bool hit = implicit ? std::fabs(v) < ImplicitScanTolerance : v < 0.0f;
-        if (!hit)
+        if (!Hit(v))
             return;
         if (cartesian) {
             if (draw) {
@@ -136,10 +137,24 @@ struct RowScan {
                     evaluator.EvaluateRow(buffer, false, fixed, 0, first + 1, qs.data(), n,
                                           values.data(), outcomes.data());
                     out.nodes += n;
-                    for (size_t k = 0; k < static_cast<size_t>(n); ++k) {
-                        if (outcomes[k] == Cls6::RowOutcome::Error || values[k] == UndefinedSample)
+                    // Most nodes are not marked: a pass that vectorises
+                    // finds the blocks that hold one.
+                    constexpr int kBlock = 64;
+                    for (int b0 = 0; b0 < n; b0 += kBlock) {
+                        const int b1 = std::min(n, b0 + kBlock);
+                        int any = 0;
+                        for (int k = b0; k < b1; ++k)
+                            any |= Hit(values[static_cast<size_t>(k)]) &
+                                   (values[static_cast<size_t>(k)] != UndefinedSample) &
+                                   (outcomes[static_cast<size_t>(k)] != Cls6::RowOutcome::Error);
+                        if (!any)
                             continue;
-                        Mark(p, qs[k], cosP, sinP, values[k], out);
+                        for (int k = b0; k < b1; ++k) {
+                            const size_t kk = static_cast<size_t>(k);
+                            if (outcomes[kk] == Cls6::RowOutcome::Error || values[kk] == UndefinedSample)
+                                continue;
+                            Mark(p, qs[kk], cosP, sinP, values[kk], out);
+                        }
                     }
                 }
                 continue;
