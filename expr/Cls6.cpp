@@ -181,7 +181,8 @@ inline double WholePower(double a, int32_t n)
 }
 
 // The less frequent functions. x is the operand, r receives the value.
-Failure ApplyFunction(uint8_t fn, double x, bool degree, double& r)
+// Inlined where it is used: the evaluator's dispatch is laid out around it.
+[[gnu::always_inline]] inline Failure ApplyFunction(uint8_t fn, double x, bool degree, double& r)
 {
     const double halfPi = 2.0 * std::atan(1.0);
     switch (fn) {
