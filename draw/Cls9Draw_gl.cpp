@@ -7,6 +7,7 @@
 #include "draw/OverlayDraw.h"
 #include "draw/PointGraph.h"
 #include "draw/ResultPane.h"
+#include "draw/SegmentMerge.h"
 #include "draw/Surface25D.h"
 #include "draw/Surface25D_gl.h"
 #include "draw/TangentCurvature.h"
@@ -103,10 +104,11 @@ public:
     {
         if (m_vertices.empty())
             return;
+        const std::vector<float> lines = MergeShortSegments(m_vertices);
         glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
         glEnableClientState(GL_VERTEX_ARRAY);
-        glVertexPointer(3, GL_FLOAT, 0, m_vertices.data());
-        glDrawArrays(GL_LINES, 0, static_cast<GLsizei>(m_vertices.size() / 3));
+        glVertexPointer(3, GL_FLOAT, 0, lines.data());
+        glDrawArrays(GL_LINES, 0, static_cast<GLsizei>(lines.size() / 3));
         glPopClientAttrib();
         m_vertices.clear();
     }
