@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <stdexcept>
 #include <thread>
 
@@ -269,13 +270,25 @@ ScanPlan RunScan(Cls9& g, int32_t lngAnimStep, float scale, Cls6& evaluator,
             scan.Run(evaluator, buffer, 0, rows, parts[0]);
         } else {
             std::vector<Cls6> evaluators(static_cast<size_t>(workers), evaluator);
-            std::vector<std::jthread> pool;
-            pool.reserve(static_cast<size_t>(workers));
-            for (int w = 0; w < workers; ++w)
-                pool.emplace_back([&, w] {
-                    scan.Run(evaluators[static_cast<size_t>(w)], buffer, partRows(w),
-                             partRows(w + 1), parts[static_cast<size_t>(w)]);
-                });
+            // A failure inside a thread (memory running out) is raised here,
+            // as it would be from a scan on this thread.
+            std::vector<std::exception_ptr> failures(static_cast<size_t>(workers));
+            {
+                std::vector<std::jthread> pool;
+                pool.reserve(static_cast<size_t>(workers));
+                for (int w = 0; w < workers; ++w)
+                    pool.emplace_back([&, w] {
+                        const size_t k = static_cast<size_t>(w);
+                        try {
+                            scan.Run(evaluators[k], buffer, partRows(w), partRows(w + 1), parts[k]);
+                        } catch (...) {
+                            failures[k] = std::current_exception();
+                        }
+                    });
+            }
+            for (const std::exception_ptr& failure : failures)
+                if (failure)
+                    std::rethrow_exception(failure);
         }
         // Parts in row order: the same points in the same order as one pass.
         size_t total = 0;
