@@ -21,6 +21,8 @@
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
 
+#include <sys/resource.h>
+
 #include <cstdio>
 #include <memory>
 
@@ -105,6 +107,40 @@ void BM_BuildAndShow(benchmark::State& state)
     }
 }
 BENCHMARK(BM_BuildAndShow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Peak memory of one 100,000-segment curve: sampled, compiled into the
+// scene list and shown, over the process before it (run this benchmark
+// alone, --benchmark_filter=DenseGraphMemory, so nothing before it raised
+// the peak).
+long PeakKiB()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_maxrss;
+}
+
+void BM_DenseGraphMemory(benchmark::State& state)
+{
+    const long before = PeakKiB();
+    for (auto _ : state) {
+        g_ShownGraphs.FunSurfs.Clear();
+        g_DocumentKind = DocumentKind2D;
+        GraphRef g = Cls9::Init(1, QStringLiteral("f"), GraphType2DFunction, CoordTypeCartesian2D,
+                                QStringLiteral("0"), QStringLiteral("x"),
+                                QStringLiteral("sin(x)*x^2"), 1, 100000, 0, 0, -10, 10,
+                                FillStyleSingleColor, 0, 0, 0x0000FF, 1, 0, ShowModelWireframe,
+                                SmoothnessSmooth);
+        g->FunForm = FunFormExplicit;
+        g->Show2DCurve = true;
+        g->GetPoints();
+        g_ShownGraphs.FunSurfs.Add(g, GraphCollection::KeyOf(*g));
+        g_CoordSystem.Show = true;
+        BuildSceneLists();
+        DrawSceneFrame(0);
+    }
+    state.counters["peak_MiB"] = static_cast<double>(PeakKiB() - before) / 1024.0;
+}
+BENCHMARK(BM_DenseGraphMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -8,6 +8,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
+
 #include <memory>
 
 namespace {
@@ -57,6 +59,43 @@ void BM_Sample2DExplicitNewGraph(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * (kSegments2D + 1));
 }
 BENCHMARK(BM_Sample2DExplicitNewGraph)->Unit(benchmark::kMillisecond);
+
+// A dense curve: its first sampling (grids allocated) against sampling it
+// again, and the heap it holds once sampled (bytes over the empty heap).
+constexpr int kDense2D = 100000;
+
+void BM_SampleDense2D(benchmark::State& state)
+{
+    auto g = Graph(GraphType2DFunction, "sin(x)*x^2", kDense2D);
+    g->GetPoints();
+    for (auto _ : state) {
+        const bool ok = g->GetPoints();
+        benchmark::DoNotOptimize(ok);
+    }
+    state.SetItemsProcessed(state.iterations() * (kDense2D + 1));
+}
+BENCHMARK(BM_SampleDense2D)->Unit(benchmark::kMillisecond);
+
+size_t HeapInUse()
+{
+    const struct mallinfo2 m = mallinfo2();
+    return m.uordblks + m.hblkhd;
+}
+
+void BM_SampleDense2DNewGraph(benchmark::State& state)
+{
+    double held = 0;
+    for (auto _ : state) {
+        const size_t before = HeapInUse();
+        auto g = Graph(GraphType2DFunction, "sin(x)*x^2", kDense2D);
+        const bool ok = g->GetPoints();
+        benchmark::DoNotOptimize(ok);
+        held = static_cast<double>(HeapInUse() - before);
+    }
+    state.SetItemsProcessed(state.iterations() * (kDense2D + 1));
+    state.counters["held_MiB"] = held / (1024.0 * 1024.0);
+}
+BENCHMARK(BM_SampleDense2DNewGraph)->Unit(benchmark::kMillisecond);
 
 void BM_Evaluate2DExplicit(benchmark::State& state)
 {

@@ -2,14 +2,17 @@
 // dialog's default range of -20 to 20 in both variables, next to a bare loop
 // of evaluations of the same compiled expression: the difference is what
 // the scan itself costs (node arithmetic, tests, storing marked points).
-#include "draw/ImplicitScan.h"
+#include "sampling/ImplicitScan.h"
 #include "expr/Cls6.h"
 #include "expr/Module1.h"
 #include "model/Cls9.h"
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <memory>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -30,14 +33,14 @@ std::shared_ptr<Cls9> ScanGraph(int32_t form, int32_t coord, const char* f, floa
     return g;
 }
 
-void RunScan(benchmark::State& state, Cls9& g)
+void RunScan(benchmark::State& state, Cls9& g, int threads = 0)
 {
     const QString txt = Module1::InsertImplicitMultiply(g.ExpressZ);
     int64_t nodes = 0;
     size_t marked = 0;
     for (auto _ : state) {
         Cls6 eval;
-        const ScanPlan plan = PlanScan(g, 0, 1.0f, eval, txt);
+        const ScanPlan plan = PlanScan(g, 0, 1.0f, eval, txt, threads);
         nodes += plan.nodes;
         marked = plan.xy.size() / 2;
         benchmark::DoNotOptimize(plan.xy.data());
@@ -47,12 +50,13 @@ void RunScan(benchmark::State& state, Cls9& g)
     state.counters["marked"] = static_cast<double>(marked);
 }
 
+// Argument: threads (0 all cores, 1 one thread).
 void BM_ImplicitCircle(benchmark::State& state)
 {
     auto g = ScanGraph(FunFormImplicit, CoordTypeCartesian2D, "x^2+y^2-16", -20, 20);
-    RunScan(state, *g);
+    RunScan(state, *g, static_cast<int>(state.range(0)));
 }
-BENCHMARK(BM_ImplicitCircle)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImplicitCircle)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_InequalityDisc(benchmark::State& state)
 {
@@ -64,9 +68,42 @@ BENCHMARK(BM_InequalityDisc)->Unit(benchmark::kMillisecond);
 void BM_ImplicitTrig(benchmark::State& state)
 {
     auto g = ScanGraph(FunFormImplicit, CoordTypeCartesian2D, "sin(x)*cos(y)-0.3", -20, 20);
-    RunScan(state, *g);
+    RunScan(state, *g, static_cast<int>(state.range(0)));
 }
-BENCHMARK(BM_ImplicitTrig)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImplicitTrig)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same grid, test and stored points as a plain C++ loop of the same
+// function, on one thread: what the scan would cost with the evaluator
+// compiled in. The pair to compare is BM_ImplicitCircle/1 against
+// BM_NativeScan/0, BM_ImplicitTrig/1 against BM_NativeScan/1.
+void BM_NativeScan(benchmark::State& state)
+{
+    const bool trig = state.range(0) != 0;
+    int64_t nodes = 0;
+    size_t marked = 0;
+    for (auto _ : state) {
+        std::vector<float> xy;
+        for (int64_t ki = 0; ki <= 1600; ++ki) {
+            const float p = static_cast<float>(-800.0 + static_cast<double>(ki)) / 40.0f;
+            for (int64_t kj = 0; kj <= 1600; ++kj) {
+                const float q = static_cast<float>(-800.0 + static_cast<double>(kj)) / 40.0f;
+                const double x = p, y = q;
+                const double v = trig ? std::sin(x) * std::cos(y) - 0.3 : x * x + y * y - 16.0;
+                if (std::fabs(static_cast<float>(v)) < ImplicitScanTolerance) {
+                    xy.push_back(p);
+                    xy.push_back(q);
+                }
+            }
+        }
+        nodes += 1601 * 1601;
+        marked = xy.size() / 2;
+        benchmark::DoNotOptimize(xy.data());
+    }
+    state.counters["cells_per_second"] =
+        benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
+    state.counters["marked"] = static_cast<double>(marked);
+}
+BENCHMARK(BM_NativeScan)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_PolarRing(benchmark::State& state)
 {

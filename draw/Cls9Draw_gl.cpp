@@ -7,6 +7,7 @@
 #include "draw/OverlayDraw.h"
 #include "draw/PointGraph.h"
 #include "draw/ResultPane.h"
+#include "draw/SegmentMerge.h"
 #include "draw/Surface25D.h"
 #include "draw/Surface25D_gl.h"
 #include "draw/TangentCurvature.h"
@@ -19,6 +20,7 @@
 #include <GL/gl.h>
 
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -93,24 +95,26 @@ public:
             m_width = op.width;
             m_stateKnown = true;
         }
-        if (!m_open) {
-            glBegin(GL_LINES);
-            m_open = true;
-        }
-        glVertex3f(op.x1, op.y1, op.z1);
-        glVertex3f(op.x2, op.y2, op.z2);
+        m_vertices.insert(m_vertices.end(), {op.x1, op.y1, op.z1, op.x2, op.y2, op.z2});
     }
 
+    // A block goes into the list as one vertex array: the same segments as
+    // a vertex call each, compiled and replayed in a fraction of the time.
     void Close()
     {
-        if (m_open) {
-            glEnd();
-            m_open = false;
-        }
+        if (m_vertices.empty())
+            return;
+        const std::vector<float> lines = MergeShortSegments(m_vertices);
+        glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+        glEnableClientState(GL_VERTEX_ARRAY);
+        glVertexPointer(3, GL_FLOAT, 0, lines.data());
+        glDrawArrays(GL_LINES, 0, static_cast<GLsizei>(lines.size() / 3));
+        glPopClientAttrib();
+        m_vertices.clear();
     }
 
 private:
-    bool m_open = false;
+    std::vector<float> m_vertices; // x y z of the open block
     bool m_stateKnown = false; // colour and width below are in force
     int32_t m_color = 0;
     float m_width = 0.0f;

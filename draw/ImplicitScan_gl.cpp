@@ -6,7 +6,6 @@
 
 #include <GL/gl.h>
 
-#include <cstddef>
 
 namespace {
 
@@ -46,10 +45,13 @@ void DrawScan(const ScanPlan& plan)
     double r = 0, g = 0, b = 0;
     Cls9::ColorToRGB(plan.color, r, g, b);
     glColor3d(r, g, b);
-    if (plan.xy.empty())
+    if (plan.xy.size() < 2)
         return;
-    glBegin(GL_POINTS);
-    for (std::size_t k = 0; k + 1 < plan.xy.size(); k += 2)
-        glVertex3f(plan.xy[k], plan.xy[k + 1], 0.0f);
-    glEnd();
+    // One vertex array (z is 0): compiled into the list far faster than a
+    // vertex call per point.
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(2, GL_FLOAT, 0, plan.xy.data());
+    glDrawArrays(GL_POINTS, 0, static_cast<GLsizei>(plan.xy.size() / 2));
+    glPopClientAttrib();
 }

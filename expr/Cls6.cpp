@@ -10,6 +10,7 @@
 #include <charconv>
 #include <cstdint>
 #include <cmath>
+#include <limits>
 #include <random>
 #include <string>
 
@@ -181,7 +182,8 @@ inline double WholePower(double a, int32_t n)
 }
 
 // The less frequent functions. x is the operand, r receives the value.
-Failure ApplyFunction(uint8_t fn, double x, bool degree, double& r)
+// Inlined where it is used: the evaluator's dispatch is laid out around it.
+[[gnu::always_inline]] inline Failure ApplyFunction(uint8_t fn, double x, bool degree, double& r)
 {
     const double halfPi = 2.0 * std::atan(1.0);
     switch (fn) {
@@ -387,11 +389,132 @@ struct Cls6::Program {
     std::vector<Instr> code;
     std::vector<QString> badTokens;
     int32_t maxDepth = 0;
+    // Read to its end with a value left and no random numbers drawn: the
+    // buffers EvaluateRow takes.
+    bool rowSafe = false;
 };
 
 namespace {
 
 bool IsBinary(Op op) { return op >= OpAdd && op <= OpPow; }
+
+} // namespace
+
+namespace {
+
+// Folds constant steps of a plain instruction list (one instruction per
+// token); see Translate.
+std::vector<Instr> FoldConstants(const std::vector<Instr>& plain)
+{
+    struct Value {
+        bool constant;
+        double k;
+        bool finite; // known finite whatever the input
+    };
+    std::vector<Value> stack;
+    std::vector<Instr> out;
+    out.reserve(plain.size());
+    auto angleFunction = [](uint8_t f) {
+        return f == FnSin || f == FnCos || f == FnTan || f == FnSec || f == FnCsec || f == FnCtan;
+    };
+    for (std::size_t i = 0; i < plain.size(); ++i) {
+        const Instr& in = plain[i];
+        if (in.op == OpPushK) {
+            stack.push_back({true, in.k, true});
+            out.push_back(in);
+            continue;
+        }
+        if (in.op == OpPushV) {
+            stack.push_back({false, 0.0, false});
+            out.push_back(in);
+            continue;
+        }
+        if (IsBinary(in.op) && stack.size() >= 2) {
+            const Value b = stack.back();
+            stack.pop_back();
+            const Value a = stack.back();
+            stack.pop_back();
+            if (a.constant && b.constant) {
+                double r = 0.0;
+                Failure f = FailNone;
+                bool fits = true;
+                try {
+                    switch (in.op) {
+                    case OpAdd: r = Chk(a.k + b.k); break;
+                    case OpSub: r = Chk(a.k - b.k); break;
+                    case OpMul: r = Chk(a.k * b.k); break;
+                    case OpDiv: f = Divide(a.k, b.k, r); break;
+                    default: f = Power(a.k, b.k, r); break;
+                    }
+                } catch (const ExprError&) {
+                    fits = false;
+                }
+                if (fits && f == FailNone) {
+                    // The two constants are the last two instructions.
+                    out.pop_back();
+                    out.back() = Instr{OpPushK};
+                    out.back().k = r;
+                    stack.push_back({true, r, true});
+                    continue;
+                }
+            } else if (b.constant && a.finite &&
+                       (((in.op == OpMul || in.op == OpDiv || in.op == OpPow) && b.k == 1.0) ||
+                        (in.op == OpSub && b.k == 0.0))) {
+                out.pop_back(); // the constant; the operator is not written
+                stack.push_back(a);
+                continue;
+            } else if (a.constant && b.finite && in.op == OpMul && a.k == 1.0) {
+                // 1 * b: the constant stands right before b's instructions.
+                std::size_t start = out.size();
+                for (int need = 1; need > 0;) {
+                    --start;
+                    const Instr& o = out[start];
+                    need += IsBinary(o.op) ? 1 : (o.op == OpPushK || o.op == OpPushV) ? -1 : 0;
+                }
+                out.erase(out.begin() + std::ptrdiff_t(start) - 1);
+                stack.push_back(b);
+                continue;
+            }
+            stack.push_back({false, 0.0, true}); // checked by the operator
+            out.push_back(in);
+            continue;
+        }
+        if ((in.op == OpNeg || in.op == OpSqr || in.op == OpFn || in.op == OpSin || in.op == OpCos) &&
+            !stack.empty()) {
+            Value& a = stack.back();
+            if (a.constant && in.op != OpSin && in.op != OpCos &&
+                !(in.op == OpFn && (angleFunction(in.sub) || in.sub == FnRnd))) {
+                double r = 0.0;
+                Failure f = FailNone;
+                bool fits = true;
+                try {
+                    if (in.op == OpNeg)
+                        r = -a.k;
+                    else if (in.op == OpSqr)
+                        f = a.k < 0 ? FailSqr : (r = std::sqrt(a.k), FailNone);
+                    else
+                        f = ApplyFunction(in.sub, a.k, false, r);
+                } catch (const ExprError&) {
+                    fits = false;
+                }
+                if (fits && f == FailNone && std::isfinite(r)) {
+                    out.back().k = r;
+                    a.k = r;
+                    continue;
+                }
+            }
+            // A function of a finite value is finite, or failed on its own.
+            a.constant = false;
+            a.finite = a.finite && in.op != OpFn;
+            out.push_back(in);
+            continue;
+        }
+        // An error instruction or the end: nothing after it is read.
+        out.insert(out.end(), plain.begin() + std::ptrdiff_t(i), plain.end());
+        break;
+    }
+    return out;
+}
 
 } // namespace
 
@@ -457,6 +580,21 @@ void Cls6::Translate(const QString& buffer, Cls6::Program* p)
     }
     if (!stopped)
         plain.push_back(Instr{OpEnd});
+    p->rowSafe = !stopped && depth >= 1 &&
+                 std::none_of(plain.begin(), plain.end(), [](const Instr& in) {
+                     return in.op == OpFn && in.sub == FnRnd;
+                 });
+
+    // Constant parts are worked out here, once: an operator whose operands
+    // are all constants becomes the constant it gives, and a step that
+    // leaves its operand as it is (times or divided by 1, to the power 1,
+    // minus 0) is dropped. Only where the result is the same for every
+    // input: a step that fails (divides by zero, overflows, leaves a
+    // domain) stays, so it fails where and as it did; sin, cos and the
+    // other angle functions depend on the degree mode, given only when the
+    // buffer is evaluated; rnd is not a constant. A step is dropped only
+    // when its operand is known to be finite, so no error is lost with it.
+    plain = FoldConstants(plain);
 
     // A negated constant is a constant.
     std::vector<Instr> folded;
@@ -888,4 +1026,328 @@ domain:
     }
     ShowMessage(FailureMessage(fail), QStringLiteral("出错"), MsgIcon::Critical, MsgButtons::Ok);
     return false;
+}
+
+// ------------------------------------------------------------- row evaluator
+
+bool Cls6::CanEvaluateRow(const QString& sExpression)
+{
+    return !g_ReportEvalErrors && ProgramFor(sExpression).rowSafe;
+}
+
+namespace {
+
+constexpr int kRowLanes = 256;
+using Outcome = Cls6::RowOutcome;
+
+// The first failure of a point decides its outcome, as the per-point
+// evaluator stops at it; later steps of that point are computed but unused.
+inline void Fail(Outcome& o, Outcome why)
+{
+    if (o == Outcome::Value)
+        o = why;
+}
+
+// A step of a scalar helper that may throw (Chk) or fail in its domain.
+template <class F>
+inline void Guarded(Outcome& o, F&& step)
+{
+    try {
+        const Failure f = step();
+        if (f != FailNone)
+            Fail(o, Outcome::Undefined);
+    } catch (const ExprError&) {
+        Fail(o, Outcome::Error);
+    }
+}
+
+} // namespace
+
+void Cls6::EvaluateRow(const QString& sExpression, bool bolDegree, const float fixed[8],
+                       int32_t lngN, int varying, const float* values, int count, float* out,
+                       RowOutcome* outcome)
+{
+    const Program& prog = m_lastText == sExpression.data_ptr().data() && m_lastSize == sExpression.size()
+                              ? *m_lastProgram
+                              : ProgramFor(sExpression);
+    double vars[9];
+    for (int k = 0; k < 8; ++k)
+        vars[k] = fixed[k];
+    vars[8] = double(lngN);
+    const std::size_t depth = std::size_t(prog.maxDepth) + 1;
+    if (m_rowStack.size() < depth * kRowLanes)
+        m_rowStack.resize(depth * kRowLanes);
+    double vary[kRowLanes];
+    // A stack slot that is the same at every point of the row (it depends
+    // on no varying value) is worked out once, in its first lane.
+    std::vector<char> uniformSlots(depth);
+    char* uniform = uniformSlots.data();
+
+    for (int first = 0; first < count; first += kRowLanes) {
+        const int n = std::min(kRowLanes, count - first);
+        for (int i = 0; i < n; ++i)
+            vary[i] = values[first + i];
+        Outcome rowSt[kRowLanes] = {};
+        // rows[d] holds stack slot d of every point; sp is the depth.
+        double* rows = m_rowStack.data();
+        int sp = 0;
+        auto row = [&](int d) { return rows + std::size_t(d) * kRowLanes; };
+        auto spread = [&](int d) {
+            if (uniform[d]) {
+                double* r = row(d);
+                for (int i = 1; i < n; ++i)
+                    r[i] = r[0];
+                uniform[d] = 0;
+            }
+        };
+
+        for (const Instr* ip = prog.code.data(); ip->op != OpEnd; ++ip) {
+            const Instr& in = *ip;
+            // Operands this instruction takes from the stack, and whether it
+            // reads the varying value itself.
+            int pops = 0;
+            bool readsVarying = false;
+            switch (in.op) {
+            case OpPushK: break;
+            case OpPushV: case OpVSquare: case OpVCube: case OpVSin: case OpVCos:
+                readsVarying = in.sub == varying;
+                break;
+            case OpAdd: case OpSub: case OpMul: case OpDiv: case OpPow: pops = 2; break;
+            case OpAddV: case OpSubV: case OpMulV: case OpDivV: case OpPowV:
+                readsVarying = in.sub == varying;
+                pops = 1;
+                break;
+            default: pops = 1; break;
+            }
+            bool once = !readsVarying;
+            for (int k = 1; k <= pops; ++k)
+                once = once && uniform[sp - k];
+            // Add, subtract and multiply take a uniform operand as it is.
+            const bool simple = in.op == OpAdd || in.op == OpSub || in.op == OpMul;
+            if (!once && !simple)
+                for (int k = 1; k <= pops; ++k)
+                    spread(sp - k);
+            const int lanes = once ? 1 : n;
+            Outcome onceSt = Outcome::Value;
+            Outcome* st = once ? &onceSt : rowSt;
+            auto variable = [&](uint8_t v, int i) { return v == varying ? vary[i] : vars[v]; };
+            // One pass that vectorises finds whether any point left the
+            // finite range; only then are the points looked at one by one.
+            auto check = [&](const double* r) {
+                int any = 0;
+                for (int i = 0; i < lanes; ++i)
+                    any |= !(std::fabs(r[i]) <= std::numeric_limits<double>::max());
+                if (any) [[unlikely]]
+                    for (int i = 0; i < lanes; ++i)
+                        if (!std::isfinite(r[i]))
+                            Fail(st[i], Outcome::Error);
+            };
+            auto radians = [&](double& x, Outcome& o) {
+                if (bolDegree)
+                    Guarded(o, [&] { x = ToRadians(x); return FailNone; });
+            };
+
+            switch (in.op) {
+            case OpPushK: {
+                double* r = row(sp++);
+                for (int i = 0; i < lanes; ++i)
+                    r[i] = in.k;
+                break;
+            }
+            case OpPushV: {
+                double* r = row(sp++);
+                const double* v = readsVarying ? vary : vars + in.sub;
+                for (int i = 0; i < lanes; ++i)
+                    r[i] = v[i];
+                break;
+            }
+            case OpAdd: case OpSub: case OpMul: {
+                double* a = row(sp - 2);
+                const double* b = row(sp - 1);
+                const bool aOne = !once && uniform[sp - 2];
+                const bool bOne = !once && uniform[sp - 1];
+                --sp;
+                if (aOne) {
+                    const double k = a[0];
+                    if (in.op == OpAdd)
+                        for (int i = 0; i < lanes; ++i) a[i] = k + b[i];
+                    else if (in.op == OpSub)
+                        for (int i = 0; i < lanes; ++i) a[i] = k - b[i];
+                    else
+                        for (int i = 0; i < lanes; ++i) a[i] = k * b[i];
+                } else if (bOne) {
+                    const double k = b[0];
+                    if (in.op == OpAdd)
+                        for (int i = 0; i < lanes; ++i) a[i] += k;
+                    else if (in.op == OpSub)
+                        for (int i = 0; i < lanes; ++i) a[i] -= k;
+                    else
+                        for (int i = 0; i < lanes; ++i) a[i] *= k;
+                } else if (in.op == OpAdd) {
+                    for (int i = 0; i < lanes; ++i) a[i] += b[i];
+                } else if (in.op == OpSub) {
+                    for (int i = 0; i < lanes; ++i) a[i] -= b[i];
+                } else {
+                    for (int i = 0; i < lanes; ++i) a[i] *= b[i];
+                }
+                check(a);
+                break;
+            }
+            case OpDiv: case OpPow: {
+                double* a = row(sp - 2);
+                const double* b = row(sp - 1);
+                --sp;
+                for (int i = 0; i < lanes; ++i)
+                    Guarded(st[i], [&] {
+                        return in.op == OpDiv ? Divide(a[i], b[i], a[i]) : Power(a[i], b[i], a[i]);
+                    });
+                break;
+            }
+            case OpAddK: case OpSubK: case OpMulK: {
+                double* a = row(sp - 1);
+                const double k = in.k;
+                if (in.op == OpAddK)
+                    for (int i = 0; i < lanes; ++i) a[i] += k;
+                else if (in.op == OpSubK)
+                    for (int i = 0; i < lanes; ++i) a[i] -= k;
+                else
+                    for (int i = 0; i < lanes; ++i) a[i] *= k;
+                check(a);
+                break;
+            }
+            case OpDivK: case OpPowK: {
+                double* a = row(sp - 1);
+                for (int i = 0; i < lanes; ++i)
+                    Guarded(st[i], [&] {
+                        return in.op == OpDivK ? Divide(a[i], in.k, a[i]) : Power(a[i], in.k, a[i]);
+                    });
+                break;
+            }
+            case OpAddV: case OpSubV: case OpMulV: {
+                double* a = row(sp - 1);
+                if (readsVarying) {
+                    if (in.op == OpAddV)
+                        for (int i = 0; i < lanes; ++i) a[i] += vary[i];
+                    else if (in.op == OpSubV)
+                        for (int i = 0; i < lanes; ++i) a[i] -= vary[i];
+                    else
+                        for (int i = 0; i < lanes; ++i) a[i] *= vary[i];
+                } else {
+                    const double v = vars[in.sub];
+                    if (in.op == OpAddV)
+                        for (int i = 0; i < lanes; ++i) a[i] += v;
+                    else if (in.op == OpSubV)
+                        for (int i = 0; i < lanes; ++i) a[i] -= v;
+                    else
+                        for (int i = 0; i < lanes; ++i) a[i] *= v;
+                }
+                check(a);
+                break;
+            }
+            case OpDivV: case OpPowV: {
+                double* a = row(sp - 1);
+                for (int i = 0; i < lanes; ++i) {
+                    const double v = variable(in.sub, i);
+                    Guarded(st[i], [&] {
+                        return in.op == OpDivV ? Divide(a[i], v, a[i]) : Power(a[i], v, a[i]);
+                    });
+                }
+                break;
+            }
+            case OpPowOne: {
+                double* a = row(sp - 1);
+                for (int i = 0; i < lanes; ++i)
+                    a[i] = 1.0;
+                break;
+            }
+            case OpSquare: case OpCube: {
+                double* a = row(sp - 1);
+                if (in.op == OpSquare)
+                    for (int i = 0; i < lanes; ++i) a[i] = a[i] * a[i];
+                else
+                    for (int i = 0; i < lanes; ++i) a[i] = a[i] * a[i] * a[i];
+                check(a);
+                break;
+            }
+            case OpPowWhole: {
+                double* a = row(sp - 1);
+                for (int i = 0; i < lanes; ++i)
+                    Guarded(st[i], [&] { a[i] = WholePower(a[i], in.n); return FailNone; });
+                break;
+            }
+            case OpVSquare: case OpVCube: {
+                double* r = row(sp++);
+                const double* v = readsVarying ? vary : vars + in.sub;
+                if (in.op == OpVSquare)
+                    for (int i = 0; i < lanes; ++i) r[i] = v[i] * v[i];
+                else
+                    for (int i = 0; i < lanes; ++i) r[i] = v[i] * v[i] * v[i];
+                check(r);
+                break;
+            }
+            case OpVSin: case OpVCos: {
+                double* r = row(sp++);
+                for (int i = 0; i < lanes; ++i) {
+                    double v = variable(in.sub, i);
+                    radians(v, st[i]);
+                    r[i] = in.op == OpVSin ? std::sin(v) : std::cos(v);
+                }
+                break;
+            }
+            case OpNeg: {
+                double* a = row(sp - 1);
+                for (int i = 0; i < lanes; ++i)
+                    a[i] = -a[i];
+                break;
+            }
+            case OpSin: case OpCos: {
+                double* a = row(sp - 1);
+                for (int i = 0; i < lanes; ++i) {
+                    double v = a[i];
+                    radians(v, st[i]);
+                    a[i] = in.op == OpSin ? std::sin(v) : std::cos(v);
+                }
+                break;
+            }
+            case OpSqr: {
+                double* a = row(sp - 1);
+                for (int i = 0; i < lanes; ++i) {
+                    if (a[i] < 0) {
+                        Fail(st[i], Outcome::Undefined);
+                        a[i] = 0.0;
+                    } else {
+                        a[i] = std::sqrt(a[i]);
+                    }
+                }
+                break;
+            }
+            case OpFn: {
+                double* a = row(sp - 1);
+                for (int i = 0; i < lanes; ++i)
+                    Guarded(st[i], [&] { return ApplyFunction(in.sub, a[i], bolDegree, a[i]); });
+                break;
+            }
+            default: // the rest never stands in a row-safe buffer
+                break;
+            }
+            uniform[sp - 1] = once;
+            // A failure worked out once is the failure of every point at
+            // this step.
+            if (once && onceSt != Outcome::Value)
+                for (int i = 0; i < n; ++i)
+                    Fail(rowSt[i], onceSt);
+        }
+
+        // Beyond this the value rounds to an infinite float: an error.
+        spread(sp - 1);
+        const double* top = row(sp - 1);
+        float* o = out + first;
+        Outcome* oc = outcome + first;
+        for (int i = 0; i < n; ++i) {
+            const bool fits = std::fabs(top[i]) < 0x1.ffffffp127;
+            const Outcome r = rowSt[i] != Outcome::Value ? rowSt[i] : fits ? Outcome::Value : Outcome::Error;
+            oc[i] = r;
+            o[i] = r == Outcome::Value ? static_cast<float>(top[i]) : UndefinedSample;
+        }
+    }
 }

@@ -25,6 +25,28 @@ public:
                     float sngU, float sngV, float sngX, float sngY, float sngA,
                     float sngR, float sngB, float sngT, int32_t lngN);
 
+    // Row evaluation: one buffer at many points that share every variable but
+    // one, each instruction applied to the whole row before the next. The
+    // outcome of each point is what DoEvaluate would give it: a value, an
+    // undefined sample (DoEvaluate returns true with UndefinedSample), or an
+    // error (DoEvaluate throws ExprError).
+    enum class RowOutcome : uint8_t { Value = 0, Undefined = 1, Error = 2 };
+
+    // True when EvaluateRow can stand in for DoEvaluate on this buffer: it
+    // reads as a whole, leaves a value, draws no random numbers (their order
+    // would differ), and no domain error is to be reported in a message.
+    // Compiles the buffer into this object's cache, so copies made after it
+    // share the compiled form.
+    bool CanEvaluateRow(const QString& sExpression);
+
+    // Evaluates at `count` points: the variables U V X Y A R B T are `fixed`
+    // except variable `varying` (0 U .. 7 T), which takes values[i] at point
+    // i; N is lngN. Writes out[i] and outcome[i]. Call only where
+    // CanEvaluateRow is true; never shows a message and never throws.
+    void EvaluateRow(const QString& sExpression, bool bolDegree, const float fixed[8],
+                     int32_t lngN, int varying, const float* values, int count, float* out,
+                     RowOutcome* outcome);
+
     // Error numbers raised by the evaluator (the stack's own are in Cls13).
     static constexpr long ErrBadToken = 0x800403EAL;
     static constexpr long ErrOverflow = 6;
@@ -56,4 +78,5 @@ private:
     qsizetype m_lastSize = -1;
     const Program* m_lastProgram = nullptr;
     std::vector<double> m_deepStack; // for unusually deep buffers only
+    std::vector<double> m_rowStack;  // the value rows of EvaluateRow
 };

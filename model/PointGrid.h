@@ -87,6 +87,10 @@ public:
     const Cls2& operator()(int32_t i, int32_t j) const { return Deref(Ref(i, j)); }
     const Cls2& operator()(int32_t i, int32_t j, int32_t k) const { return Deref(Ref(i, j, k)); }
 
+    // The slots of row i of a two-index grid, Upper(1) + 1 of them in
+    // order: one bounds check for a pass along a row. Throws as Ref(i, 0).
+    PointRef* Row(int32_t i) { return &Ref(i, 0); }
+
     // Calls f(PointRef&) on every slot in storage order: for passes over a
     // whole grid that need no index (sampling refreshes grids this way).
     template <typename F>

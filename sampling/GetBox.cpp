@@ -2,7 +2,7 @@
 // ribbons, from its parameters for figures.
 #include "sampling/SamplingSupport.h"
 
-#include "draw/ImplicitScan.h"
+#include "sampling/ImplicitScan.h"
 #include "expr/Cls6.h"
 #include "expr/ExprError.h"
 #include "expr/Globals.h"

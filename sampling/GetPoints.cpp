@@ -13,6 +13,7 @@
 #include <cmath>
 #include <new>
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -29,6 +30,7 @@ private:
     bool Compile();
     bool Eval(const QString& buffer, float& result, const Binding& b);
     bool SampleCurve();
+    bool SampleExplicitRow();
     bool SampleCurvePoint(Cls2& p, float s, float t);
     bool SamplePoint(Cls2& p, float t);
     bool EvalCartesian(Cls2& p, const Binding& b);
@@ -96,8 +98,16 @@ bool Sampler::MakeGrids()
         RenewGrid(g.VertSurPX, {su, sv});
     if (g.ShowSurPY)
         RenewGrid(g.VertSurPY, {su, sv});
-    RenewGrid(g.VertDev, {su, sv});
-    RenewGrid(g.VertDev2, {su, sv});
+    // The derivative grids are held only while an overlay reads them (they
+    // would double and triple a dense curve's memory and first sampling).
+    if (g.ShowDev || g.ShowQie || g.ShowNml || g.ShowMax || g.ShowMin || g.ShowCurv || g.ShowGuai)
+        RenewGrid(g.VertDev, {su, sv});
+    else
+        g.VertDev.Clear();
+    if (g.ShowGuai || g.ShowCurv)
+        RenewGrid(g.VertDev2, {su, sv});
+    else
+        g.VertDev2.Clear();
     if (g.ShowJO)
         RenewGrid(g.VertJO, {su, sv});
     if (g.GraphType == GraphTypeDifferentialEquation)
@@ -211,12 +221,79 @@ bool Sampler::EvalPolar(Cls2& p, const Binding& b)
     return true;
 }
 
+// y = f(x) evaluated as one row of samples: the points, undefined samples
+// and errors of a point-by-point pass, in a fraction of the time.
+bool Sampler::SampleExplicitRow()
+{
+    Cls9& g = m_g;
+    const size_t count = static_cast<size_t>(g.StepV) + 1;
+    std::vector<float> xs;
+    xs.reserve(count);
+    bool stepsOk = true;
+    for (int32_t i = 0; i <= g.StepV; ++i) {
+        float s = 0.0f;
+        if (!StepValue(g.MinV, i, m_dv, s)) {
+            stepsOk = false;
+            break;
+        }
+        xs.push_back(s);
+    }
+    std::vector<float> ys(xs.size());
+    std::vector<Cls6::RowOutcome> outcomes(xs.size());
+    const float fixed[8] = {0, 0, 0, 0, 0, 0, 0, 0};
+    constexpr size_t kPiece = 1 << 16;
+    for (size_t first = 0; first < xs.size(); first += kPiece) {
+        const int n = static_cast<int>(std::min(kPiece, xs.size() - first));
+        m_eval.EvaluateRow(m_bufZ, false, fixed, 0, 2, xs.data() + first, n, ys.data() + first,
+                           outcomes.data() + first);
+    }
+    const bool anyError =
+        std::find(outcomes.begin(), outcomes.end(), Cls6::RowOutcome::Error) != outcomes.end();
+    PointRef* row = g.Vert3D.Row(0);
+    if (stepsOk && !anyError) {
+        // Written and clipped in one pass: nothing can fail any more.
+        for (size_t i = 0; i < xs.size(); ++i) {
+            Cls2& p = *row[i];
+            p.z = 0.0f;
+            p.x = xs[i];
+            p.y = ys[i];
+            ClipToPlotRange(p);
+        }
+        return true;
+    }
+    for (size_t i = 0; i < xs.size(); ++i) {
+        Cls2& p = *row[i];
+        p.z = 0.0f;
+        p.x = xs[i];
+        if (outcomes[i] == Cls6::RowOutcome::Error) {
+            // The point's own evaluation raises the error it raised.
+            Binding b;
+            b.x = xs[i];
+            float f = 0.0f;
+            if (!Eval(m_bufZ, f, b))
+                return false;
+            p.y = f;
+            continue;
+        }
+        p.y = ys[i];
+    }
+    // A step value out of range ends sampling there, unclipped, as a
+    // point-by-point pass does.
+    if (!stepsOk)
+        return false;
+    for (size_t i = 0; i < xs.size(); ++i)
+        ClipToPlotRange(*row[i]);
+    return true;
+}
+
 bool Sampler::SampleCurve()
 {
     Cls9& g = m_g;
     const bool intersection = g.GraphType == GraphTypeCurveIntersection;
     const bool explicitCartesian =
         g.FunForm == FunFormExplicit && g.CoordType == CoordTypeCartesian2D;
+    if (explicitCartesian && !intersection && m_eval.CanEvaluateRow(m_bufZ))
+        return SampleExplicitRow();
     for (int32_t i = 0; i <= g.StepV; ++i) {
         float s = 0.0f;
         if (!StepValue(g.MinV, i, m_dv, s))

@@ -12,8 +12,6 @@ BEGIN {
     # below. The dialogs shared helpers sit below the other dialog folders.
     n = split("platform expr model sampling view draw io dialogs/common dialogs/* app", names, " ")
     for (i = 1; i <= n; i++) rank[names[i]] = i
-    # Known exceptions, to be removed once mended.
-    allowed["sampling/GetBox.cpp -> draw/ImplicitScan.h"] = 1
 }
 function layer(path,    parts) {
     split(path, parts, "/")

@@ -5,11 +5,13 @@
 #include "platform/MessageBox.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <iterator>
 #include <memory>
 #include <random>
+#include <vector>
 
 namespace {
 
@@ -464,4 +466,153 @@ TEST(Evaluator, ArbitraryBuffersReturnOrRaiseButNeverCrash)
     EXPECT_GT(values, 0);
     EXPECT_GT(raised, 0);
     EXPECT_EQ(rec.Count(), 0);
+}
+
+// A row of points gives, point for point, what DoEvaluate gives each point:
+// the same float, the same undefined samples, an error where it throws.
+TEST(Evaluator, RowEvaluationMatchesPointEvaluation)
+{
+    const char* texts[] = {
+        "x^2+y^2-16", "(x^2+y^2-1)^3-x^2*y^3", "sin(x)*cos(y)-0.3", "sqr(x^2+y^2)",
+        "x^3-2*x+1", "1/x", "x/y", "y^x", "x^0.5", "(-2)^y", "x^-3", "2^(x*y)",
+        "log(x)", "sqr(x)", "exp(100*y)", "exp(x*y*40)", "tan(x)", "sec(y)", "csec(x)",
+        "ctan(x)", "asin(x)", "acos(y/3)", "asec(x)", "acsec(y)", "actan(x)", "atan(x)",
+        "sinh(y)", "cosh(x*60)", "ctanh(x)", "csech(y)", "asinh(x)", "acosh(y)", "atanh(x)",
+        "asech(x)", "acsech(y)", "actanh(x)", "int(x)*abs(y)", "-x-(-y)", "x*y*t-n", "x*x*1000",
+        "exp(700)*x*x", "x^40", "u", "3",
+    };
+    // Values met in scans: zero, signs, near domain edges, large.
+    std::vector<float> row;
+    for (int k = -60; k <= 60; ++k)
+        row.push_back(static_cast<float>(k) / 20.0f);
+    for (float v : {1e-7f, -1e-7f, 0.999999f, 1.000001f, 89.99f, 90.0f, 1e6f, -1e6f, 3e38f})
+        row.push_back(v);
+    const int n = static_cast<int>(row.size());
+    for (const char* text : texts) {
+        const QString buffer = Compile(text);
+        // The other variables fixed where the text is defined, and where it
+        // fails or overflows whatever the varying value is.
+        const float fixedSets[][8] = {{0.5f, 1.5f, 0.75f, -1.25f, 0, 0, 0, 2.0f},
+                                      {0, -1, 0, -1, 0, 0, 0, 0},
+                                      {3e38f, 1e6f, 3e38f, 800.0f, 0, 0, 0, -1}};
+        for (const auto& fixed : fixedSets)
+        for (bool degree : {false, true}) {
+            for (int varying : {2, 3}) { // along x, then along y
+                SCOPED_TRACE(testing::Message() << text << (degree ? " degrees" : "")
+                                                << (varying == 2 ? " along x" : " along y")
+                                                << " fixed x " << fixed[2] << " y " << fixed[3]);
+                Cls6 rows;
+                ASSERT_TRUE(rows.CanEvaluateRow(buffer));
+                std::vector<float> out(row.size());
+                std::vector<Cls6::RowOutcome> outcome(row.size());
+                rows.EvaluateRow(buffer, degree, fixed, 3, varying, row.data(), n, out.data(),
+                                 outcome.data());
+                Cls6 points;
+                for (int i = 0; i < n; ++i) {
+                    float f[8];
+                    std::copy(fixed, fixed + 8, f);
+                    f[varying] = row[i];
+                    float v = 0;
+                    Cls6::RowOutcome expected = Cls6::RowOutcome::Value;
+                    try {
+                        ASSERT_TRUE(points.DoEvaluate(buffer, degree, v, f[0], f[1], f[2], f[3],
+                                                      f[4], f[5], f[6], f[7], 3));
+                        if (v == UndefinedSample)
+                            expected = Cls6::RowOutcome::Undefined;
+                    } catch (const ExprError&) {
+                        expected = Cls6::RowOutcome::Error;
+                    }
+                    SCOPED_TRACE(testing::Message() << "at " << row[i]);
+                    EXPECT_EQ(outcome[i], expected);
+                    if (expected != Cls6::RowOutcome::Error) {
+                        EXPECT_EQ(out[i], v);
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(Evaluator, RowEvaluationOnlyWhereItStandsInForPoints)
+{
+    Cls6 c;
+    EXPECT_TRUE(c.CanEvaluateRow(Compile("x+y")));
+    // Random draws would come in another order; unreadable buffers and
+    // buffers that leave no value keep their own errors.
+    const QString tooLarge = QString(400, QLatin1Char('9')) + QLatin1Char(' ');
+    for (const QString& buffer : {QStringLiteral("XX RND + "), QStringLiteral("XX QQ + "),
+                                  QStringLiteral("+ "), QString(), tooLarge}) {
+        SCOPED_TRACE(buffer.toStdString());
+        EXPECT_FALSE(c.CanEvaluateRow(buffer));
+    }
+    // Reported domain errors need a message at the point that fails.
+    ReportErrors on(true);
+    EXPECT_FALSE(c.CanEvaluateRow(Compile("x+y")));
+}
+
+// Constant parts are worked out once when a buffer is read; every value,
+// undefined sample and error stays what evaluating step by step gives.
+TEST(Evaluator, ConstantPartsKeepTheirValuesAndErrors)
+{
+    const float inf = std::numeric_limits<float>::infinity();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    enum Kind { Val, Undef, Overflow, Invalid };
+    struct Case {
+        const char* text;
+        bool degree;
+        float x;
+        Kind kind;
+        double value;
+    } const cases[] = {
+        {"2*3+x", false, 1, Val, 7},
+        {"(2-1)*x^(3-1)*1", false, 3, Val, 9},
+        {"x*1/1-0", false, -2.5f, Val, -2.5},
+        {"1*(x+1)", false, 2, Val, 3},
+        {"2^(1/2)*x", false, 1, Val, std::sqrt(2.0)},
+        {"exp(1)*log(exp(2))+x", false, 0, Val, 2 * std::exp(1.0)},
+        {"abs(0-3)+int(2.5)+sqr(16)", false, 0, Val, 9},
+        // the angle functions follow the mode the buffer is evaluated in
+        {"sin(90)+cos(0)*x", true, 1, Val, 2},
+        {"sin(90)+x*0", false, 0, Val, std::sin(90.0)},
+        {"tan(45)+x*0", true, 0, Val, std::tan(45 * 3.1416 / 180)},
+        // failing constant steps still fail, after what comes before them
+        {"x*0+1/(2-2)", false, 5, Undef, 0},
+        {"sqr(0-4)+x", false, 0, Undef, 0},
+        {"log(0-1)*x", false, 1, Undef, 0},
+        {"(0-8)^(1/3)+x", false, 0, Undef, 0},
+        {"sqr(x)+1/0", false, -1, Undef, 0},
+        {"10^200*10^200+x", false, 0, Overflow, 0},
+        {"exp(1000)*0+x", false, 0, Overflow, 0},
+        // a step on an input that is not finite still raises its error
+        {"x*1", false, inf, Overflow, 0},
+        {"x^1", false, nan, Invalid, 0},
+        {"1*x-0", false, nan, Invalid, 0},
+        {"x*1+sqr(0-1)", false, inf, Overflow, 0},
+        {"1*x+log(0)", false, -inf, Overflow, 0},
+        {"x^1-1/0", false, nan, Invalid, 0},
+        // the sign of zero is kept
+        {"x*1", false, -0.0f, Val, -0.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.text << " at " << c.x);
+        Cls6 e;
+        const QString buffer = Compile(c.text);
+        Vars v;
+        v.x = c.x;
+        float out = 0;
+        try {
+            ASSERT_TRUE(Eval(e, buffer, out, c.degree, v));
+            if (c.kind == Undef) {
+                EXPECT_EQ(out, UndefinedSample);
+            } else {
+                ASSERT_EQ(c.kind, Val);
+                EXPECT_EQ(out, static_cast<float>(c.value));
+                EXPECT_EQ(std::signbit(out), std::signbit(c.value));
+            }
+        } catch (const ExprError& err) {
+            ASSERT_NE(c.kind, Val);
+            ASSERT_NE(c.kind, Undef);
+            EXPECT_EQ(err.Number(), c.kind == Overflow ? Cls6::ErrOverflow : Cls6::ErrInvalidOperation);
+        }
+    }
 }

@@ -1,6 +1,8 @@
 // Tests of sampling graphs into their point grids.
 #include "sampling_fixture.h"
 
+#include "expr/Cls6.h"
+#include "expr/ExprError.h"
 #include "platform/MessageBox.h"
 
 #include <cmath>
@@ -347,6 +349,7 @@ TEST_F(SamplingTest, GridsAreRemadeAtEverySampling)
 {
     GraphRef g = Function(CoordTypeCartesian2D, FunFormExplicit, "x", "x", 0, 4, 4);
     g->ShowJO = false;
+    g->ShowCurv = true; // reads both derivative grids
     ASSERT_TRUE(g->GetPoints());
     EXPECT_FALSE(g->VertExp2.IsMade());
     g->StepV = 8;
@@ -354,6 +357,38 @@ TEST_F(SamplingTest, GridsAreRemadeAtEverySampling)
     EXPECT_EQ(g->Vert3D.Upper(1), 8);
     EXPECT_EQ(g->VertDev.Upper(1), 8);
     EXPECT_EQ(g->VertDev2.Upper(1), 8);
+}
+
+// A derivative grid is held only while an overlay reads it, and is given up
+// when the last such overlay is turned off.
+TEST_F(SamplingTest, DerivativeGridsOnlyForOverlaysThatReadThem)
+{
+    GraphRef g = Function(CoordTypeCartesian2D, FunFormExplicit, "x", "x^2", 0, 4, 4);
+    struct Case {
+        const char* what;
+        bool Cls9::*flag;
+        bool first, second;
+    } const cases[] = {
+        {"none", nullptr, false, false},      {"derivative", &Cls9::ShowDev, true, false},
+        {"tangent", &Cls9::ShowQie, true, false}, {"normal", &Cls9::ShowNml, true, false},
+        {"maximum", &Cls9::ShowMax, true, false}, {"minimum", &Cls9::ShowMin, true, false},
+        {"curvature", &Cls9::ShowCurv, true, true}, {"inflection", &Cls9::ShowGuai, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        g->ShowJO = false;
+        for (const Case& other : cases)
+            if (other.flag)
+                (*g).*other.flag = false;
+        if (c.flag)
+            (*g).*c.flag = true;
+        ASSERT_TRUE(g->GetPoints());
+        EXPECT_EQ(g->VertDev.IsMade(), c.first);
+        EXPECT_EQ(g->VertDev2.IsMade(), c.second);
+        if (c.first) {
+            EXPECT_NEAR(g->VertDev(0, 2).y, 2 * g->Vert3D(0, 2).x, 1e-5);
+        }
+    }
 }
 
 TEST_F(SamplingTest, ResamplingGivesFreshPointsAndLeavesHeldOnesAlone)
@@ -393,3 +428,54 @@ TEST_F(SamplingTest, AnalysisCurvesFollowTheGraphsOwnSampling)
 }
 
 } // namespace
+
+// y = f(x) is sampled as one row of evaluations; every sample is the value
+// the point's own evaluation gives, undefined where that is undefined, and
+// an overflow still ends sampling at the point that overflows.
+TEST_F(SamplingTest, ExplicitCurveSamplesAreThePointEvaluations)
+{
+    struct Case {
+        const char* f;
+        float lo, hi;
+        int32_t steps;
+        bool ok;
+    } const cases[] = {
+        {"sin(x)*x^2", -3, 3, 1000, true},
+        {"1/x", -1, 1, 20, true},
+        {"sqr(x)+log(x+0.5)", -1, 1, 37, true},
+        {"x^3*1000", -5, 5, 50, true}, // leaves the plot range: clipped
+        {"exp(x*100)", 0, 10, 100, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.f);
+        GraphRef g = Function(CoordTypeCartesian2D, FunFormExplicit, "x", c.f, c.lo, c.hi, c.steps);
+        g->ShowJO = false;
+        EXPECT_EQ(g->GetPoints(), c.ok);
+        Cls6 eval;
+        QString buffer;
+        ASSERT_EQ(eval.InfixToPostfix(QString::fromLatin1(c.f), buffer), 0);
+        bool failed = false;
+        for (int32_t i = 0; i <= c.steps; ++i) {
+            const Cls2& p = g->Vert3D(0, i);
+            if (failed) { // nothing after the failing point is sampled
+                EXPECT_EQ(p.x, 0.0f);
+                EXPECT_EQ(p.y, 0.0f);
+                continue;
+            }
+            const float s = p.x;
+            float f = 0.0f;
+            try {
+                ASSERT_TRUE(eval.DoEvaluate(buffer, false, f, 0, 0, s, 0, 0, 0, 0, 0, 0));
+            } catch (const ExprError&) {
+                failed = true;
+                EXPECT_EQ(p.y, 0.0f) << i;
+                continue;
+            }
+            // Samples are clipped to the plot range once all are made.
+            const bool inRange = f >= g_RangeMinY && f <= g_RangeMaxY;
+            EXPECT_EQ(p.y, inRange || !c.ok ? f : UndefinedSample) << i;
+            EXPECT_EQ(p.z, 0.0f);
+        }
+        EXPECT_EQ(failed, !c.ok);
+    }
+}

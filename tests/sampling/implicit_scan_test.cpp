@@ -1,7 +1,7 @@
 // The plan of implicit and inequality scans: which grid nodes are marked,
 // the polar scan box, undefined and faulting nodes, animation and the node
 // bound.
-#include "draw/ImplicitScan.h"
+#include "sampling/ImplicitScan.h"
 #include "expr/Cls6.h"
 #include "expr/Globals.h"
 #include "expr/Module1.h"
@@ -307,6 +307,73 @@ TEST(ImplicitScan, OtherCoordinateSystemsMarkNothing)
     EXPECT_TRUE(plan.xy.empty());
     EXPECT_EQ(g->BoxMinX, 1000.0f);
     EXPECT_EQ(g->BoxMaxX, -1000.0f);
+}
+
+// Rows evaluated at once and split over threads give the plan of one
+// evaluation per node, point for point and in the same order.
+TEST(ImplicitScan, ThreadsAndRowsGiveTheSamePlan)
+{
+    struct Case {
+        int32_t form, coord;
+        const char* f;
+        float u0, u1, v0, v1;
+    } const cases[] = {
+        {FunFormImplicit, CoordTypeCartesian2D, "x^2+y^2-16", -20, 20, -20, 20},
+        {FunFormImplicit, CoordTypeCartesian2D, "sin(x)*cos(y)-0.3", -7, 7, -5, 9},
+        {FunFormInequality, CoordTypeCartesian2D, "log(x)+sqr(y)-1+1/(x-y)", -6, 6, -6, 6},
+        {FunFormInequality, CoordTypeCartesian2D, "exp(x*y)-3", -40, 40, -3, 3},
+        {FunFormImplicit, CoordTypePolar, "r-2-sin(3*a)", 0, 7, 0, 4},
+        {FunFormInequality, CoordTypePolar, "r-a", -3, 3, 0, 6},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.f);
+        auto g = ScanGraph(c.form, c.coord, QString::fromLatin1(c.f), c.u0, c.u1, c.v0, c.v1);
+        const QString txt = Module1::InsertImplicitMultiply(g->ExpressZ);
+        auto plan = [&](int threads) {
+            Cls6 eval;
+            ScanPlan p = PlanScan(*g, 0, 2.0f, eval, txt, threads);
+            return std::make_pair(p, *g_PolarScanBox);
+        };
+        // With errors reported every node is evaluated on its own, on one
+        // thread; the messages of failing nodes are caught here.
+        std::pair<ScanPlan, Cls1> single;
+        {
+            MessageRecorder rec;
+            g_ReportEvalErrors = true;
+            single = plan(0);
+            g_ReportEvalErrors = false;
+        }
+        ASSERT_FALSE(single.first.xy.empty());
+        for (int threads : {1, 3, 8}) {
+            SCOPED_TRACE(threads);
+            const auto [p, box] = plan(threads);
+            EXPECT_EQ(p.nodes, single.first.nodes);
+            EXPECT_EQ(p.xy, single.first.xy);
+            EXPECT_EQ(box.MinX, single.second.MinX);
+            EXPECT_EQ(box.MaxX, single.second.MaxX);
+            EXPECT_EQ(box.MinY, single.second.MinY);
+            EXPECT_EQ(box.MaxY, single.second.MaxY);
+        }
+    }
+}
+
+// An empty range along one variable and a huge one along the other: no
+// node at all, at once, not a walk along the huge one.
+TEST(ImplicitScan, EmptyRangeEndsAtOnce)
+{
+    for (int32_t coord : {CoordTypePolar, CoordTypeCartesian2D}) {
+        auto g = ScanGraph(FunFormImplicit, coord, QStringLiteral("r-1+0*a+0*x+0*y"), -1e30f, 1e30f,
+                           2, 1);
+        const ScanPlan plan = Scan(*g);
+        EXPECT_TRUE(plan.drawn);
+        EXPECT_EQ(plan.nodes, 0);
+        EXPECT_TRUE(plan.xy.empty());
+        g->MinU = 2;
+        g->MaxU = 1;
+        g->MinV = -1e30f;
+        g->MaxV = 1e30f;
+        EXPECT_EQ(Scan(*g).nodes, 0);
+    }
 }
 
 TEST(ImplicitScan, NodeCountsAndStride)
