@@ -16,6 +16,7 @@
 #include "view/Cls10.h"
 #include "view/Cls3.h"
 #include "view/DrawingArea_gl.h"
+#include "view/DrawingMessages.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -306,7 +307,7 @@ void AnimationCommands::mnuAniOpt_Click()
     // samples and new lists for every shown graph.
     for (const auto& graph : g_ShownGraphs.FunSurfs) {
         try {
-            (void)graph->GetPoints();
+            (void)RunWithGraphMessages(graph, false, [&] { return graph->GetPoints(); });
         } catch (const std::exception&) {
         }
     }

@@ -8,6 +8,7 @@
 #include "model/ListLabel.h"
 #include "platform/Codepage936.h"
 #include "platform/MessageBox.h"
+#include "view/DrawingMessages.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -108,7 +109,8 @@ bool PasteGraph(frmF1* window)
         g_ShownGraphs.FunSurfs.Add(graph, key);
     if (IsSampledGraphType(graph->GraphType)) {
         try {
-            (void)graph->GetPoints(); // a graph that cannot be sampled is still listed
+            // A graph that cannot be sampled is still listed.
+            (void)RunWithGraphMessages(graph, true, [&] { return graph->GetPoints(); });
         } catch (const std::exception&) {
         }
     }

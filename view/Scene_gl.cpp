@@ -1,3 +1,5 @@
+// Building the scene's display lists, with the messages raised while
+// drawing kept until the lists are closed, and the frame display.
 #include "view/Scene.h"
 
 #include "model/Cls8.h"
@@ -5,9 +7,11 @@
 #include "view/Cls10.h"
 #include "view/Cls3.h"
 #include "view/Cls4.h"
+#include "view/DrawingMessages.h"
 #include "view/ViewState.h"
 
 #include <QDebug>
+#include <QTimer>
 
 #include <GL/gl.h>
 
@@ -62,11 +66,31 @@ void RotationBlock()
     glMultMatrixf(m.data());
 }
 
+// The message scope of the build under way.
+DrawingMessageScope* s_messages = nullptr;
+
+// Messages raised while a graph is drawn belong to it.
+struct SourceScope {
+    explicit SourceScope(const GraphRef& graph)
+    {
+        if (s_messages)
+            s_messages->SetGraph(graph);
+    }
+    ~SourceScope()
+    {
+        if (s_messages)
+            s_messages->SetGraph(nullptr);
+    }
+    SourceScope(const SourceScope&) = delete;
+    SourceScope& operator=(const SourceScope&) = delete;
+};
+
 void DrawGraphs(int32_t step)
 {
     for (const GraphRef& graph : g_ShownGraphs.FunSurfs) {
         if (!graph)
             continue;
+        SourceScope source(graph);
         DrawGuarded("a graph", [&] { graph->Draw(graph->Animation ? step : 0); });
     }
 }
@@ -76,8 +100,10 @@ void DrawGraphs(int32_t step)
 void DrawPointsAgain()
 {
     for (const GraphRef& graph : g_ShownGraphs.FunSurfs) {
-        if (graph && graph->GraphType == GraphTypePoint)
+        if (graph && graph->GraphType == GraphTypePoint) {
+            SourceScope source(graph);
             DrawGuarded("a point", [&] { graph->Draw(); });
+        }
     }
 }
 
@@ -181,14 +207,29 @@ void SetupContextState()
     glEnable(GL_DEPTH_TEST);
 }
 
-void BuildSceneLists()
+void BuildSceneLists(SceneMessages when)
 {
-    // Sets g_SceneScale before anything is drawn.
-    ShownBox(0);
-    if (g_ShownGraphs.Animation())
-        BuildAnimatedLists();
+    std::vector<MessageRequest> messages;
+    {
+        DrawingMessageScope scope;
+        DrawingMessageScope* outer = s_messages;
+        s_messages = &scope;
+        // Sets g_SceneScale before anything is drawn.
+        ShownBox(0);
+        if (g_ShownGraphs.Animation())
+            BuildAnimatedLists();
+        else
+            BuildStillList();
+        s_messages = outer;
+        messages = scope.Finish();
+    }
+    // Every list is closed now.
+    if (messages.empty())
+        return;
+    if (when == SceneMessages::Later)
+        QTimer::singleShot(0, [messages] { ShowMessages(messages); });
     else
-        BuildStillList();
+        ShowMessages(messages);
 }
 
 void DrawSceneFrame(int32_t lngAnimStep)

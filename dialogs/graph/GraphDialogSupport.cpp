@@ -11,6 +11,7 @@
 #include "model/Globals.h"
 #include "model/ListLabel.h"
 #include "platform/MessageBox.h"
+#include "view/DrawingMessages.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -109,13 +110,20 @@ bool StoreGraph(const std::shared_ptr<Cls9>& graph)
             return false;
         const std::shared_ptr<Cls9> edited = g_AllGraphs.FunSurfs.Item(index + 1);
         graph->ID = edited->ID;
-        // Try the new definition on its own first, so that a failure leaves
-        // the edited graph exactly as it was.
-        if (!Sample(*graph))
+        // The trial and the real sampling raise the same messages: they are
+        // shown once, as the edited graph's, before the scene is redrawn.
+        const bool stored = RunWithGraphMessages(edited, true, [&] {
+            // Try the new definition on its own first, so that a failure
+            // leaves the edited graph exactly as it was.
+            if (!Sample(*graph))
+                return false;
+            if (!edited->EqualTo(*graph))
+                return false;
+            Sample(*edited);
+            return true;
+        });
+        if (!stored)
             return false;
-        if (!edited->EqualTo(*graph))
-            return false;
-        Sample(*edited);
         SetGraphListText(index, GraphListLabel(*edited, g_DocumentKind));
         RedrawScene();
         return true;
@@ -130,7 +138,7 @@ bool StoreGraph(const std::shared_ptr<Cls9>& graph)
     const QString key = QString::number(graph->ID);
     g_AllGraphs.FunSurfs.Add(graph, key);
     g_ShownGraphs.FunSurfs.Add(graph, key);
-    if (!Sample(*g_AllGraphs.FunSurfs.Item(g_AllGraphs.FunSurfs.Count()))) {
+    if (!RunWithGraphMessages(graph, true, [&] { return Sample(*graph); })) {
         g_AllGraphs.FunSurfs.Remove(key);
         g_ShownGraphs.FunSurfs.Remove(key);
         return false;
