@@ -345,8 +345,9 @@ const std::vector<Sample>& Samples()
 
 QString SourceRoot()
 {
-    return QDir(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../.."))
-        .absolutePath();
+    // Given by the build: __FILE__ may be relative to the build folder
+    // (ccache, out-of-tree builds), and tests run from their own folder.
+    return QStringLiteral(QG_SOURCE_ROOT);
 }
 
 QByteArray Build(const Sample& s)
