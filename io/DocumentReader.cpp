@@ -1,5 +1,6 @@
 #include "io/DocumentReader.h"
 
+#include "io/DocumentBudget.h"
 #include "io/DocumentText.h"
 #include "platform/Codepage936.h"
 
@@ -332,6 +333,13 @@ std::optional<LoadedDocument> ParseDocumentText(const QString& text, const Cls3&
             SetError(error, QStringLiteral("第 %1 个图形的段数过大。").arg(k + 1));
             return std::nullopt;
         }
+    }
+
+    // The graphs together must stay within what the machine can draw.
+    const QString overBudget = DocumentBudgetProblem(doc.graphs, doc.animation.frameCount);
+    if (!overBudget.isEmpty()) {
+        SetError(error, overBudget);
+        return std::nullopt;
     }
 
     doc.axes = axes;

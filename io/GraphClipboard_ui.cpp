@@ -9,6 +9,7 @@
 #include "platform/Codepage936.h"
 #include "platform/MessageBox.h"
 #include "view/DrawingMessages.h"
+#include "io/DocumentBudget.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -94,6 +95,16 @@ bool PasteGraph(frmF1* window)
     if (g_LastGraphID >= std::numeric_limits<int32_t>::max()) {
         ShowMessage(QStringLiteral("图形编号已用完，不能再添加图形。"), kTitle, MsgIcon::Warning);
         return false;
+    }
+    {
+        std::vector<GraphRef> together{graph};
+        for (const GraphRef& g : g_AllGraphs.FunSurfs)
+            together.push_back(g);
+        const QString overBudget = DocumentBudgetProblem(together, g_FrameCount);
+        if (!overBudget.isEmpty()) {
+            ShowMessage(overBudget, kTitle, MsgIcon::Warning);
+            return false;
+        }
     }
 
     graph->ID = ++g_LastGraphID;

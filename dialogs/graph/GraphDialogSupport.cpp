@@ -12,6 +12,7 @@
 #include "model/ListLabel.h"
 #include "platform/MessageBox.h"
 #include "view/DrawingMessages.h"
+#include "io/DocumentBudget.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -102,6 +103,22 @@ int32_t ReadPositions(QListWidget* list, PositionList& positions)
     return n;
 }
 
+// Whether the document with graph in place of `replaced` (or added) stays
+// within the budget of what can be drawn; says so when it does not.
+static bool WithinDocumentBudget(const GraphRef& graph, const GraphRef& replaced)
+{
+    std::vector<GraphRef> together{graph};
+    for (const GraphRef& g : g_AllGraphs.FunSurfs) {
+        if (g != replaced)
+            together.push_back(g);
+    }
+    const QString problem = DocumentBudgetProblem(together, g_FrameCount);
+    if (problem.isEmpty())
+        return true;
+    ShowMessage(problem, QStringLiteral("出错"), MsgIcon::Warning);
+    return false;
+}
+
 bool StoreGraph(const std::shared_ptr<Cls9>& graph)
 {
     if (g_EditingGraph) {
@@ -110,6 +127,8 @@ bool StoreGraph(const std::shared_ptr<Cls9>& graph)
             return false;
         const std::shared_ptr<Cls9> edited = g_AllGraphs.FunSurfs.Item(index + 1);
         graph->ID = edited->ID;
+        if (!WithinDocumentBudget(graph, edited))
+            return false;
         // The trial and the real sampling raise the same messages: they are
         // shown once, as the edited graph's, before the scene is redrawn.
         const bool stored = RunWithGraphMessages(edited, true, [&] {
@@ -129,6 +148,8 @@ bool StoreGraph(const std::shared_ptr<Cls9>& graph)
         return true;
     }
 
+    if (!WithinDocumentBudget(graph, nullptr))
+        return false;
     g_LastGraphID += 1;
     // IDs are never handed out twice; skip any still in use.
     while (g_AllGraphs.FunSurfs.Contains(QString::number(g_LastGraphID)) ||
