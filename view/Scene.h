@@ -45,5 +45,6 @@ enum class SceneMessages { Now, Later };
 void BuildSceneLists(SceneMessages when = SceneMessages::Now);
 
 // One frame: light, smooth shading, camera, clear, the scene list. The
-// caller presents the buffer.
+// caller presents the buffer. A message raised meanwhile is shown from the
+// event loop, never inside painting.
 void DrawSceneFrame(int32_t lngAnimStep);

@@ -234,6 +234,18 @@ void BuildSceneLists(SceneMessages when)
 
 void DrawSceneFrame(int32_t lngAnimStep)
 {
+    // Painting must not open a box either (the camera boxes the scene); any
+    // message waits for the event loop.
+    DrawingMessageScope scope;
+    struct Later {
+        DrawingMessageScope& s;
+        ~Later()
+        {
+            std::vector<MessageRequest> messages = s.Finish();
+            if (!messages.empty())
+                QTimer::singleShot(0, [messages] { ShowMessages(messages); });
+        }
+    } later{scope};
     g_Light.SetLight();
     glShadeModel(GL_SMOOTH);
     g_Camera.Projection();
