@@ -57,7 +57,11 @@ std::vector<GraphRef> NoisyGraphs()
     sequence->GPara1 = 1;
     sequence->GPara2 = 2;
     sequence->EdgeNum = 20; // the smoothing spline runs past its point limit
-    return {derivative, crossings, sequence};
+    GraphRef syntax = Function(4, QStringLiteral("x^2+*y"));
+    syntax->FunForm = FunFormImplicit; // compiled when drawn: a syntax error
+    syntax->MinU = syntax->MinV = -2;
+    syntax->MaxU = syntax->MaxV = 2;
+    return {derivative, crossings, sequence, syntax};
 }
 
 } // namespace
@@ -126,8 +130,8 @@ void TestDrawingMessages::shownOnceAfterTheListsAreClosed()
     m_window->Form_Load(path);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    QTRY_VERIFY(shown.size() >= 3);
-    QCOMPARE(g_ShownGraphs.FunSurfs.Count(), 3);
+    QTRY_VERIFY(shown.size() >= 4);
+    QCOMPARE(g_ShownGraphs.FunSurfs.Count(), 4);
 
     // View-only rebuilds: rotate, tick, plain rebuild.
     for (int i = 0; i < 5; ++i) {
@@ -138,11 +142,12 @@ void TestDrawingMessages::shownOnceAfterTheListsAreClosed()
     QTest::qWait(50);
 
     const QStringList expected = {QStringLiteral("的导数"), QStringLiteral("交点数目大于50个"),
-                                  QStringLiteral("插值点数超过2000个")};
+                                  QStringLiteral("插值点数超过2000个"),
+                                  QStringLiteral("缺少运算符")};
     for (const QString& part : expected)
         QVERIFY2(shown.filter(part).size() == 1,
                  qPrintable(part + QStringLiteral(" in: ") + shown.join(QLatin1Char('|'))));
-    QCOMPARE(shown.size(), 3);
+    QCOMPARE(shown.size(), expected.size());
     QCOMPARE(insideList, 0);
 
     // A graph that changes is a new drawing: its message comes back, the
