@@ -17,6 +17,8 @@
 #include "view/AnimationPlayback.h"
 #include "view/Cls10.h"
 #include "view/DrawingArea_gl.h"
+#include "view/DrawingMessages.h"
+#include "platform/MessageBox.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -25,6 +27,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
+#include <QTemporaryDir>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <exception>
@@ -269,20 +273,35 @@ int32_t AnimationCommands::Timer1_Timer()
 
 QString AnimationCommands::FrameBitmapPath(int32_t n)
 {
-    return QDir(QDir::tempPath()).filePath(QStringLiteral("qgraph-frames/Graph%1.bmp").arg(n));
+    // A folder of this program instance, removed when it ends: two
+    // instances never share, overwrite or delete each other's frames.
+    static QTemporaryDir folder(
+        QDir(QDir::tempPath()).filePath(QStringLiteral("qgraph-frames-XXXXXX")));
+    if (!folder.isValid())
+        return QString();
+    return QDir(folder.path()).filePath(QStringLiteral("Graph%1.bmp").arg(n));
 }
 
 void AnimationCommands::CaptureFrame()
 {
     m_window->repaint();
     const int32_t n = g_CapturedFrameCount + 1;
-    g_CapturedFrameCount = n;
     const QImage picture = CapturePictureBox(m_window->picDraw);
     const QString path = FrameBitmapPath(n);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile::remove(path);
-    if (!picture.isNull())
-        picture.save(path, "BMP");
+    if (!path.isEmpty())
+        QFile::remove(path);
+    if (picture.isNull() || path.isEmpty() || !picture.save(path, "BMP")) {
+        // A recording with a hole is no recording: stop now rather than
+        // fail at save time.
+        g_CaptureFrames = false;
+        m_window->Timer1->stop();
+        ShowMessage(QStringLiteral("写入文件时出错。"), QCoreApplication::applicationName(),
+                    MsgIcon::Information);
+        if (onRecordingFinished)
+            onRecordingFinished();
+        return;
+    }
+    g_CapturedFrameCount = n;
     if (onFrameCaptured)
         onFrameCaptured(n);
     if (n == g_FrameCount) {
@@ -307,7 +326,7 @@ void AnimationCommands::mnuAniOpt_Click()
     // samples and new lists for every shown graph.
     for (const auto& graph : g_ShownGraphs.FunSurfs) {
         try {
-            (void)graph->GetPoints();
+            (void)RunWithGraphMessages(graph, false, [&] { return graph->GetPoints(); });
         } catch (const std::exception&) {
         }
     }

@@ -59,13 +59,15 @@ public:
     // the turning points, so a new ping-pong run goes on the same way.
     bool mbolPingPongBackward = false;
 
-    // Where a recorded frame n is stored (Graph<n>.bmp in the program's
-    // temporary frame folder).
+    // Where a recorded frame n is stored (Graph<n>.bmp in this program
+    // instance's temporary frame folder); empty when that folder cannot be
+    // made.
     static QString FrameBitmapPath(int32_t n);
     // Told the number of every frame a recording stores (the AVI export
     // lists them).
     std::function<void(int32_t n)> onFrameCaptured;
-    // Told when a recording has stored its last frame.
+    // Told when a recording has ended: its last frame stored, or a frame
+    // that could not be written (reported) stopped it.
     std::function<void()> onRecordingFinished;
 
 private:

@@ -30,6 +30,7 @@
 #include "view/Trackball.h"
 #include "view/ViewCommands.h"
 #include "view/ViewState.h"
+#include "view/DrawingMessages.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -623,7 +624,7 @@ void frmF1::List1_ItemCheck()
             // Sampled again for the current plot range and frame count.
             if (ResampledOnTick(graph->GraphType)) {
                 try {
-                    (void)graph->GetPoints();
+                    (void)RunWithGraphMessages(graph, false, [&] { return graph->GetPoints(); });
                 } catch (const std::exception&) {
                 }
             }

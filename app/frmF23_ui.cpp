@@ -176,6 +176,22 @@ void frmF23::Command3_Click()
 
 void frmF23::Command4_Click()
 {
+    // A new recording starts from nothing: the frames of an earlier one
+    // (and the choice made from them) go.
+    List1->clear();
+    List2->clear();
+    const int32_t last = std::max(g_FrameCount, g_CapturedFrameCount) + 1;
+    for (int32_t n = 1; n <= last; ++n) {
+        const QString path = AnimationCommands::FrameBitmapPath(n);
+        if (!path.isEmpty())
+            QFile::remove(path);
+    }
+    // Recording plays the animation once forward; a looping mode would
+    // never end it.
+    if (m_window) {
+        m_window->mlngPlayMode = AnimationPlayModeForwardOnce;
+        g_PlayMode = AnimationPlayModeForwardOnce;
+    }
     g_CaptureFrames = true;
     g_CurFrame = 0;
     g_CapturedFrameCount = 0;
@@ -190,22 +206,27 @@ void frmF23::Command4_Click()
     }
 }
 
-bool frmF23::WriteVideo(const QString& path, const cDIB& first, const AviOptions& options)
+bool frmF23::WriteVideo(const QString& path, const cDIB& first, const AviOptions& options,
+                        bool* reported)
 {
+    *reported = false;
     const auto rows = [](const cDIB& d) { return d.Height() < 0 ? -d.Height() : d.Height(); };
     AviWriter writer;
     if (writer.Open(path, first.Width(), rows(first), SpeedFromText(Text1->text()), options) != 0)
         return false;
-    // A frame that cannot be read is reported by the reader; the previous
-    // frame's pixels, which the reader keeps, stand in for it.
+    // A frame that cannot be read (reported by the reader) ends the video:
+    // repeating another frame in its place would make a wrong video.
     cDIB dib = first;
     for (int i = 0; i < List2->count(); ++i) {
         List2->setCurrentRow(i);
         bool isNumber = false;
         const int32_t t = List2->item(i)->text().trimmed().toInt(&isNumber);
-        dib.CreateFromFile(AnimationCommands::FrameBitmapPath(isNumber ? t : 0));
-        if (writer.WriteFrame(dib.PointerToBits(), dib.Width(), rows(dib), dib.BitCount(),
-                              dib.Height() < 0) != 0)
+        if (!dib.CreateFromFile(AnimationCommands::FrameBitmapPath(isNumber ? t : 0))) {
+            *reported = true;
+            return false;
+        }
+        if (writer.WriteFrame(dib.PointerToBits(), dib.SizeBits(), dib.Width(), rows(dib),
+                              dib.BitCount(), dib.Height() < 0) != 0)
             return false;
     }
     return writer.Close() == 0;
@@ -232,12 +253,11 @@ void frmF23::Command5_Click()
         return;
 
     // Frame 1 gives the video its size; without it there is nothing to
-    // write (e.g. a second save after the first removed the frames).
+    // write (e.g. a second save after the first removed the frames). The
+    // reader has said why.
     cDIB first;
-    if (!first.CreateFromFile(AnimationCommands::FrameBitmapPath(1))) {
-        WriteError();
+    if (!first.CreateFromFile(AnimationCommands::FrameBitmapPath(1)))
         return;
-    }
     // Asked before the file is made: a cancel leaves no empty video behind
     // and keeps the recorded frames for another try.
     static AviOptions lastOptions;
@@ -249,11 +269,13 @@ void frmF23::Command5_Click()
     if (m_window)
         m_window->repaint();
     repaint();
-    if (!WriteVideo(path, first, options)) {
+    bool reported = false;
+    if (!WriteVideo(path, first, options, &reported)) {
         // A half-written video is no video: remove it, and keep the frames
-        // so that the user can save again.
+        // so that the user can save again. One message says why.
         QFile::remove(path);
-        WriteError();
+        if (!reported)
+            WriteError();
         return;
     }
     const int32_t last = std::max(g_FrameCount, g_CapturedFrameCount);

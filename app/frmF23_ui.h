@@ -52,8 +52,10 @@ public:
 
 private:
     // Writes the frames of List2 to path, frame 1 giving the stream's size.
-    // False after a failed write.
-    bool WriteVideo(const QString& path, const cDIB& first, const AviOptions& options);
+    // False after a failed write; *reported tells whether a message has
+    // said why already (a frame the reader refused).
+    bool WriteVideo(const QString& path, const cDIB& first, const AviOptions& options,
+                    bool* reported);
     void ConnectRecorder(bool on);
     frmF1* m_window;
 };

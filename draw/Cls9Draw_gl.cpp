@@ -231,9 +231,11 @@ void Cls9::Draw(int32_t lngAnimStep)
     }
 
     // Each graph drawn starts the pane afresh: after a scene the pane holds
-    // the analysis of the graph drawn last (nothing for a kind without one,
-    // points among them).
-    Result().SetLines(curve ? curve->lines : QStringList());
+    // the analysis of the graph drawn last (nothing for a kind without one).
+    // Points have no analysis and are drawn a second time after the axes:
+    // they leave the pane to the other graphs.
+    if (!point)
+        Result().SetLines(curve ? curve->lines : QStringList());
 
     glEnable(GL_COLOR_MATERIAL);
     glColorMaterial(GL_FRONT_AND_BACK, Material == MaterialPresetNeon ? GL_EMISSION : GL_DIFFUSE);

@@ -1,8 +1,8 @@
 #pragma once
 // The text of the main window's result pane. Each graph drawn while the
-// display lists are built replaces it with its analysis lines, so after a
-// build it holds the analysis of the graph drawn last; the main window shows
-// it.
+// display lists are built (points excepted) replaces it with its analysis
+// lines, so after a build it holds the analysis of the graph drawn last; the
+// main window shows it.
 #include <QString>
 #include <QStringList>
 #include <functional>

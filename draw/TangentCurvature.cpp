@@ -333,13 +333,18 @@ OverlayPlan PlanInflectionCurvature(const Cls9& g, CurveDerivativeTexts& texts, 
             if (!Defined(c.x0) || !Defined(c.y0) || !c.derivatives || c.dx == 0.0)
                 continue;
             const float p = static_cast<float>(c.dy / c.dx);
-            // d2y/dx2 of the curve; a straight piece bends by a token amount
-            // so that its (huge) circle can still be drawn.
-            float s = static_cast<float>((c.ddy * c.dx - c.dy * c.ddx) / (c.dx * c.dx * c.dx));
+            // d2y/dx2 of the curve.
+            const float s = static_cast<float>((c.ddy * c.dx - c.dy * c.ddx) / (c.dx * c.dx * c.dx));
             if (!std::isfinite(p) || !std::isfinite(s))
                 continue;
-            if (s == 0.0f)
-                s = 0.0001f;
+            if (s == 0.0f) {
+                // A straight piece does not bend: curvature 0, no circle
+                // (its radius is infinite), rather than a made-up one.
+                plan.lines << QStringLiteral("      位置: x=") + NumberText(c.x0) +
+                                  QStringLiteral(", y=") + NumberText(c.y0);
+                plan.lines << QStringLiteral("        曲率: 0");
+                continue;
+            }
             const float pp = p * p + 1.0f;
             const float cx = c.x0 - p * pp / s;
             const float cy = pp / s + c.y0;

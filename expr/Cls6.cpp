@@ -168,17 +168,32 @@ inline Failure Power(double a, double b, double& r)
 inline double WholePower(double a, int32_t n)
 {
     const bool negative = n < 0;
-    uint32_t e = negative ? uint32_t(-n) : uint32_t(n);
+    uint32_t e = negative ? uint32_t(-static_cast<int64_t>(n)) : uint32_t(n);
     double result = 1.0, base = a;
+    if (!negative) {
+        while (true) {
+            if (e & 1u)
+                result = Chk(result * base);
+            e >>= 1;
+            if (!e)
+                break;
+            base = Chk(base * base);
+        }
+        return result;
+    }
+    // a^-n = 1 / a^n: a power beyond the double range makes the quotient an
+    // underflow, 0, as the same value written as a^(0-n) or 10^-400 gives.
     while (true) {
         if (e & 1u)
-            result = Chk(result * base);
+            result *= base;
         e >>= 1;
         if (!e)
             break;
-        base = Chk(base * base);
+        base *= base;
     }
-    return negative ? Chk(1.0 / result) : result;
+    if (std::isinf(result))
+        return 0.0;
+    return Chk(1.0 / result);
 }
 
 // The less frequent functions. x is the operand, r receives the value.

@@ -28,7 +28,7 @@ void ReportError(const QString& text)
     ShowMessage(text, QStringLiteral("出错"), MsgIcon::Warning);
 }
 
-// Builds the document of the shown graphs; a document that cannot be
+// Builds the document of every listed graph; a document that cannot be
 // stored is reported before any dialog opens.
 std::optional<QByteArray> DocumentBytesOrReport()
 {
@@ -92,13 +92,15 @@ bool WriteBitmap(const QString& path, const QImage& picture)
             why = writer.errorString();
     }
     if (ok) {
-        ok = file.commit();
+        // Flushed first: a failed write at close is not always reported by
+        // commit(), and the old file must survive a failed save.
+        ok = file.flush() && file.error() == QFileDevice::NoError && file.commit();
         why = file.errorString();
-    } else {
-        file.cancelWriting();
     }
-    if (!ok)
+    if (!ok) {
+        file.cancelWriting();
         ReportError(QStringLiteral("无法保存位图“%1”：%2").arg(path, why));
+    }
     return ok;
 }
 

@@ -7,6 +7,7 @@
 #include "model/Globals.h"
 #include "model/ListLabel.h"
 #include "platform/MessageBox.h"
+#include "view/DrawingMessages.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -52,7 +53,8 @@ void ApplyLoadedDocument(LoadedDocument doc)
         g_AllGraphs.FunSurfs.Add(g, key);
         g_ShownGraphs.FunSurfs.Add(g, key);
         if (IsSampledGraphType(g->GraphType))
-            (void)g->GetPoints(); // a graph that cannot be sampled is still listed
+            // A graph that cannot be sampled is still listed.
+            (void)RunWithGraphMessages(g, true, [&] { return g->GetPoints(); });
         if (w.addListEntry)
             w.addListEntry(GraphListLabel(*g, doc.kind));
     }

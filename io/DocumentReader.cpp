@@ -1,6 +1,7 @@
 // Reading .qgd documents, refusing a bad file before any state changes.
 #include "io/DocumentReader.h"
 
+#include "io/DocumentBudget.h"
 #include "io/DocumentText.h"
 #include "platform/Codepage936.h"
 
@@ -10,10 +11,15 @@ namespace {
 
 const QString kCutShort = QStringLiteral("文件不完整。");
 const QString kOutOfRange = QStringLiteral("数值超出范围。");
+const QString kNotANumber = QStringLiteral("应为数值的数据不是数值。");
 
 QString ReasonOf(const TokenReader& reader)
 {
-    return reader.Error() == TokenError::OutOfRange ? kOutOfRange : kCutShort;
+    switch (reader.Error()) {
+    case TokenError::OutOfRange: return kOutOfRange;
+    case TokenError::NotANumber: return kNotANumber;
+    default: return kCutShort;
+    }
 }
 
 void SetError(QString* error, const QString& text)
@@ -266,6 +272,15 @@ bool ReadAxesRecord(TokenReader& r, Cls3& axes, QString* error)
     return true;
 }
 
+int64_t GraphSampleCount(const Cls9& g, int32_t frameCount)
+{
+    auto steps = [](int32_t n) { return int64_t(n == 0 ? 1 : n); };
+    int64_t samples = (steps(g.StepU) + 1) * (steps(g.StepV) + 1);
+    if (g.Animation)
+        samples *= steps(frameCount) + 1;
+    return samples;
+}
+
 std::optional<LoadedDocument> ParseDocumentText(const QString& text, const Cls3& axes,
                                                 AnimationSettings animation, QString* error)
 {
@@ -315,19 +330,28 @@ std::optional<LoadedDocument> ParseDocumentText(const QString& text, const Cls3&
     // Sampling makes (StepU + 1) x (StepV + 1) points, once per frame for an
     // animated graph, at the frame count the document leaves behind.
     for (size_t k = 0; k < doc.graphs.size(); ++k) {
-        const Cls9& g = *doc.graphs[k];
-        int64_t samples = (int64_t(g.StepU) + 1) * (int64_t(g.StepV) + 1);
-        if (g.Animation)
-            samples *= int64_t(doc.animation.frameCount) + 1;
-        if (samples > MaxSamplesPerGraph) {
+        if (GraphSampleCount(*doc.graphs[k], doc.animation.frameCount) > MaxSamplesPerGraph) {
             SetError(error, QStringLiteral("第 %1 个图形的段数过大。").arg(k + 1));
             return std::nullopt;
         }
     }
 
+    // The graphs together must stay within what the machine can draw.
+    const QString overBudget = DocumentBudgetProblem(doc.graphs, doc.animation.frameCount);
+    if (!overBudget.isEmpty()) {
+        SetError(error, overBudget);
+        return std::nullopt;
+    }
+
     doc.axes = axes;
     if (!ReadAxesRecord(r, doc.axes, error))
         return std::nullopt;
+    // Text left after the coordinate system means the count is smaller
+    // than the records: the axes were read from a graph's fields.
+    if (r.Remaining() > 0) {
+        SetError(error, QStringLiteral("图形个数 %1 与文件中的图形记录不符。").arg(count));
+        return std::nullopt;
+    }
     return doc;
 }
 

@@ -68,6 +68,11 @@ constexpr int32_t MaxDocumentFrameCount = 10000;
 constexpr int32_t MaxDocumentFramesPerSecond = 1000;
 // (StepU + 1) * (StepV + 1), times (frame count + 1) for an animated graph.
 constexpr int64_t MaxSamplesPerGraph = 4'000'000;
+
+// The samples a graph's sampling makes, counted as sampling counts: a step
+// count or frame count of 0 works as 1 (and is stored back as 1), so a
+// document the program writes is counted the same when it is read again.
+int64_t GraphSampleCount(const Cls9& g, int32_t frameCount);
 constexpr int32_t MaxGraphID = 1'000'000'000;
 // Sides of a solid, terms of a sequence: drawn one by one.
 constexpr int32_t MaxEdgeNum = 1'000'000;

@@ -93,6 +93,18 @@ double LeadingNumber(QStringView token)
     return negative ? -value : value;
 }
 
+bool IsNumberField(QStringView token)
+{
+    if (token.isEmpty())
+        return true;
+    qsizetype i = 0;
+    if (i < token.size() && (token[i] == u'+' || token[i] == u'-'))
+        ++i;
+    if (i < token.size() && token[i] == u'.')
+        ++i;
+    return i < token.size() && token[i] >= u'0' && token[i] <= u'9';
+}
+
 TokenReader::TokenReader(const QString& text) : m_text(text)
 {
     QStringView view(m_text);
@@ -142,6 +154,8 @@ bool TokenReader::Long(int32_t& value)
     QStringView token;
     if (!Next(token))
         return false;
+    if (!IsNumberField(token))
+        return Fail(TokenError::NotANumber);
     double d = std::nearbyint(LeadingNumber(token)); // ties to even
     if (!(d >= std::numeric_limits<int32_t>::min() && d <= std::numeric_limits<int32_t>::max()))
         return Fail(TokenError::OutOfRange);
@@ -154,6 +168,8 @@ bool TokenReader::Single(float& value)
     QStringView token;
     if (!Next(token))
         return false;
+    if (!IsNumberField(token))
+        return Fail(TokenError::NotANumber);
     double d = LeadingNumber(token);
     float f = static_cast<float>(d);
     if (!std::isfinite(d) || !std::isfinite(f))

@@ -17,10 +17,16 @@ QStringList CutIntoTokens(const QString& text);
 // does not start with a number; the rest of the token is ignored.
 double LeadingNumber(QStringView token);
 
+// Whether a token may stand in a number field: it starts with a number
+// (digits after an optional sign, with or without a point), or it is empty
+// (two blanks in a row, read as 0). "abc" or "-" there is damage, not 0.
+bool IsNumberField(QStringView token);
+
 enum class TokenError {
     None,
     EndOfText,   // the text ended inside a record
     OutOfRange,  // a number outside the 32-bit integer or float range
+    NotANumber,  // a number field that does not start with a number
 };
 
 // Reads fields one after the other from a token list.

@@ -68,8 +68,12 @@ std::optional<QByteArray> BuildDocumentFile(const QString& text, QString* error)
 
 bool WriteFileReplacing(const QString& path, const QByteArray& bytes, QString* error)
 {
+    // The explicit flush matters: a write that fails only when the buffer
+    // reaches the disk (disk full, file size limit) is not always reported
+    // by commit(), which would then replace the old file with a short one.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
+        file.error() != QFileDevice::NoError || !file.commit()) {
         SetError(error, file.errorString());
         file.cancelWriting();
         return false;
@@ -79,7 +83,9 @@ bool WriteFileReplacing(const QString& path, const QByteArray& bytes, QString* e
 
 std::optional<QByteArray> CurrentDocumentFile(QString* error)
 {
-    auto text = BuildDocumentText(g_DocumentKind, g_ShownGraphs, g_CoordSystem, error);
+    // Every graph of the list is stored, ticked or not: saving must not
+    // drop what the user only hid.
+    auto text = BuildDocumentText(g_DocumentKind, g_AllGraphs, g_CoordSystem, error);
     if (!text)
         return std::nullopt;
     return BuildDocumentFile(*text, error);

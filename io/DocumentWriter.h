@@ -1,6 +1,6 @@
 #pragma once
 // Writing documents (.qgd): the key of the document kind, the number of
-// shown graphs, their records and the coordinate-system record, as one line
+// graphs of the list, their records and the coordinate-system record, as one line
 // of text in code page 936 behind a 4-byte header (tag 8, text length).
 //
 // Nothing is written that would not read back: text that code page 936
@@ -18,7 +18,7 @@ class Cls8;
 // "S81" for 2D, "S83" for 2.5D, "S82" for 3D; the empty text otherwise.
 QString DocumentKeyOf(int32_t documentKind);
 
-// Key, count, each shown graph's record and a blank, the axes record.
+// Key, count, each graph's record (the caller passes every listed graph) and a blank, the axes record.
 std::optional<QString> BuildDocumentText(int32_t documentKind, const Cls8& shownGraphs,
                                          const Cls3& axes, QString* error);
 
@@ -30,5 +30,5 @@ std::optional<QByteArray> BuildDocumentFile(const QString& text, QString* error)
 bool WriteFileReplacing(const QString& path, const QByteArray& bytes, QString* error);
 
 // The whole document of the current program state (g_DocumentKind,
-// g_ShownGraphs, g_CoordSystem) as file bytes.
+// every graph of g_AllGraphs, g_CoordSystem) as file bytes.
 std::optional<QByteArray> CurrentDocumentFile(QString* error);

@@ -108,10 +108,7 @@ GraphRef ParseClipboardGraphText(const QString& text, int32_t documentKind, int3
 
     // Sampling makes (StepU + 1) x (StepV + 1) points, once per frame of the
     // receiving document for an animated graph.
-    int64_t samples = (int64_t(graph->StepU) + 1) * (int64_t(graph->StepV) + 1);
-    if (graph->Animation)
-        samples *= int64_t(qMax(frameCount, 0)) + 1;
-    if (samples > MaxSamplesPerGraph) {
+    if (GraphSampleCount(*graph, qMax(frameCount, 0)) > MaxSamplesPerGraph) {
         SetError(error, kNotAGraph + QLatin1Char('\n') + QStringLiteral("图形的段数过大。"));
         return nullptr;
     }

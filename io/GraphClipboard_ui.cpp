@@ -8,6 +8,8 @@
 #include "model/ListLabel.h"
 #include "platform/Codepage936.h"
 #include "platform/MessageBox.h"
+#include "view/DrawingMessages.h"
+#include "io/DocumentBudget.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -93,6 +95,16 @@ bool PasteGraph(GraphClipboardHost* window)
         ShowMessage(QStringLiteral("图形编号已用完，不能再添加图形。"), kTitle, MsgIcon::Warning);
         return false;
     }
+    {
+        std::vector<GraphRef> together{graph};
+        for (const GraphRef& g : g_AllGraphs.FunSurfs)
+            together.push_back(g);
+        const QString overBudget = DocumentBudgetProblem(together, g_FrameCount);
+        if (!overBudget.isEmpty()) {
+            ShowMessage(overBudget, kTitle, MsgIcon::Warning);
+            return false;
+        }
+    }
 
     graph->ID = ++g_LastGraphID;
     const QString key = GraphCollection::KeyOf(*graph);
@@ -106,7 +118,8 @@ bool PasteGraph(GraphClipboardHost* window)
         g_ShownGraphs.FunSurfs.Add(graph, key);
     if (IsSampledGraphType(graph->GraphType)) {
         try {
-            (void)graph->GetPoints(); // a graph that cannot be sampled is still listed
+            // A graph that cannot be sampled is still listed.
+            (void)RunWithGraphMessages(graph, true, [&] { return graph->GetPoints(); });
         } catch (const std::exception&) {
         }
     }

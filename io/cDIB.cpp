@@ -106,6 +106,16 @@ bool cDIB::CreateFromFile(const QString& path)
         Report(unsupported, path, MsgIcon::Information);
         return false;
     }
+    // Uncompressed rows are read as width x height pixels by whoever uses
+    // the bitmap: an image size smaller than that is a damaged header.
+    if (next.m_compression == 0 || next.m_compression == 3) {
+        const uint64_t rows = next.m_height < 0 ? -static_cast<int64_t>(next.m_height)
+                                                : static_cast<int64_t>(next.m_height);
+        if (next.m_bitCount == 0 || static_cast<uint64_t>(next.RowBytes()) * rows > imageBytes) {
+            Report(unsupported, path, MsgIcon::Information);
+            return false;
+        }
+    }
     next.m_sizeImage = imageBytes;
 
     // A file shorter than its headers say leaves zero bytes at the end.

@@ -44,8 +44,12 @@ public:
     const uint8_t* PointerToBitmapInfo() const;
     int32_t SizeBitmapInfo() const { return static_cast<int32_t>(m_info.size()); }
 
-    // Bytes of one pixel row as stored (rows are padded to 4 bytes).
-    int32_t RowBytes() const { return ((m_width * m_bitCount + 31) / 32) * 4; }
+    // Bytes of the pixel data held (what PointerToBits points to).
+    int64_t SizeBits() const { return m_bits.size(); }
+
+    // Bytes of one pixel row as stored (rows are padded to 4 bytes); in 64
+    // bits, since width times bit count overflows 32 bits for wide pictures.
+    int64_t RowBytes() const { return ((int64_t(m_width) * m_bitCount + 31) / 32) * 4; }
 
 private:
     // Header fields.

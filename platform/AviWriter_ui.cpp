@@ -16,6 +16,8 @@ extern "C" {
 #include <QFormLayout>
 #include <QSpinBox>
 
+#include <limits>
+
 namespace {
 
 AviOptionsHandler& OptionsHandler()
@@ -233,13 +235,17 @@ int AviWriter::Drain(bool flush)
     }
 }
 
-int AviWriter::WriteFrame(const uint8_t* bits, int32_t width, int32_t height, int32_t bitCount,
-                          bool topDown)
+int AviWriter::WriteFrame(const uint8_t* bits, int64_t size, int32_t width, int32_t height,
+                          int32_t bitCount, bool topDown)
 {
     if (!IsOpen())
         return Fail(AVERROR(EINVAL), QStringLiteral("not open"));
     if (!bits || width <= 0 || height <= 0 || (bitCount != 24 && bitCount != 32))
         return Fail(AVERROR(EINVAL), QStringLiteral("frame format"));
+    // Sizes in 64 bits; the scaler takes a row stride as int.
+    const int64_t rowBytes64 = ((int64_t(width) * bitCount + 31) / 32) * 4;
+    if (rowBytes64 > std::numeric_limits<int>::max() || size < rowBytes64 * height)
+        return Fail(AVERROR(EINVAL), QStringLiteral("frame data shorter than its rows"));
     State& s = *m_state;
     const AVPixelFormat source = bitCount == 24 ? AV_PIX_FMT_BGR24 : AV_PIX_FMT_BGRA;
     s.scaler = sws_getCachedContext(s.scaler, width, height, source, s.codec->width,
@@ -250,7 +256,7 @@ int AviWriter::WriteFrame(const uint8_t* bits, int32_t width, int32_t height, in
     int rc = av_frame_make_writable(s.frame);
     if (rc < 0)
         return Fail(rc, QStringLiteral("frame"));
-    const int rowBytes = ((width * bitCount + 31) / 32) * 4;
+    const int rowBytes = static_cast<int>(rowBytes64);
     // A BMP stores its bottom row first: start at the last stored row and
     // walk backwards.
     const uint8_t* first = topDown ? bits : bits + std::ptrdiff_t(rowBytes) * (height - 1);

@@ -45,9 +45,10 @@ public:
              const AviOptions& options);
     // One frame of bitmap rows: 24 or 32 bits per pixel (BGR order), rows
     // padded to 4 bytes, bottom row first unless topDown. A frame of another
-    // size than the stream is scaled to it.
-    int WriteFrame(const uint8_t* bits, int32_t width, int32_t height, int32_t bitCount,
-                   bool topDown = false);
+    // size than the stream is scaled to it. `size` is the number of bytes at
+    // bits: a frame whose rows do not fit in it is refused.
+    int WriteFrame(const uint8_t* bits, int64_t size, int32_t width, int32_t height,
+                   int32_t bitCount, bool topDown = false);
     // Flushes the encoder and completes the file. Only after 0 is the file
     // a whole video.
     int Close();

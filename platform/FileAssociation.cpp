@@ -44,8 +44,13 @@ bool WriteIfDifferent(const QString& path, const QString& text, bool* changed)
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    // Flushed and checked before commit(), which does not always report a
+    // write that failed when the buffer reached the disk.
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
+        file.error() != QFileDevice::NoError || !file.commit()) {
+        file.cancelWriting();
         return false;
+    }
     *changed = true;
     return true;
 }

@@ -1,4 +1,5 @@
-// ShowMessage and the handler it goes through (a recorder in tests).
+// Message boxes through a replaceable handler, the test recorder and the
+// collector that keeps messages raised while drawing.
 #include "platform/MessageBox.h"
 
 #include <cstdio>
@@ -54,4 +55,28 @@ MessageRecorder::MessageRecorder()
 MessageRecorder::~MessageRecorder()
 {
     SetMessageHandler(std::move(m_previous));
+}
+
+MessageCollector::MessageCollector()
+{
+    m_previous = SetMessageHandler([this](const MessageRequest& r) {
+        bool known = false;
+        for (const Entry& e : m_entries)
+            known = known || (e.request.text == r.text && e.source == m_source);
+        if (!known)
+            m_entries.push_back({r, m_source});
+        return DefaultAnswer(r.buttons);
+    });
+}
+
+MessageCollector::~MessageCollector()
+{
+    SetMessageHandler(std::move(m_previous));
+}
+
+std::vector<MessageCollector::Entry> MessageCollector::Take()
+{
+    std::vector<Entry> out;
+    out.swap(m_entries);
+    return out;
 }

@@ -48,3 +48,33 @@ private:
     std::vector<MsgAnswer> m_script;
     MessageHandler m_previous;
 };
+
+// While one lives, messages are not shown but kept, answered with the first
+// button (Ok or Yes). Drawing code runs under one: a modal box inside the
+// compilation of a display list would re-enter painting. Messages are kept
+// in the order first raised, once per distinct text and source (the source
+// that was current when it was raised). Collectors nest: the inner one keeps
+// what is raised while it lives. The destructor restores the previous
+// handler and shows nothing; the owner shows what it took.
+class MessageCollector {
+public:
+    struct Entry {
+        MessageRequest request;
+        QString source;
+    };
+
+    MessageCollector();
+    ~MessageCollector();
+    MessageCollector(const MessageCollector&) = delete;
+    MessageCollector& operator=(const MessageCollector&) = delete;
+
+    // Tags the messages raised from now on (a graph, the axes...).
+    void SetSource(const QString& source) { m_source = source; }
+    // The kept messages; the collector is empty afterwards.
+    std::vector<Entry> Take();
+
+private:
+    std::vector<Entry> m_entries;
+    QString m_source;
+    MessageHandler m_previous;
+};

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: the full build under Xvfb (Mesa's
-# software renderer), then the display-free engine once more with
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# Sets up, builds and runs every test: the full build, each GUI test on an
+# Xvfb server of its own (Mesa's software renderer), then the display-free
+# engine once more with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -10,10 +10,10 @@ JOBS=$(nproc)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$JOBS"
 
+# Each GUI test program starts an X server of its own (tests/run_with_xvfb.sh).
 export LIBGL_ALWAYS_SOFTWARE=1
 export QT_QPA_PLATFORM=xcb
-timeout 1500 xvfb-run -a -s "-screen 0 1280x1024x24" \
-  ctest --test-dir build --output-on-failure -j 4
+timeout 1500 ctest --test-dir build --output-on-failure -j 4
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQG_SANITIZE=ON -DQG_ENGINE_ONLY=ON
 cmake --build build-asan -j "$JOBS"

@@ -26,6 +26,8 @@ public:
     float VolHeight = 40.0f;
     float VolNear = 0.001f;
     float VolFar = 2000.0f;
+    // Nearest the perspective near plane comes to the eye.
+    static constexpr float MinPerspectiveNear = 1.0f;
     // Sides of the view volume, recomputed from VolWidth and VolHeight by
     // every Projection.
     float Volleft = 0.0f;

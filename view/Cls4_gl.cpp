@@ -42,7 +42,12 @@ void Cls4::Projection()
     if (ProjectType == ProjectionOrthographic) {
         glOrtho(Volleft, VolRight, VolBottom, VolTop, VolNear, VolFar);
     } else if (ProjectType == ProjectionPerspective) {
+        // The near plane sits the scene's extent in front of the eye's
+        // distance; a scene of 1000 units or more would put it at or
+        // behind the eye, which is no frustum at all.
         VolNear = 1000.0f - LargestSceneExtent();
+        if (!(VolNear >= MinPerspectiveNear))
+            VolNear = MinPerspectiveNear;
         glFrustum(Volleft, VolRight, VolBottom, VolTop, VolNear, VolFar);
         VolNear = 0.01f;
     }

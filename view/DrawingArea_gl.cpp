@@ -93,7 +93,7 @@ bool DrawingArea::ContextUsable() const
     return m_ready && !m_failed && context() && context()->isValid();
 }
 
-void DrawingArea::SetUpContext()
+void DrawingArea::SetUpContext(bool insideGlSetUp)
 {
     SetupContextState();
     Module1::CreateOutlineFont(g_FontListNormal, QStringLiteral("Arial"), -6, 400, 0, 0);
@@ -101,7 +101,7 @@ void DrawingArea::SetUpContext()
     m_ready = true;
     UpdateCameraScreen();
     if (m_listsWanted)
-        BuildSceneLists();
+        BuildSceneLists(insideGlSetUp ? SceneMessages::Later : SceneMessages::Now);
 }
 
 void DrawingArea::initializeGL()
@@ -113,7 +113,7 @@ void DrawingArea::initializeGL()
     connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &DrawingArea::ForgetContext,
             Qt::UniqueConnection);
     if (m_initRequested && !m_failed)
-        SetUpContext();
+        SetUpContext(true);
 }
 
 void DrawingArea::resizeGL(int, int)

@@ -70,7 +70,8 @@ private slots:
 
 private:
     bool ContextUsable() const;
-    void SetUpContext();
+    // insideGlSetUp: called from initializeGL, where messages wait for the event loop.
+    void SetUpContext(bool insideGlSetUp = false);
     void UpdateCameraScreen();
 
     bool m_initRequested = false; // Initialize() succeeded

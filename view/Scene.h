@@ -30,12 +30,21 @@ int32_t SceneListFor(bool animated, int32_t curFrame, int32_t lngAnimStep, int32
 // with GL_LEQUAL and clear depth 1.
 void SetupContextState();
 
+// When the messages raised while building are shown: at the end of the
+// build, or from the event loop (a build inside the widget's own GL set-up,
+// where a modal box would run inside show()).
+enum class SceneMessages { Now, Later };
+
 // Compiles the shown scene into list 900, or into lists 1001 ..
 // 1001 + g_FrameCount for an animated scene, with the view rotation of
 // g_View. A graph (or the coordinate system) whose drawing throws is skipped
 // and the rest of the scene is still drawn; every list is closed.
-void BuildSceneLists();
+// Messages raised while drawing (ShowMessage) are kept and shown once the
+// lists are closed, each distinct text once; one already shown at an
+// earlier build for the same unchanged graph is not shown again.
+void BuildSceneLists(SceneMessages when = SceneMessages::Now);
 
 // One frame: light, smooth shading, camera, clear, the scene list. The
-// caller presents the buffer.
+// caller presents the buffer. A message raised meanwhile is shown from the
+// event loop, never inside painting.
 void DrawSceneFrame(int32_t lngAnimStep);

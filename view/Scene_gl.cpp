@@ -1,4 +1,5 @@
-// Compiling and calling the scene's display lists.
+// Building the scene's display lists, with the messages raised while
+// drawing kept until the lists are closed, and the frame display.
 #include "view/Scene.h"
 
 #include "model/Cls3.h"
@@ -6,9 +7,11 @@
 #include "model/Globals.h"
 #include "view/Cls10.h"
 #include "view/Cls4.h"
+#include "view/DrawingMessages.h"
 #include "view/ViewState.h"
 
 #include <QDebug>
+#include <QTimer>
 
 #include <GL/gl.h>
 
@@ -63,11 +66,31 @@ void RotationBlock()
     glMultMatrixf(m.data());
 }
 
+// The message scope of the build under way.
+DrawingMessageScope* s_messages = nullptr;
+
+// Messages raised while a graph is drawn belong to it.
+struct SourceScope {
+    explicit SourceScope(const GraphRef& graph)
+    {
+        if (s_messages)
+            s_messages->SetGraph(graph);
+    }
+    ~SourceScope()
+    {
+        if (s_messages)
+            s_messages->SetGraph(nullptr);
+    }
+    SourceScope(const SourceScope&) = delete;
+    SourceScope& operator=(const SourceScope&) = delete;
+};
+
 void DrawGraphs(int32_t step)
 {
     for (const GraphRef& graph : g_ShownGraphs.FunSurfs) {
         if (!graph)
             continue;
+        SourceScope source(graph);
         DrawGuarded("a graph", [&] { graph->Draw(graph->Animation ? step : 0); });
     }
 }
@@ -77,8 +100,10 @@ void DrawGraphs(int32_t step)
 void DrawPointsAgain()
 {
     for (const GraphRef& graph : g_ShownGraphs.FunSurfs) {
-        if (graph && graph->GraphType == GraphTypePoint)
+        if (graph && graph->GraphType == GraphTypePoint) {
+            SourceScope source(graph);
             DrawGuarded("a point", [&] { graph->Draw(); });
+        }
     }
 }
 
@@ -182,18 +207,45 @@ void SetupContextState()
     glEnable(GL_DEPTH_TEST);
 }
 
-void BuildSceneLists()
+void BuildSceneLists(SceneMessages when)
 {
-    // Sets g_SceneScale before anything is drawn.
-    ShownBox(0);
-    if (g_ShownGraphs.Animation())
-        BuildAnimatedLists();
+    std::vector<MessageRequest> messages;
+    {
+        DrawingMessageScope scope;
+        DrawingMessageScope* outer = s_messages;
+        s_messages = &scope;
+        // Sets g_SceneScale before anything is drawn.
+        ShownBox(0);
+        if (g_ShownGraphs.Animation())
+            BuildAnimatedLists();
+        else
+            BuildStillList();
+        s_messages = outer;
+        messages = scope.Finish();
+    }
+    // Every list is closed now.
+    if (messages.empty())
+        return;
+    if (when == SceneMessages::Later)
+        QTimer::singleShot(0, [messages] { ShowMessages(messages); });
     else
-        BuildStillList();
+        ShowMessages(messages);
 }
 
 void DrawSceneFrame(int32_t lngAnimStep)
 {
+    // Painting must not open a box either (the camera boxes the scene); any
+    // message waits for the event loop.
+    DrawingMessageScope scope;
+    struct Later {
+        DrawingMessageScope& s;
+        ~Later()
+        {
+            std::vector<MessageRequest> messages = s.Finish();
+            if (!messages.empty())
+                QTimer::singleShot(0, [messages] { ShowMessages(messages); });
+        }
+    } later{scope};
     g_Light.SetLight();
     glShadeModel(GL_SMOOTH);
     g_Camera.Projection();

@@ -11,6 +11,8 @@
 #include "model/Globals.h"
 #include "model/ListLabel.h"
 #include "platform/MessageBox.h"
+#include "view/DrawingMessages.h"
+#include "io/DocumentBudget.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -101,6 +103,22 @@ int32_t ReadPositions(QListWidget* list, PositionList& positions)
     return n;
 }
 
+// Whether the document with graph in place of `replaced` (or added) stays
+// within the budget of what can be drawn; says so when it does not.
+static bool WithinDocumentBudget(const GraphRef& graph, const GraphRef& replaced)
+{
+    std::vector<GraphRef> together{graph};
+    for (const GraphRef& g : g_AllGraphs.FunSurfs) {
+        if (g != replaced)
+            together.push_back(g);
+    }
+    const QString problem = DocumentBudgetProblem(together, g_FrameCount);
+    if (problem.isEmpty())
+        return true;
+    ShowMessage(problem, QStringLiteral("出错"), MsgIcon::Warning);
+    return false;
+}
+
 bool StoreGraph(const std::shared_ptr<Cls9>& graph)
 {
     if (g_EditingGraph) {
@@ -109,18 +127,29 @@ bool StoreGraph(const std::shared_ptr<Cls9>& graph)
             return false;
         const std::shared_ptr<Cls9> edited = g_AllGraphs.FunSurfs.Item(index + 1);
         graph->ID = edited->ID;
-        // Try the new definition on its own first, so that a failure leaves
-        // the edited graph exactly as it was.
-        if (!Sample(*graph))
+        if (!WithinDocumentBudget(graph, edited))
             return false;
-        if (!edited->EqualTo(*graph))
+        // The trial and the real sampling raise the same messages: they are
+        // shown once, as the edited graph's, before the scene is redrawn.
+        const bool stored = RunWithGraphMessages(edited, true, [&] {
+            // Try the new definition on its own first, so that a failure
+            // leaves the edited graph exactly as it was.
+            if (!Sample(*graph))
+                return false;
+            if (!edited->EqualTo(*graph))
+                return false;
+            Sample(*edited);
+            return true;
+        });
+        if (!stored)
             return false;
-        Sample(*edited);
         SetGraphListText(index, GraphListLabel(*edited, g_DocumentKind));
         RedrawScene();
         return true;
     }
 
+    if (!WithinDocumentBudget(graph, nullptr))
+        return false;
     g_LastGraphID += 1;
     // IDs are never handed out twice; skip any still in use.
     while (g_AllGraphs.FunSurfs.Contains(QString::number(g_LastGraphID)) ||
@@ -130,7 +159,7 @@ bool StoreGraph(const std::shared_ptr<Cls9>& graph)
     const QString key = QString::number(graph->ID);
     g_AllGraphs.FunSurfs.Add(graph, key);
     g_ShownGraphs.FunSurfs.Add(graph, key);
-    if (!Sample(*g_AllGraphs.FunSurfs.Item(g_AllGraphs.FunSurfs.Count()))) {
+    if (!RunWithGraphMessages(graph, true, [&] { return Sample(*graph); })) {
         g_AllGraphs.FunSurfs.Remove(key);
         g_ShownGraphs.FunSurfs.Remove(key);
         return false;

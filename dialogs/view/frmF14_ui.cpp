@@ -88,6 +88,16 @@ void frmF14::Command1_Click()
         }
         Text[i]->setText(cleaned);
     }
+    // Each minimum must not lie above its maximum: such a range clips every
+    // sample away.
+    for (int i = 1; i <= 5; i += 2) {
+        if (Val(Text[i]->text()) > Val(Text[i + 1]->text())) {
+            ShowMessage(QStringLiteral("最小值不能大于最大值。"), QStringLiteral("出错"),
+                        MsgIcon::Warning);
+            Text[i]->setFocus();
+            return;
+        }
+    }
     if (Option1->isChecked())
         g_Camera.ProjectType = ProjectionOrthographic;
     if (Option2->isChecked())

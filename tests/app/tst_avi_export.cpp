@@ -17,7 +17,9 @@ extern "C" {
 }
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
@@ -69,7 +71,9 @@ private slots:
     void saveWritesChosenFramesAndRemovesThem();
     void cancelledChoicesKeepFramesAndWriteNothing();
     void failedWriteKeepsFramesAndRemovesPartialVideo();
-    void secondSaveFindsNoFrames();
+    void missingFrameStopsTheSave();
+    void recordingTwiceListsEachFrameOnce();
+    void unwritableFrameStopsTheRecording();
 
 private:
     // Frames 1..n as the recording stores them, each a different colour.
@@ -324,34 +328,90 @@ void TestAviExport::failedWriteKeepsFramesAndRemovesPartialVideo()
     QVERIFY(QFile::exists(AnimationCommands::FrameBitmapPath(2)));
 }
 
-void TestAviExport::secondSaveFindsNoFrames()
+void TestAviExport::missingFrameStopsTheSave()
 {
     StoreFrames(2);
     frmF23* d = OpenDialog();
     d->List1->addItem(QStringLiteral("1"));
     d->List1->addItem(QStringLiteral("2"));
     d->Command2->click();
-    // A frame missing in the middle is replaced by the one before it.
-    QFile::remove(AnimationCommands::FrameBitmapPath(2));
-    const QString path = m_out.filePath(QStringLiteral("first.avi"));
     m_oldFileHandler = SetFileDialogHandler({});
-    AnswerFileDialog(path);
     MessageRecorder messages;
+
+    // A frame missing in the middle: one message, no video, frames kept.
+    QFile::remove(AnimationCommands::FrameBitmapPath(2));
+    const QString path = m_out.filePath(QStringLiteral("holed.avi"));
+    AnswerFileDialog(path);
     d->Command5->click();
-    QCOMPARE(VideoFrames(path), 2);
+    QVERIFY(!QFile::exists(path));
     QCOMPARE(messages.Count(), 1);
     QVERIFY(messages.Messages()[0].text.startsWith(QStringLiteral("不见不存在： ")));
+    QVERIFY(QFile::exists(AnimationCommands::FrameBitmapPath(1)));
 
+    // Whole again, the save works and removes the frames...
+    StoreFrames(2);
     messages.Clear();
+    const QString first = m_out.filePath(QStringLiteral("first.avi"));
+    AnswerFileDialog(first);
+    d->Command5->click();
+    QCOMPARE(VideoFrames(first), 2);
+    QCOMPARE(messages.Count(), 0);
+
+    // ...so a second save finds no frame 1: one message, nothing asked.
     m_optionsAsked = false;
     const QString second = m_out.filePath(QStringLiteral("second.avi"));
     AnswerFileDialog(second);
     d->Command5->click();
     QVERIFY(!QFile::exists(second));
     QVERIFY(!m_optionsAsked);
-    QCOMPARE(messages.Count(), 2);
+    QCOMPARE(messages.Count(), 1);
     QVERIFY(messages.Messages()[0].text.startsWith(QStringLiteral("不见不存在： ")));
-    QCOMPARE(messages.Messages()[1].text, QStringLiteral("写入文件时出错。"));
+}
+
+void TestAviExport::recordingTwiceListsEachFrameOnce()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    // Frames live in a folder of this instance, not one shared by all.
+    const QString folder = QFileInfo(AnimationCommands::FrameBitmapPath(1)).absolutePath();
+    QVERIFY(QFileInfo(folder).fileName().startsWith(QStringLiteral("qgraph-frames-")));
+    QVERIFY(QFileInfo(folder).isDir());
+
+    frmF23* d = OpenDialog();
+    QVERIFY(d);
+    MessageRecorder messages;
+    m_window->mlngPlayMode = AnimationPlayModeForwardLoop; // would never end a recording
+    g_PlayMode = AnimationPlayModeForwardLoop;
+    for (int run = 0; run < 2; ++run) {
+        d->Command4->click();
+        QCOMPARE(m_window->mlngPlayMode, int32_t(AnimationPlayModeForwardOnce));
+        QTRY_VERIFY_WITH_TIMEOUT(!g_CaptureFrames, 10000);
+        QCOMPARE(d->List1->count(), g_FrameCount);
+        QCOMPARE(g_CapturedFrameCount, g_FrameCount);
+        for (int n = 1; n <= g_FrameCount; ++n)
+            QVERIFY(QFile::exists(AnimationCommands::FrameBitmapPath(n)));
+    }
+    QCOMPARE(messages.Count(), 0);
+}
+
+void TestAviExport::unwritableFrameStopsTheRecording()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    frmF23* d = OpenDialog();
+    QVERIFY(d);
+    // A folder where frame 2 should go: that frame cannot be written.
+    const QString blocked = AnimationCommands::FrameBitmapPath(2);
+    QVERIFY(QDir().mkpath(blocked));
+    MessageRecorder messages;
+    d->Command4->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!g_CaptureFrames, 10000);
+    QVERIFY(!m_window->Timer1->isActive());
+    QCOMPARE(messages.Count(), 1);
+    QCOMPARE(messages.Messages()[0].text, QStringLiteral("写入文件时出错。"));
+    QCOMPARE(d->List1->count(), 1);
+    QCOMPARE(g_CapturedFrameCount, 1);
+    QDir(blocked).removeRecursively();
 }
 
 QTEST_MAIN(TestAviExport)

@@ -136,6 +136,7 @@ void TestEditCommand::editFunctionKeepsIdAndRelabels()
         FinishCreating(d, [&] { d.Command1_Click(); });
     }
     const int32_t id = g_AllGraphs.FunSurfs.Item(2)->ID;
+    QCOMPARE(m_window->List1->count(), 2);
     const QString firstEntry = m_window->List1->item(0)->text();
     m_window->List1->setCurrentRow(1);
 

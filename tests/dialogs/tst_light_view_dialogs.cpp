@@ -29,6 +29,8 @@ private slots:
     void viewRefusedBox_data();
     void viewRefusedBox();
     void viewCancelChangesNothing();
+    void viewMinimumAboveMaximum_data();
+    void viewMinimumAboveMaximum();
 
 private:
     static void SetRange(float v);
@@ -147,7 +149,8 @@ void TestLightViewDialogs::viewOkCleansAndWrites_data()
     QTest::newRow("comma") << "1,5" << "1.5" << 1.5f;
     QTest::newRow("blank dropped") << "2 0" << "20" << 20.0f;
     QTest::newRow("empty") << "" << "0" << 0.0f;
-    QTest::newRow("exponent") << "-1e2" << "-1e2" << -100.0f;
+    QTest::newRow("exponent") << "-1e1" << "-1e1" << -10.0f;
+    QTest::newRow("equal to the minimum") << "-20" << "-20" << -20.0f;
 }
 
 void TestLightViewDialogs::viewOkCleansAndWrites()
@@ -202,6 +205,31 @@ void TestLightViewDialogs::viewRefusedBox()
     d.Command2_Click();
     QCOMPARE(g_Camera.ProjectType, int32_t(ProjectionOrthographic));
     QCOMPARE(g_RangeMaxX, 20.0f);
+}
+
+void TestLightViewDialogs::viewMinimumAboveMaximum_data()
+{
+    QTest::addColumn<int>("minBox");
+    QTest::newRow("x") << 1;
+    QTest::newRow("y") << 3;
+    QTest::newRow("z") << 5;
+}
+
+void TestLightViewDialogs::viewMinimumAboveMaximum()
+{
+    QFETCH(int, minBox);
+    MessageRecorder messages;
+    frmF14 d;
+    d.show();
+    d.Text[minBox]->setText(QStringLiteral("5"));
+    d.Text[minBox + 1]->setText(QStringLiteral("4,5"));
+    d.Command1_Click();
+    QCOMPARE(messages.Count(), 1);
+    QCOMPARE(messages.Messages()[0].text, QStringLiteral("最小值不能大于最大值。"));
+    QVERIFY(d.isVisible());
+    QCOMPARE(g_RangeMinX, -20.0f);
+    QCOMPARE(g_RangeMaxX, 20.0f);
+    QCOMPARE(g_RangeMaxZ, 40.0f);
 }
 
 void TestLightViewDialogs::viewCancelChangesNothing()

@@ -502,3 +502,28 @@ TEST_F(DrawPipeline, SineWithAxesAndGridIsDrawnAndShown)
 }
 
 } // namespace
+
+// Points have no analysis and are drawn once more after the axes: the pane
+// keeps the analysis of the curve drawn before them.
+TEST_F(DrawPipeline, PointsLeaveTheAnalysisOfOtherGraphs)
+{
+    GraphRef curve = Function(1, QStringLiteral("sin(x)"), -10, 10, 200, 0x00FF0000);
+    curve->ShowRoot = true;
+    ASSERT_TRUE(curve->GetPoints());
+    auto point = std::make_shared<Cls9>();
+    point->ID = 2;
+    point->GraphType = GraphTypePoint;
+    point->CoordType = CoordTypeCartesian2D;
+    point->ExpressX = QStringLiteral("0");
+    point->ExpressY = QStringLiteral("1");
+    point->ExpressZ = QStringLiteral("2");
+    point->StepU = point->StepV = 1;
+    point->PointColor = 0x000000FF;
+    point->PointSize = 1.0f;
+    ASSERT_TRUE(point->GetPoints());
+    g_ShownGraphs.FunSurfs.Add(curve, QStringLiteral("1"));
+    g_ShownGraphs.FunSurfs.Add(point, QStringLiteral("2"));
+    Result().Clear();
+    s_area->BuildDisplayLists();
+    EXPECT_TRUE(Result().Text().startsWith(QStringLiteral("函数 y=sin(x)"))) << Result().Text().toStdString();
+}

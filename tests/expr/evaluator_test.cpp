@@ -319,6 +319,15 @@ TEST(Evaluator, MalformedBuffersAndOverflowRaise)
     const QString tiny = QStringLiteral("0.") + QString(400, QLatin1Char('0')) + QStringLiteral("1 ");
     EXPECT_TRUE(c.DoEvaluate(tiny, false, out, 0, 0, 0, 0, 0, 0, 0, 0, 0));
     EXPECT_EQ(out, 0.0f);
+    // A power whose reciprocal is too small underflows to 0, however the
+    // negative exponent is written (a whole constant is a separate path).
+    for (const char* text : {"(10^200)^-2", "(10^200)^(0-2)", "10^-400", "(-10^200)^-3",
+                             "(10^200)^-1*0+5"}) {
+        Cls6 u;
+        out = 9;
+        ASSERT_NO_THROW(Eval(u, Compile(text), out)) << text;
+        EXPECT_EQ(out, std::string(text).back() == '5' ? 5.0f : 0.0f) << text;
+    }
     // Variables that are not finite never slip through as a result.
     const float inf = std::numeric_limits<float>::infinity();
     EXPECT_THROW(c.DoEvaluate(QStringLiteral("XX 1 + "), false, out, 0, 0, inf, 0, 0, 0, 0, 0, 0), ExprError);

@@ -71,6 +71,9 @@ private slots:
         dlg = new frmFunCal;
         dlg->show();
         QVERIFY(QTest::qWaitForWindowExposed(dlg));
+        // Focus checks need the dialog active, which comes after exposure.
+        dlg->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dlg));
     }
     void cleanup()
     {

@@ -127,6 +127,10 @@ TEST_F(DibTest, RefusesDamagedFilesAndKeepsThePreviousBitmap)
         {"offsetpastend.bmp", offsetPastEnd},
         {"huge.bmp", hugeImage},
         {"compressed0.bmp", [] { QByteArray b = MakeBmp(3, 2, 24, 0, 0, 24); b[30] = 1; return b; }()},
+        // The image size says fewer bytes than width x height rows need.
+        {"sizebelowrows.bmp", MakeBmp(3, 2, 24, 0, 12, 24)},
+        // Rows of 2^31 pixels at 32 bits: the row size overflows 32 bits.
+        {"widerows.bmp", MakeBmp(0x7FFFFFFF, 1, 32, 0, 24, 24)},
     };
     const QByteArray good = MakeBmp(3, 2, 24, 0, 24, 24);
     for (const BadCase& c : cases) {

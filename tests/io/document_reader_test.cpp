@@ -213,6 +213,12 @@ TEST(DocumentReader, DamagedDocumentsAreRefused)
         {"huge frame count", with({{second + rec::Animation + 3, "2000000000"}})},
         {"label count zero", with({{axes + 11, "0"}})},
         {"label count above 50", with({{axes + 13, "51"}})},
+        {"count below the records", with({{1, "1"}})},
+        {"text in a step count", with({{first + rec::StepV, "abc"}})},
+        {"text in a colour", with({{second + rec::LineColor, "x12"}})},
+        {"text in a coordinate", with({{first + rec::MinV, "-"}})},
+        {"steps that sampling makes too many",
+         with({{first + rec::StepU, "2500000"}, {first + rec::StepV, "0"}})},
         {"axes record missing", QStringList(good.split(' ').mid(0, axes)).join(' ')},
         {"axes record cut", QStringList(good.split(' ').mid(0, axes + 20)).join(' ')},
     };
@@ -221,6 +227,25 @@ TEST(DocumentReader, DamagedDocumentsAreRefused)
         EXPECT_FALSE(ParseDocumentText(c.text, Cls3(), {}, &why)) << c.what;
         EXPECT_FALSE(why.isEmpty()) << c.what;
     }
+}
+
+// Sampling stores a step count of 0 back as 1; a document accepted with the
+// 0 must still be accepted once saved with the 1.
+TEST(DocumentReader, StepCountsOfZeroCountAsSamplingUsesThem)
+{
+    GraphRef g = PlainGraph(0, 1);
+    g->StepU = 1999999; // (1999999 + 1) * (1 + 1) is exactly the limit
+    g->StepV = 0;
+    QString why;
+    ASSERT_TRUE(ParseDocumentText(DocumentText("S81", {g}, Cls3()), Cls3(), {}, &why))
+        << why.toStdString();
+    g->StepV = 1;
+    EXPECT_TRUE(ParseDocumentText(DocumentText("S81", {g}, Cls3()), Cls3(), {}, &why))
+        << why.toStdString();
+    g->StepU = 2000000;
+    EXPECT_FALSE(ParseDocumentText(DocumentText("S81", {g}, Cls3()), Cls3(), {}, &why));
+    g->StepV = 0;
+    EXPECT_FALSE(ParseDocumentText(DocumentText("S81", {g}, Cls3()), Cls3(), {}, &why));
 }
 
 TEST(DocumentReader, DamagedFilesAreRefused)

@@ -10,6 +10,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace fixtures;
 
 namespace {
@@ -41,7 +44,7 @@ TEST(DocumentWriter, KeyCountRecordsAndAxes)
     ProgramStateGuard guard;
     GraphRef a = RichGraph(7, 4), b = RichGraph(8, 9), hidden = RichGraph(7, 5);
     Show({a, b});
-    g_AllGraphs.FunSurfs.Add(hidden, "5"); // in the list but not ticked: not written
+    g_AllGraphs.FunSurfs.Add(hidden, "5"); // not passed to BuildDocumentText below
     g_CoordSystem = RichAxes();
     const struct {
         int32_t kind;
@@ -114,4 +117,57 @@ TEST(DocumentWriter, ReplacesFilesWhole)
     QString why;
     EXPECT_FALSE(WriteFileReplacing(dir.filePath("no/such/folder/doc.qgd"), shorter, &why));
     EXPECT_FALSE(why.isEmpty());
+}
+
+TEST(DocumentWriter, CurrentDocumentKeepsUntickedGraphsInListOrder)
+{
+    ProgramStateGuard guard;
+    g_DocumentKind = DocumentKind2D;
+    g_CoordSystem.Show = false;
+    GraphRef a = RichGraph(7, 4), hidden1 = RichGraph(7, 5), b = RichGraph(8, 6),
+             hidden2 = RichGraph(8, 7);
+    g_AllGraphs.FunSurfs.Clear();
+    g_ShownGraphs.FunSurfs.Clear();
+    for (const GraphRef& g : {a, hidden1, b, hidden2})
+        g_AllGraphs.FunSurfs.Add(g, GraphCollection::KeyOf(*g));
+    for (const GraphRef& g : {a, b})
+        g_ShownGraphs.FunSurfs.Add(g, GraphCollection::KeyOf(*g));
+
+    QString why;
+    auto bytes = CurrentDocumentFile(&why);
+    ASSERT_TRUE(bytes) << why.toStdString();
+    auto doc = ParseDocumentFile(*bytes, Cls3(), {}, &why);
+    ASSERT_TRUE(doc) << why.toStdString();
+    ASSERT_EQ(doc->graphs.size(), 4u);
+    const int32_t ids[] = {4, 5, 6, 7};
+    for (size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(doc->graphs[i]->ID, ids[i]) << i;
+}
+
+// A write refused by the file size limit must not be reported as a save, and
+// the old file must stay as it was. The document is smaller than the save
+// buffer, so the failure only shows when the buffer is written out.
+TEST(DocumentWriter, FailedWriteKeepsOldFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("doc.qgd");
+    const QByteArray old("\x08\x00\x07\x00S81 0 0", 11);
+    ASSERT_TRUE(WriteFileReplacing(path, old, nullptr));
+
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    void (*oldHandler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    QString why;
+    const bool written = WriteFileReplacing(path, QByteArray(12 * 1024, 'x'), &why);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(why.isEmpty());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), old);
 }

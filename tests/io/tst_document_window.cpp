@@ -25,6 +25,7 @@ private slots:
     void initTestCase();
     void openFromTheCommandLine();
     void saveWritesTheSameBytes();
+    void saveQuestionKeepsUntickedGraphs();
     void damagedDocumentLeavesTheWindowAsItWas();
     void copyAsPictureReadsTheDrawingArea();
     void cleanupTestCase();
@@ -93,6 +94,30 @@ void TestDocumentWindow::saveWritesTheSameBytes()
     QVERIFY(FileSave(m_window));
     SetFileDialogHandler(previous);
     QCOMPARE(ReadAll(copy), m_bytes);
+}
+
+void TestDocumentWindow::saveQuestionKeepsUntickedGraphs()
+{
+    // Both graphs unticked: the question is still asked, and Yes saves
+    // them both, in list order.
+    QCOMPARE(m_window->List1->count(), 2);
+    for (int i = 0; i < 2; ++i)
+        m_window->List1->item(i)->setCheckState(Qt::Unchecked);
+    QTRY_COMPARE(g_ShownGraphs.FunSurfs.Count(), 0);
+    const QString copy = m_dir.filePath("unticked.qgd");
+    FileDialogHandler previous = SetFileDialogHandler([&](const FileDialogRequest&) {
+        return FileDialogAnswer{true, copy, 1};
+    });
+    m_messages->Clear();
+    m_messages->Answer(MsgAnswer::Yes);
+    QVERIFY(AskSaveIfNeeded(m_window));
+    SetFileDialogHandler(previous);
+    QCOMPARE(m_messages->Count(), 1);
+    QCOMPARE(m_messages->Messages()[0].text, QStringLiteral("是否保存当前图形？"));
+    QCOMPARE(ReadAll(copy), m_bytes);
+    for (int i = 0; i < 2; ++i)
+        m_window->List1->item(i)->setCheckState(Qt::Checked);
+    QTRY_COMPARE(g_ShownGraphs.FunSurfs.Count(), 2);
 }
 
 void TestDocumentWindow::damagedDocumentLeavesTheWindowAsItWas()

@@ -97,7 +97,7 @@ TEST(AviWriter, EveryOfferedCompressorWritesAReadableVideo)
             ASSERT_EQ(writer.Open(path, W, H, Fps, options), 0) << writer.ErrorText().toStdString();
             for (int i = 0; i < Frames; ++i) {
                 const std::vector<uint8_t> rows = Rows(W, H, bits, i * 20);
-                ASSERT_EQ(writer.WriteFrame(rows.data(), W, H, bits), 0) << writer.ErrorText().toStdString();
+                ASSERT_EQ(writer.WriteFrame(rows.data(), rows.size(), W, H, bits), 0) << writer.ErrorText().toStdString();
             }
             ASSERT_EQ(writer.Close(), 0) << writer.ErrorText().toStdString();
             EXPECT_FALSE(writer.IsOpen());
@@ -129,7 +129,7 @@ TEST(AviWriter, KeyFrameRateAndDataRateAreAccepted)
         // A frame of another size than the stream is scaled to it.
         const std::vector<uint8_t> small = Rows(16, 8, 24, 0);
         for (int i = 0; i < 4; ++i)
-            ASSERT_EQ(writer.WriteFrame(small.data(), 16, 8, 24), 0);
+            ASSERT_EQ(writer.WriteFrame(small.data(), small.size(), 16, 8, 24), 0);
         ASSERT_EQ(writer.Close(), 0);
         const Probe p = ProbeFile(path);
         EXPECT_EQ(p.width, 32);
@@ -149,12 +149,18 @@ TEST(AviWriter, RefusesBadRequestsWithAnError)
     EXPECT_LT(writer.Open(dir.filePath(QStringLiteral("a.avi")), 0, 8, 5, options), 0);
     options.codec = QStringLiteral("nosuchcodec");
     EXPECT_LT(writer.Open(dir.filePath(QStringLiteral("a.avi")), 8, 8, 5, options), 0);
-    EXPECT_LT(writer.WriteFrame(nullptr, 8, 8, 24), 0);
+    EXPECT_LT(writer.WriteFrame(nullptr, 0, 8, 8, 24), 0);
 
     options.codec = QStringLiteral("rawvideo");
     ASSERT_EQ(writer.Open(dir.filePath(QStringLiteral("b.avi")), 8, 8, 5, options), 0);
     const std::vector<uint8_t> pal(64, 0);
-    EXPECT_LT(writer.WriteFrame(pal.data(), 8, 8, 8), 0); // palette frames are not taken
+    EXPECT_LT(writer.WriteFrame(pal.data(), pal.size(), 8, 8, 8), 0); // palette frames are not taken
+    // Rows longer than the data (a damaged bitmap header) are refused, not
+    // read past the end; so is a width whose row size overflows 32 bits.
+    const std::vector<uint8_t> shortRows(24 * 7, 0); // 7 rows of 8 pixels at 24 bits
+    EXPECT_LT(writer.WriteFrame(shortRows.data(), shortRows.size(), 8, 8, 24), 0);
+    EXPECT_LT(writer.WriteFrame(shortRows.data(), shortRows.size(), 100'000'000, 1, 32), 0);
+    EXPECT_EQ(writer.FramesWritten(), 0);
     EXPECT_EQ(writer.Close(), 0);
 }
 

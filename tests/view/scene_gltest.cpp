@@ -357,4 +357,17 @@ TEST_F(SceneTest, CameraLoadsOrthographicAndPerspectiveVolumes)
     glGetFloatv(GL_PROJECTION_MATRIX, p);
     EXPECT_FLOAT_EQ(p[14], -(2000.0f + 0.01f) / (2000.0f - 0.01f));
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+
+    // A scene of 1000 units or more: the near plane stays in front of the
+    // eye and the frustum is valid.
+    for (float far : {1000.0f, 5000.0f}) {
+        g_ShownGraphs.FunSurfs.Clear();
+        AddPoint(1, 0.0f, 0.0f, 0.0f);
+        AddPoint(2, far, 0.0f, 0.0f);
+        cam.ProjectType = ProjectionPerspective;
+        cam.Projection();
+        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)) << far;
+        glGetFloatv(GL_PROJECTION_MATRIX, p);
+        EXPECT_NEAR(p[0], 2.0f * Cls4::MinPerspectiveNear / 40, 1e-4f) << far;
+    }
 }
