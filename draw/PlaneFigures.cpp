@@ -364,10 +364,11 @@ bool Tangents(const Cls9& g, Planner& out)
         a = g.GPara1;
         b = g.GPara2;
         r = std::fabs(g.GPara3); // r sin u + a and -r sin u + a trace one circle
-        if (r == 0.0) {
-            out.Stop(kPointCircle);
-            return false;
-        }
+    }
+    // No tangent touches a circle of radius 0 (or of a form not known).
+    if (r == 0.0) {
+        out.Stop(kPointCircle);
+        return false;
     }
     const int32_t color = g.GCircleTangColor;
     const int32_t width = g.GCircleTangWidth;
@@ -394,7 +395,7 @@ bool Tangents(const Cls9& g, Planner& out)
         // Points typed with a few decimals (0.707, 0.707) count as on the
         // circle; anything farther has no tangent through it that touches
         // the circle there.
-        if (std::fabs(dist - r) > 0.001 * std::max(1.0, r)) {
+        if (dist == 0.0 || std::fabs(dist - r) > 0.001 * std::max(1.0, r)) {
             out.Stop(QStringLiteral("已知点不在圆上，无法作过该点的切线。"));
             return false;
         }

@@ -432,6 +432,9 @@ TEST_F(PlaneFigures, CircleTexts)
          [&] { return with(Circle(CircleFormGeneral, -2, 0, 1), [](Cls9& g) {
                    WithTangent(g, CircleTangentGivenSlope, 1); }); },
          {"圆  x^2+y^2+-2x+0y+1=0", head}, "根据给定的圆方程画出来的圆是一个点。"},
+        {"radius 0", [&] { return with(Circle(CircleFormStandard, 1, 1, 0), [](Cls9& g) {
+                   WithTangent(g, CircleTangentGivenPoint, 1, 1); }); },
+         {"圆  (x-1)^2+(y-1)^2=0^2", head}, "根据给定的圆方程画出来的圆是一个点。"},
         {"no tangent kind: the heading only",
          [&] { return with(Circle(CircleFormStandard, 0, 0, 1), [](Cls9& g) {
                    WithTangent(g, 3); }); },
