@@ -300,9 +300,6 @@ void SecondLine(const Cls9& g, const LineEq& l1, Planner& out)
             if (meet) {
                 y1 = yi - 3.0;
                 y2 = yi + 3.0;
-            } else if (l1.Vertical()) {
-                y1 = g.MinV;
-                y2 = g.MaxV;
             } else {
                 y1 = -3.0;
                 y2 = 3.0;
