@@ -270,7 +270,11 @@ void Cls9::Draw(int32_t lngAnimStep)
         DrawSequence(*sequence);
         return;
     }
+    if (GraphType >= GraphTypeLine && GraphType <= GraphTypeParabola) {
+        DrawPlaneGeometry(lngAnimStep);
+        return;
+    }
 
-    // The other kinds (figures, vectors,
+    // The other kinds (vectors,
     // solids) have no drawing yet: they keep the entry steps only.
 }

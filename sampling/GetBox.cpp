@@ -169,7 +169,12 @@ void LineExtras(const Cls9& g, const QString& txtY, Bounds& b)
         b.X(px);
         b.Y(py);
         b.FlatZ();
-        if (g.GLinePointType == LineThroughPointParallel) {
+        if (g.GLinePointType == LineThroughPointParallel && l1.k == VerticalSlope) {
+            // The parallel to a vertical line is vertical, drawn over the
+            // line's parameter range, which is its y.
+            b.Y(g.MinV);
+            b.Y(g.MaxV);
+        } else if (g.GLinePointType == LineThroughPointParallel) {
             const float kpx = l1.k * px;
             const float yA = g.MinV * l1.k + py - kpx;
             const float yB = g.MaxV * l1.k + py - kpx;
@@ -220,6 +225,12 @@ void LineExtras(const Cls9& g, const QString& txtY, Bounds& b)
         (void)eval.DoEvaluate(buffer, false, xB, u, 0, 0, 0, 0, 0, 0, 0, 0);
     } catch (const ExprError&) {
         return;
+    }
+    // A vertical first line has one x: the second line is drawn over the
+    // first line's parameter range instead.
+    if (l1.k == VerticalSlope || (xA != UndefinedSample && xA == xB)) {
+        xA = g.MinV;
+        xB = g.MaxV;
     }
 
     float yA = 0.0f;

@@ -237,6 +237,14 @@ TEST_F(FigureBoxTest, LineWithPointAndSecondLine)
         // y = x with the vertical x = 2: they meet at y = 2.
         {"vertical second line", "u", "u", -1, 1, 2, LineFormSlopeIntercept, {0, 1, 0, 0},
          true, {1, 0, -2}, {-1, 2, -1, 5, 0, 0}},
+        // The parallel to the vertical x = 1 through (1, 0) runs over the
+        // line's own y range, not along a stand-in slope.
+        {"parallel to a vertical line", "1", "u", -1, 2, 3, LineFormGeneral, {1, 0, -1, 0},
+         false, {}, {0, 1, -1, 2, 0, 0}},
+        // y = x against the vertical x = 1 is drawn over the first line's
+        // parameter range, -1 to 1, not at x = 1 alone.
+        {"second line against a vertical line", "1", "u", -1, 1, 2, LineFormGeneral,
+         {1, 0, -1, 0}, true, {1, -1, 0}, {-1, 1, -1, 1, 0, 0}},
         // Two vertical lines in general form are parallel: y from -3 to 3.
         {"parallel verticals", "1", "u", -1, 1, 2, LineFormGeneral, {1, 0, -1, 0}, true,
          {1, 0, 2}, {-2, 1, -3, 3, 0, 0}},

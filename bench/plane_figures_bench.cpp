@@ -1,0 +1,178 @@
+// Cost of plane figures: a document with one line (perpendicular and second
+// line), circle (slope tangents and a circle through three points), ellipse,
+// hyperbola and parabola, each with its analysis, compiled into a display
+// list, next to the same number of ordinary 2D curves; and the planning
+// alone. Run under xvfb-run with LIBGL_ALWAYS_SOFTWARE=1 for Mesa.
+#include "draw/PlaneFigures.h"
+#include "model/Cls8.h"
+#include "model/Cls9.h"
+#include "model/Globals.h"
+#include "platform/MessageBox.h"
+#include "view/Scene.h"
+
+#include <QGuiApplication>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QSurfaceFormat>
+
+#include <GL/gl.h>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+GraphRef Graph(int32_t id, int32_t type, int32_t funForm, const char* x, const char* y,
+               float from, float to, int32_t steps)
+{
+    GraphRef g = Cls9::Init(id, QStringLiteral("g"), type, CoordTypeCartesian2D,
+                            QStringLiteral("0"), QString::fromLatin1(x), QString::fromLatin1(y),
+                            1, steps, 0, 1, from, to, FillStyleSingleColor, 0xFF0000, 0xFF0000, 0,
+                            2, MaterialPresetMetal, ShowModelWireframe, SmoothnessSmoother);
+    g->FunForm = funForm;
+    return g;
+}
+
+std::vector<GraphRef> Figures()
+{
+    std::vector<GraphRef> out;
+    GraphRef line = Graph(1, GraphTypeLine, FunFormParametric, "u", "2u+(1)", -5, 5, 100);
+    line->GLineType = LineFormSlopeIntercept;
+    line->GPara1 = 1;
+    line->GPara2 = 2;
+    line->GShowLinePoint = true;
+    line->GLinePointType = LineThroughPointPerpendicular;
+    line->GLinePointX = 3;
+    line->GLinePointY = 1;
+    line->GShowLineLine = true;
+    line->GLineLineType = LineFormSlopeIntercept;
+    line->GPara5 = 2;
+    line->GPara6 = -1;
+    out.push_back(line);
+
+    GraphRef circle =
+        Graph(2, GraphTypeCircle, FunFormParametric, "3sin(u)+(1)", "3cos(u)+(2)", 0, 6.2832f, 100);
+    circle->GCircleType = CircleFormStandard;
+    circle->GPara1 = 1;
+    circle->GPara2 = 2;
+    circle->GPara3 = 3;
+    circle->GShowCircle = true;
+    circle->GShowCircleTangent = true;
+    circle->GCircleTangType = CircleTangentGivenSlope;
+    circle->GCircleTangK = 1;
+    circle->GShowCircleEqua = true;
+    circle->GCircleEquaType = CircleEquationGivenThreePoints;
+    circle->GPara7 = 2;
+    circle->GPara10 = 2;
+    out.push_back(circle);
+
+    GraphRef ellipse =
+        Graph(3, GraphTypeEllipse, FunFormParametric, "5sin(u)+(0)", "3cos(u)+(0)", 0, 6.2832f, 100);
+    ellipse->GEllipseType = EllipseFormStandard;
+    ellipse->GPara1 = 5;
+    ellipse->GPara2 = 3;
+    ellipse->GEllipseCompute = true;
+    out.push_back(ellipse);
+
+    GraphRef hyperbola = Graph(4, GraphTypeHyperbola, FunFormExplicit, "x",
+                               "0.5sqr((x-(0))^2-4)+(0)", -4, 4, 200);
+    hyperbola->GHyperType = HyperbolaFormHorizontal;
+    hyperbola->GPara1 = 2;
+    hyperbola->GPara2 = 1;
+    hyperbola->GHyperCompute = true;
+    out.push_back(hyperbola);
+
+    GraphRef parabola = Graph(5, GraphTypeParabola, FunFormExplicit, "x",
+                              "sqr(2*(1)*(x-(0)))+(0)", 0, 4, 100);
+    parabola->GParaType = ParabolaFormHorizontal;
+    parabola->GPara3 = 1;
+    parabola->GParaCompute = true;
+    out.push_back(parabola);
+    return out;
+}
+
+// Five ordinary curves with the figures' sample counts.
+std::vector<GraphRef> Curves()
+{
+    std::vector<GraphRef> out;
+    const char* const f[5] = {"2x+1", "sin(x)", "x^2/4", "sqr(abs(x))", "cos(2x)"};
+    const int32_t steps[5] = {100, 100, 100, 200, 100};
+    for (int i = 0; i < 5; ++i) {
+        GraphRef g = Graph(i + 1, GraphType2DFunction, FunFormExplicit, "x", f[i], -5, 5, steps[i]);
+        g->Show2DCurve = true;
+        out.push_back(g);
+    }
+    return out;
+}
+
+void Sample(const std::vector<GraphRef>& graphs)
+{
+    for (const GraphRef& g : graphs)
+        if (!g->GetPoints())
+            std::fprintf(stderr, "sampling graph %d failed\n", g->ID);
+}
+
+void CompileList(benchmark::State& state, const std::vector<GraphRef>& graphs)
+{
+    Sample(graphs);
+    g_SceneScale = 2.0f;
+    const GLuint list = glGenLists(1);
+    for (auto _ : state) {
+        glNewList(list, GL_COMPILE);
+        for (const GraphRef& g : graphs)
+            g->Draw(0);
+        glEndList();
+    }
+    glDeleteLists(list, 1);
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(graphs.size()));
+}
+
+void BM_FiguresIntoList(benchmark::State& state) { CompileList(state, Figures()); }
+BENCHMARK(BM_FiguresIntoList)->Unit(benchmark::kMicrosecond);
+
+void BM_CurvesIntoList(benchmark::State& state) { CompileList(state, Curves()); }
+BENCHMARK(BM_CurvesIntoList)->Unit(benchmark::kMicrosecond);
+
+// The figures' planning alone: segments, markers and texts, no OpenGL.
+void BM_PlanFigures(benchmark::State& state)
+{
+    const std::vector<GraphRef> graphs = Figures();
+    Sample(graphs);
+    for (auto _ : state)
+        for (const GraphRef& g : graphs)
+            benchmark::DoNotOptimize(PlanPlaneFigure(*g, 2.0f));
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(graphs.size()));
+}
+BENCHMARK(BM_PlanFigures)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    QSurfaceFormat format;
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    format.setVersion(2, 1);
+    QOpenGLContext context;
+    context.setFormat(format);
+    if (!context.create())
+        return 1;
+    QOffscreenSurface surface;
+    surface.setFormat(context.format());
+    surface.create();
+    if (!context.makeCurrent(&surface))
+        return 1;
+
+    MessageRecorder quiet; // no message box may block a run
+    g_DocumentKind = DocumentKind2D;
+    g_RangeMinX = g_RangeMinY = -20;
+    g_RangeMaxX = g_RangeMaxY = 20;
+    std::printf("renderer: %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
