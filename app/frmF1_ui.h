@@ -19,6 +19,8 @@ class QListWidgetItem;
 class QMenu;
 class QPlainTextEdit;
 class QTimer;
+class QToolBar;
+class QLabel;
 class frmF5;
 class DrawingArea;
 class SplitterBar;
@@ -94,6 +96,9 @@ public:
     QTimer* Timer1 = nullptr;
     QMenu* FunEdit = nullptr;
     QMenu* GraphEdit = nullptr;
+    QToolBar* Toolbar1 = nullptr;
+    QToolBar* Toolbar2 = nullptr;
+    QLabel* StatusPanel1 = nullptr; // the status bar's one panel
 
     // Main-window state.
     int32_t mlngPlayMode = 1;
@@ -123,6 +128,8 @@ private:
     void Open2DFunctionDialog(bool polar);
     void UpdateResultPane();
     QWidget* ClientArea() const;
+    int ToolbarHeightTwips() const;
+    void DisableButtonsWithoutCommand();
 
     WindowLayoutInput m_layoutIn;
     WindowLayoutRects m_rects;

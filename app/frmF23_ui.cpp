@@ -1,4 +1,5 @@
 #include "app/frmF23_ui.h"
+#include "platform/AppTitle.h"
 
 #include "app/AnimationCommands_ui.h"
 #include "app/frmF1_ui.h"
@@ -43,7 +44,7 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption, c
 
 void WriteError()
 {
-    ShowMessage(QStringLiteral("写入文件时出错。"), QCoreApplication::applicationName(),
+    ShowMessage(QStringLiteral("写入文件时出错。"), AppTitle(),
                 MsgIcon::Information);
 }
 

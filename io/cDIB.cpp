@@ -1,4 +1,5 @@
 #include "io/cDIB.h"
+#include "platform/AppTitle.h"
 
 #include "platform/MessageBox.h"
 
@@ -33,7 +34,7 @@ void Put32(QByteArray& out, uint32_t v)
 
 void Report(const QString& text, const QString& path, MsgIcon icon)
 {
-    ShowMessage(text + QStringLiteral("\r\n") + path, QCoreApplication::applicationName(), icon);
+    ShowMessage(text + QStringLiteral("\r\n") + path, AppTitle(), icon);
 }
 
 } // namespace
@@ -66,7 +67,7 @@ bool cDIB::CreateFromFile(const QString& path)
         if (file.error() == QFileDevice::OpenError && !info.isReadable())
             Report(QStringLiteral("文件被锁:"), path, MsgIcon::Critical);
         else
-            ShowMessage(file.errorString(), QCoreApplication::applicationName(), MsgIcon::Information);
+            ShowMessage(file.errorString(), AppTitle(), MsgIcon::Information);
         return false;
     }
     const QByteArray head = file.read(FileHeaderSize + InfoHeaderSize);

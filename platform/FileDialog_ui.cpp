@@ -1,4 +1,5 @@
 #include "platform/FileDialog_ui.h"
+#include "platform/AppTitle.h"
 
 #include "platform/MessageBox.h"
 
@@ -97,7 +98,7 @@ FileDialogAnswer RunFileDialog(const FileDialogRequest& request)
 
 cFileDlg::cFileDlg()
     : InitDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
-      DlgTitle(QCoreApplication::applicationName())
+      DlgTitle(AppTitle())
 {
 }
 

@@ -1,4 +1,5 @@
 #include "view/DrawingArea_gl.h"
+#include "platform/AppTitle.h"
 
 #include "model/Globals.h"
 #include "platform/MessageBox.h"
@@ -75,7 +76,7 @@ bool DrawingArea::Initialize()
     const bool haveContext = context() && context()->isValid();
     if (!haveContext && !CanMakeContext(format())) {
         m_failed = true;
-        ShowMessage(QStringLiteral("ChoosePixelFormat failed"), QCoreApplication::applicationName(),
+        ShowMessage(QStringLiteral("ChoosePixelFormat failed"), AppTitle(),
                     MsgIcon::Critical);
         return false;
     }

@@ -1,4 +1,5 @@
 #include "view/OutlineText.h"
+#include "platform/AppTitle.h"
 
 #include "platform/MessageBox.h"
 #include "platform/OutlineFont_gl.h"
@@ -20,7 +21,7 @@ constexpr float kExtrusion = 0.1f;
 
 void ReportFontFailure()
 {
-    ShowMessage(QStringLiteral("无法创建字体。"), QCoreApplication::applicationName(),
+    ShowMessage(QStringLiteral("无法创建字体。"), AppTitle(),
                 MsgIcon::Critical);
 }
 } // namespace

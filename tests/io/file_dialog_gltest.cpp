@@ -1,4 +1,5 @@
 #include "platform/FileDialog_ui.h"
+#include "platform/AppTitle.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +38,7 @@ TEST(FileDialog, FreshInstance)
     cFileDlg dlg;
     EXPECT_EQ(dlg.OwnerHwnd, nullptr);
     EXPECT_EQ(dlg.InitDirectory, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    EXPECT_EQ(dlg.DlgTitle, QCoreApplication::applicationName());
+    EXPECT_EQ(dlg.DlgTitle, AppTitle());
     EXPECT_TRUE(dlg.OverwritePrompt);
     EXPECT_TRUE(dlg.FileMustExist);
     EXPECT_FALSE(dlg.ReadOnly());
