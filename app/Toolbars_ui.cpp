@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <QStatusBar>
@@ -209,7 +210,13 @@ QToolBar* BuildToolbar(QMainWindow* window, const char* name,
                 item->trigger();
         });
         toolbar->addAction(action);
+        // Buttons as compact as the 16-pixel images allow, so all of a
+        // toolbar fits the window's starting width.
+        if (QWidget* button = toolbar->widgetForAction(action))
+            button->setFixedSize(23, 22);
     }
+    toolbar->layout()->setSpacing(0);
+    toolbar->layout()->setContentsMargins(1, 1, 1, 1);
     return toolbar;
 }
 

@@ -24,10 +24,10 @@
 
 namespace {
 
+// The checkout the build was configured from, wherever the build folder is.
 QString SourceRoot()
 {
-    return QDir(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../.."))
-        .absolutePath();
+    return QStringLiteral(QG_TEST_SOURCE_DIR);
 }
 
 QByteArray Build(const Sample& s)
