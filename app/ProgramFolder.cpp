@@ -44,9 +44,7 @@ QString DataFolderFor(const QString& programFolder, const QString& buildDir,
 {
     if (!sourceDir.isEmpty() && IsInside(programFolder, buildDir))
         return QDir::cleanPath(sourceDir);
-    QDir prefix(programFolder);
-    prefix.cdUp();
-    return QDir::cleanPath(prefix.filePath(dataDir));
+    return QDir::cleanPath(programFolder + QStringLiteral("/../") + dataDir);
 }
 
 QString DataFolder()
@@ -65,9 +63,8 @@ QString ProgramIconPath()
     const QString source = QString::fromUtf8(QG_SOURCE_DIR);
     if (!source.isEmpty() && IsInside(ProgramFolder(), QString::fromUtf8(QG_BUILD_DIR)))
         return QDir(source).filePath(QStringLiteral("icons/curvarium.svg"));
-    QDir prefix(ProgramFolder());
-    prefix.cdUp();
-    return QDir::cleanPath(prefix.filePath(QStringLiteral("share/icons/hicolor/scalable/apps/curvarium.svg")));
+    return QDir::cleanPath(ProgramFolder() +
+                           QStringLiteral("/../share/icons/hicolor/scalable/apps/curvarium.svg"));
 }
 
 QString ConfiguredHomePage()

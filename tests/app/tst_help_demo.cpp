@@ -2,6 +2,7 @@
 // documents on the real main window.
 #include "app/DemoMenu_ui.h"
 #include "app/HelpMenu_ui.h"
+#include "app/ProgramFolder.h"
 #include "app/frmF1_ui.h"
 #include "app/frmF2_ui.h"
 #include "SampleDocuments.h"
@@ -27,6 +28,8 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
+    void dataFolder_data();
+    void dataFolder();
     void helpMenuItems();
     void aboutBoxTextsLinkAndOk();
     void helpFileOpensOnTheDesktop();
@@ -76,6 +79,30 @@ void TestHelpDemo::cleanup()
     m_window->close();
     delete m_window;
     m_window = nullptr;
+}
+
+void TestHelpDemo::dataFolder_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("expected");
+    const QString build = QStringLiteral("/home/s/out/qgraph-build");
+    const QString source = QStringLiteral("/home/s/src/qgraph");
+    QTest::newRow("installed") << "/usr/local/bin" << "/usr/local/share/curvarium";
+    QTest::newRow("installed in a prefix with blanks")
+        << "/opt/数学 工具/bin" << "/opt/数学 工具/share/curvarium";
+    QTest::newRow("build folder outside the checkout") << build << source;
+    QTest::newRow("tests below the build folder") << build + "/tests" << source;
+    QTest::newRow("a folder that only starts like the build folder")
+        << build + "-old/bin" << "/home/s/out/qgraph-build-old/share/curvarium";
+}
+
+void TestHelpDemo::dataFolder()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, expected);
+    QCOMPARE(DataFolderFor(program, QStringLiteral("/home/s/out/qgraph-build"),
+                           QStringLiteral("/home/s/src/qgraph"), QStringLiteral("share/curvarium")),
+             expected);
 }
 
 void TestHelpDemo::helpMenuItems()
