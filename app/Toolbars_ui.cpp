@@ -5,6 +5,7 @@
 #include "app/AppIcons_ui.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLayout>
@@ -126,31 +127,32 @@ QAction* MenuCommand(const QMainWindow* window, const QString& name)
 }
 
 // Writes the hint of the button under the pointer while it moves over one
-// toolbar. The geometry is read afresh on every move.
+// toolbar. The geometry is read afresh on every move. The moves are taken
+// from the application, because a disabled button receives none itself and
+// its hint is shown all the same.
 class HintWriter : public QObject {
 public:
     HintWriter(QToolBar* toolbar, QLabel* panel) : QObject(toolbar), m_toolbar(toolbar), m_panel(panel)
     {
-    }
-
-    // Follows the pointer over the toolbar and every widget in it.
-    void Watch(QWidget* widget)
-    {
-        widget->setMouseTracking(true);
-        widget->installEventFilter(this);
+        toolbar->setMouseTracking(true);
+        toolbar->installEventFilter(this);
+        qApp->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::MouseMove) {
+        if (event->type() == QEvent::MouseMove && watched->isWidgetType()) {
             auto* widget = static_cast<QWidget*>(watched);
-            const QPointF local = static_cast<QMouseEvent*>(event)->position();
-            Move(widget == m_toolbar ? local : widget->mapTo(m_toolbar, local));
-        } else if (event->type() == QEvent::ChildAdded) {
-            // Buttons are made when actions are added.
+            if (widget == m_toolbar || m_toolbar->isAncestorOf(widget)) {
+                const QPointF local = static_cast<QMouseEvent*>(event)->position();
+                Move(widget == m_toolbar ? local : widget->mapTo(m_toolbar, local));
+            }
+        } else if (event->type() == QEvent::ChildAdded && watched == m_toolbar) {
+            // Buttons are made when actions are added; they report moves
+            // without a pressed button only with tracking on.
             if (auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child()))
-                Watch(child);
+                child->setMouseTracking(true);
         }
         return false;
     }
@@ -191,8 +193,7 @@ QToolBar* BuildToolbar(QMainWindow* window, const char* name,
     toolbar->setIconSize(QSize(16, 16));
     toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
-    auto* hints = new HintWriter(toolbar, panel);
-    hints->Watch(toolbar);
+    new HintWriter(toolbar, panel);
     for (const ToolbarButton& b : buttons) {
         if (!b.command) {
             QAction* separator = toolbar->addSeparator();

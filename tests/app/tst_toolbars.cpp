@@ -46,12 +46,13 @@ private:
         }
         return nullptr;
     }
-    // Moves the pointer to `pos` of `widget` as the window system reports it.
+    // Moves the pointer to `pos` of `widget` as the window system reports
+    // it, so the event reaches whichever widget lies under the pointer.
+    // (The window overload synthesises the event; the real pointer stays.)
     static void MoveTo(QWidget* widget, QPoint pos)
     {
-        QMouseEvent move(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(widget, &move);
+        QWidget* top = widget->window();
+        QTest::mouseMove(top->windowHandle(), widget->mapTo(top, pos));
     }
 
     frmF1* m_window = nullptr;
