@@ -1,5 +1,6 @@
 #include "app/frmF2_ui.h"
 
+#include "app/AppIcons_ui.h"
 #include "app/HelpMenu_ui.h"
 
 #include <QEvent>
@@ -36,6 +37,7 @@ frmF2::frmF2(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmF2"));
     setWindowTitle(QStringLiteral("关于Curvarium"));
+    setWindowIcon(ProgramIcon());
     setModal(true);
     setFixedSize(Px(4470), Px(2055));
     setFont(Arial(8.25));

@@ -138,6 +138,9 @@ void TestHelpDemo::aboutBoxTextsLinkAndOk()
         bool closedByOk = false;
         RunAbout([&](frmF2* box) {
             QCOMPARE(box->windowTitle(), QStringLiteral("关于Curvarium"));
+            // The program's icon, drawn for it, on the box as on the main window.
+            QVERIFY(!box->windowIcon().isNull());
+            QVERIFY(!m_window->windowIcon().isNull());
             QCOMPARE(box->lblTitle->text(), QStringLiteral("Curvarium"));
             QVERIFY(box->lblTitle->font().bold());
             QCOMPARE(box->Label2->text(), QStringLiteral("版本 2.0"));
