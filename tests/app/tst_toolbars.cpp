@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
+#include <QSet>
 #include <QToolButton>
 
 class TestToolbars : public QObject {
@@ -28,6 +29,7 @@ private slots:
     void statesPerDocumentKind_data();
     void statesPerDocumentKind();
     void playbackButtonsFollowAnAnimatedDocument();
+    void everyButtonHasItsMenuItem();
     void buttonRunsItsMenuItem();
     void hintUnderThePointer();
     void layoutSubtractsTheToolbars();
@@ -195,6 +197,30 @@ void TestToolbars::playbackButtonsFollowAnAnimatedDocument()
     QVERIFY(Button("barAnimStart")->isEnabled());
     m_window->mnuFileNew2D_Click();
     QVERIFY(!Button("barAnimStart")->isEnabled());
+}
+
+void TestToolbars::everyButtonHasItsMenuItem()
+{
+    // Only the figure commands, built by their own menu code, may still be
+    // missing; any other button without its item is a misspelt name.
+    const QSet<QString> figureCommands = {
+        "mnuDrawIP",     "mnuDrawVector", "mnuDrawVec2DOp", "mnuDrawPartLine",
+        "mnuDrawPartCircle", "mnuDrawPartEllipse", "mnuDrawPartHyperbola",
+        "mnuDrawPartParabola", "mnuDrawSLDif", "mnuDrawSLScale", "mnuDrawSpaLine",
+        "mnuDrawPrism",  "mnuDrawPyramid", "mnuDrawLT", "mnuDrawCyl", "mnuDrawCone",
+        "mnuDrawYT",     "mnuDrawSphere"};
+    QStringList missing;
+    for (const auto* list : {&Toolbar1Buttons(), &Toolbar2Buttons()}) {
+        for (const ToolbarButton& b : *list) {
+            if (!b.command || ToolbarCommandExists(m_window, QString::fromLatin1(b.key)))
+                continue;
+            const QString command = QString::fromLatin1(b.command);
+            QVERIFY2(figureCommands.contains(command), qPrintable(command));
+            missing << command;
+        }
+    }
+    if (!missing.isEmpty())
+        QSKIP(qPrintable(QStringLiteral("menu items not built yet: ") + missing.join(' ')));
 }
 
 void TestToolbars::buttonRunsItsMenuItem()
