@@ -135,7 +135,6 @@ public:
     HintWriter(QToolBar* toolbar, QLabel* panel) : QObject(toolbar), m_toolbar(toolbar), m_panel(panel)
     {
         toolbar->setMouseTracking(true);
-        toolbar->installEventFilter(this);
         qApp->installEventFilter(this);
     }
 
