@@ -192,7 +192,7 @@ ICONS = {
     # ---- Toolbar2 ----
     "points": dot(4, 11, 1.7, RED) + dot(8, 5, 1.7, BLUE) + dot(12.5, 9.5, 1.7, GREEN),
     "fun2dcart": axes() + curve(lambda x: 8 - 4.5 * math.sin((x - 1.5) * 0.6), 1.5, 14.5, 20, BLUE),
-    "fun2dpolar": axes() + polar(lambda a: 5.5 * abs(math.sin(3 * a)), 8, 8, 120, RED, 1.0),
+    "fun2dpolar": axes() + polar(lambda a: 5.8 * abs(math.cos(2 * a)), 8, 8, 120, RED, 1.1),
     "fun25dcart": surface(BLUE, 4.0),
     "fun25dpolar": ellipse(8, 9.5, 6.5, 3.2, BLUE, 1.0, FACE) + ellipse(8, 8, 3.3, 1.5, BLUE, 0.8)
     + path("M4.7 8.5Q8 1 11.3 8.5", BLUE, 0.9),
