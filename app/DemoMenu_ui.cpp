@@ -92,7 +92,12 @@ bool OpenDemo(frmF1* window, const char* document)
                     MsgIcon::Warning);
         return false;
     }
-    // The reader reports a document it refuses and then keeps the drawing.
+    // As Open does: a drawing with graphs, ticked or not, may be saved
+    // first; Cancel (or a save that did not happen) keeps it.
+    if (!AskSaveIfNeeded(window))
+        return false;
+    // The reader reports a document it cannot read or refuses and then
+    // keeps the drawing.
     return LoadDocument(window, path);
 }
 
@@ -107,8 +112,10 @@ void AddDemoMenu(frmF1* window, QMenu* demoMenu)
         menus[QString::fromLatin1(name)] = menu;
     };
     auto add = [&](const DemoItem& item) {
-        QAction* action =
-            menus.at(QString::fromLatin1(item.submenu))->addAction(QString::fromUtf8(item.caption));
+        // "&" in a caption is a character, not a mnemonic marker.
+        QString caption = QString::fromUtf8(item.caption);
+        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* action = menus.at(QString::fromLatin1(item.submenu))->addAction(caption);
         action->setObjectName(QString::fromLatin1(item.control));
         const char* document = item.document;
         QObject::connect(action, &QAction::triggered, window,

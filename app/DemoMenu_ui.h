@@ -1,7 +1,7 @@
 #pragma once
 // The Demo menu ("演示"): each item opens one demonstration document from
 // the samples folder through the same reader as File Open, replacing the
-// current drawing without the save question.
+// current drawing after the same save question.
 #include <QString>
 #include <vector>
 
@@ -25,6 +25,8 @@ void AddDemoMenu(frmF1* window, QMenu* demoMenu);
 // beside the program or in the source tree.
 QString DemoDocumentPath(const char* document);
 
-// Opens one demonstration document. A missing document is reported and the
-// current drawing stays as it is. True when the document was loaded.
+// Opens one demonstration document, asking first whether to save a drawing
+// that has graphs. A missing or unreadable document is reported, and it and
+// Cancel leave the current drawing as it is. True when the document was
+// loaded.
 bool OpenDemo(frmF1* window, const char* document);

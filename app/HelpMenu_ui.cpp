@@ -13,17 +13,27 @@
 
 QString HelpFilePath()
 {
-    return ProgramDataPath(QStringLiteral("help.chm"));
+    return ProgramDataPath(QStringLiteral("help/index.html"));
 }
 
 QUrl HomePageUrl()
 {
+    const QString home = ConfiguredHomePage();
+    if (!home.isEmpty())
+        return QUrl(home);
     return QUrl::fromLocalFile(ProgramDataPath(QStringLiteral("README.md")));
 }
 
 QUrl SupportPageUrl()
 {
-    return HomePageUrl();
+    const QString support = ConfiguredSupportPage();
+    if (!support.isEmpty())
+        return QUrl(support);
+    // The support page lies at /support.html of the home page's server.
+    const QUrl home = HomePageUrl();
+    if (!home.isLocalFile())
+        return home.resolved(QUrl(QStringLiteral("/support.html")));
+    return home;
 }
 
 bool OpenHelpTarget(QWidget*, const QUrl& target)

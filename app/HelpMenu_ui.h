@@ -11,10 +11,10 @@ class frmF1;
 // Fills the Help menu ("帮助") with its items, in menu order.
 void AddHelpMenu(frmF1* window, QMenu* helpMenu);
 
-// The help file: help.chm beside the program (or in the source tree).
+// The help file: the program's HTML help in its data folder.
 QString HelpFilePath();
-// The home page and the support page. The project's README is both: the
-// program has no web site of its own.
+// The home page and the support page, as configured for the build; without
+// a configured address the README stands for both.
 QUrl HomePageUrl();
 QUrl SupportPageUrl();
 

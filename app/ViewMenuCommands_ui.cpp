@@ -85,10 +85,14 @@ void AddViewCommands(frmF1* window)
     if (QMenu* view = MenuNamed(window, "mnuView")) {
         QAction* fit = ActionNamed(view, "mnuViewFit");
         QAction* afterFit = fit ? ActionAfter(view, fit) : nullptr;
-        view->insertAction(fit, NewAction(view, "mnuViewMove", QStringLiteral("平移"),
-                                          [] { SetMoveMode(g_View); }));
-        view->insertAction(fit, NewAction(view, "mnuViewZoom", QStringLiteral("缩小或放大"),
-                                          [] { SetZoomMode(g_View); }));
+        QAction* move = NewAction(view, "mnuViewMove", QStringLiteral("平移"),
+                                  [] { SetMoveMode(g_View); });
+        move->setShortcut(QKeySequence(Qt::Key_F7));
+        view->insertAction(fit, move);
+        QAction* zoom = NewAction(view, "mnuViewZoom", QStringLiteral("缩小或放大"),
+                                  [] { SetZoomMode(g_View); });
+        zoom->setShortcut(QKeySequence(Qt::Key_F8));
+        view->insertAction(fit, zoom);
         const struct {
             const char* name;
             const char* caption;

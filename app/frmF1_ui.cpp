@@ -3,11 +3,15 @@
 #include "app/frmF1_ui.h"
 
 #include "app/AnimationCommands_ui.h"
+#include "app/AppIcons_ui.h"
+#include "app/frmF23_ui.h"
 #include "app/DemoMenu_ui.h"
 #include "app/EditCommand_ui.h"
 #include "app/HelpMenu_ui.h"
 #include "app/PointCommands_ui.h"
+#include "app/ProgramFolder.h"
 #include "app/SplitterBar_ui.h"
+#include "app/Toolbars_ui.h"
 #include "app/ViewMenuCommands_ui.h"
 #include "app/frmF23_ui.h"
 #include "dialogs/common/DialogHost.h"
@@ -38,6 +42,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QStatusBar>
+#include <QToolBar>
 #include <QTimer>
 
 #include <cmath>
@@ -46,9 +51,6 @@
 namespace {
 
 frmF1* g_MainWindow = nullptr;
-
-// Height of one toolbar in twips when the window has none of its own yet.
-constexpr int DefaultToolbarHeightTwips = 420;
 
 // Graph types whose points depend on the plot range or the frame count and
 // are therefore sampled again when their entry is ticked again.
@@ -74,12 +76,38 @@ bool ResampledOnTick(int32_t type)
     }
 }
 
-// Which commands each document kind offers: {name, 2D, 2.5D, 3D}.
+// Which commands each document kind offers: {name, 2D, 2.5D, 3D}; first
+// the toolbar buttons, then the menu items.
 struct CommandState {
     const char* name;
     bool kind2D, kind25D, kind3D;
 };
 constexpr CommandState CommandStates[] = {
+    {"barAnimPoints", true, true, true},    {"barAnim2DCart", true, false, false},
+    {"barAnim2DPolar", true, false, false}, {"barAnim25DCart", false, true, false},
+    {"barAnim25DPolar", false, true, false}, {"barAnimStart", false, false, false},
+    {"barAnimPause", false, false, false},  {"barAnimStop", false, false, false},
+    {"barAnimFirst", false, false, false},  {"barAnimPre", false, false, false},
+    {"barAnimNext", false, false, false},   {"barAnimLast", false, false, false},
+    {"barAnimNormal", false, false, false}, {"barAnimRev", false, false, false},
+    {"barAnimNormalRepeat", false, false, false}, {"barAnimRevRepeat", false, false, false},
+    {"barPoints", true, true, true},        {"barFun2DCart", true, false, false},
+    {"barFun2DPolar", true, false, false},  {"barFun25DCart", false, true, false},
+    {"barFun25DPolar", false, true, false}, {"barInter", true, false, false},
+    {"barGeomVec2D", true, false, false},   {"barGeomVecOp", true, false, false},
+    {"barGeomLine", true, false, false},    {"barGeomCircle", true, false, false},
+    {"barGeomEllipse", true, false, false}, {"barGeomHyper", true, false, false},
+    {"barGeomPara", true, false, false},    {"barDengCha", true, false, false},
+    {"barDengBi", true, false, false},      {"barGeom3DLine", false, false, true},
+    {"barGeomLengZhu", false, false, true}, {"barGeomLengZhui", false, false, true},
+    {"barGeomLengTai", false, false, true}, {"barGeomYuanZhu", false, false, true},
+    {"barGeomYuanZhui", false, false, true}, {"barGeomYuanTai", false, false, true},
+    {"barGeomSphere", false, false, true},  {"barCoord", true, true, true},
+    {"barLight", false, true, true},        {"barISO", false, true, true},
+    {"barMove", true, true, true},          {"barZoom", true, true, true},
+    {"barZoomAll", true, true, true},       {"barRotX", false, true, true},
+    {"barRotY", false, true, true},         {"barRotZ", false, true, true},
+    {"barRot", false, true, true},
     {"mnuViewRotX", false, true, true},     {"mnuViewRotY", false, true, true},
     {"mnuViewRotZ", false, true, true},     {"mnuDrawPoint", true, true, true},
     {"mnuDrawFun2D", true, false, false},   {"mnuDraw25d", false, true, false},
@@ -99,6 +127,9 @@ constexpr CommandState CommandStates[] = {
 };
 
 constexpr const char* PlaybackCommands[] = {
+    "barAnimStart", "barAnimPause", "barAnimStop", "barAnimFirst", "barAnimPre",
+    "barAnimNext", "barAnimLast", "barAnimNormal", "barAnimRev", "barAnimNormalRepeat",
+    "barAnimRevRepeat",
     "mnuAniStartb", "mnuAniPause",  "mnuAniStop", "mnuAniFirst",  "mnuAniPre",      "mnuAniNext",
     "mnuAniLast",   "mnuAniNormal", "mnuAniRev",  "mnuAniRepeat", "mnuAniRevRepeat",
 };
@@ -122,11 +153,20 @@ frmF1::frmF1(QWidget* parent) : QMainWindow(parent)
     // that exist from the start; the evaluator reports nothing by itself.
     g_ReportEvalErrors = false;
 
+    setWindowIcon(ProgramIcon());
+    SetAssociationIconPath(ProgramIconPath());
+
     BuildPanes();
     BuildMenus();
+    // The toolbars come after the menus: each button runs a menu item.
+    const MainToolbars bars = AddMainToolbars(this);
+    Toolbar1 = bars.toolbar1;
+    Toolbar2 = bars.toolbar2;
+    StatusPanel1 = bars.statusPanel;
+    DisableButtonsWithoutCommand();
 
     // Client area of 12690 x 8505 twips below the menu bar when the window
-    // opens.
+    // opens, toolbars and status bar included.
     const double tpp = TwipsPerPixel();
     m_layoutIn.splitterLeft = StartSplitterLeftTwips;
     resize(static_cast<int>(std::lround(StartClientWidthTwips / tpp)),
@@ -155,6 +195,11 @@ double frmF1::TwipsPerPixel() const
 QWidget* frmF1::ClientArea() const
 {
     return centralWidget();
+}
+
+int frmF1::ToolbarHeightTwips() const
+{
+    return static_cast<int>(std::lround(Toolbar1->height() * TwipsPerPixel()));
 }
 
 void frmF1::BuildPanes()
@@ -232,6 +277,7 @@ void frmF1::BuildMenus()
             &QAction::triggered, this, [this] { FileSave(this); });
     connect(Action(file, "mnuFileSaveAs", QStringLiteral("另存为...")), &QAction::triggered, this,
             [this] { FileSaveAs(this); });
+    file->addSeparator();
     AddAviExportCommand(this, file);
     file->addSeparator();
     connect(Action(file, "mnuFilePrint", QStringLiteral("打印..."), QKeySequence(Qt::CTRL | Qt::Key_P)),
@@ -329,12 +375,10 @@ void frmF1::Form_Load(const QString& documentPath)
     g_RangeMaxZ = 50.0f;
     // 7. The horizontal bar, from the client height at load time.
     const double tpp = TwipsPerPixel();
-    const int toolbarH = DefaultToolbarHeightTwips;
-    // The client area lies below the menu bar; its toolbar band is counted
-    // even while the window has no toolbars of its own.
+    const int toolbarH = ToolbarHeightTwips();
+    // The client area lies below the menu bar and holds the toolbars.
     const int clientH =
-        static_cast<int>(std::lround((height() - menuBar()->sizeHint().height()) * tpp)) +
-        2 * toolbarH;
+        static_cast<int>(std::lround((height() - menuBar()->sizeHint().height()) * tpp));
     m_layoutIn.splitter2Top = StartSplitter2Top(clientH, toolbarH);
     // 8.
     g_EditingGraph = false;
@@ -424,7 +468,7 @@ void frmF1::Form_Resize()
 
     // The client area in twips: the panes' area with the toolbar band above
     // and the status bar below.
-    const int toolbarH = DefaultToolbarHeightTwips;
+    const int toolbarH = ToolbarHeightTwips();
     // Whatever lies below the panes' area within the client area (the
     // status bar) counts as the status bar's height.
     QWidget* client = ClientArea();
@@ -474,7 +518,7 @@ void frmF1::SplitterMouseMove(SplitterBar* bar, int dxTwips, int dyTwips)
     } else {
         m_layoutIn.splitter2Top += dyTwips;
         bar->move(bar->x(), static_cast<int>(std::lround(
-                                (m_layoutIn.splitter2Top - 2 * DefaultToolbarHeightTwips) / tpp)));
+                                (m_layoutIn.splitter2Top - 2 * ToolbarHeightTwips()) / tpp)));
     }
 }
 
@@ -743,8 +787,12 @@ void frmF1::SetCommandStates(int32_t documentKind)
         const bool enabled = documentKind == DocumentKind2D    ? state.kind2D
                              : documentKind == DocumentKind25D ? state.kind25D
                                                                : state.kind3D;
-        for (QAction* action : findChildren<QAction*>(QString::fromLatin1(state.name)))
-            action->setEnabled(enabled);
+        const QString name = QString::fromLatin1(state.name);
+        // A button whose menu item this window lacks runs nothing.
+        const bool runnable = !name.startsWith(QLatin1String("bar")) ||
+                              ToolbarCommandExists(this, name);
+        for (QAction* action : findChildren<QAction*>(name))
+            action->setEnabled(enabled && runnable);
     }
 }
 
@@ -753,6 +801,17 @@ void frmF1::EnablePlaybackCommands()
     for (const char* name : PlaybackCommands) {
         for (QAction* action : findChildren<QAction*>(QString::fromLatin1(name)))
             action->setEnabled(true);
+    }
+    DisableButtonsWithoutCommand();
+}
+
+void frmF1::DisableButtonsWithoutCommand()
+{
+    for (QToolBar* bar : {Toolbar1, Toolbar2}) {
+        for (QAction* button : bar->actions()) {
+            if (!button->isSeparator() && !ToolbarCommandExists(this, button->objectName()))
+                button->setEnabled(false);
+        }
     }
 }
 

@@ -21,6 +21,8 @@ class QListWidgetItem;
 class QMenu;
 class QPlainTextEdit;
 class QTimer;
+class QToolBar;
+class QLabel;
 class frmF5;
 class DrawingArea;
 class SplitterBar;
@@ -107,6 +109,9 @@ public:
     QTimer* Timer1 = nullptr;
     QMenu* FunEdit = nullptr;
     QMenu* GraphEdit = nullptr;
+    QToolBar* Toolbar1 = nullptr;
+    QToolBar* Toolbar2 = nullptr;
+    QLabel* StatusPanel1 = nullptr; // the status bar's one panel
 
     // Main-window state.
     int32_t mlngPlayMode = 1;
@@ -136,6 +141,8 @@ private:
     void Open2DFunctionDialog(bool polar);
     void UpdateResultPane();
     QWidget* ClientArea() const;
+    int ToolbarHeightTwips() const;
+    void DisableButtonsWithoutCommand();
 
     WindowLayoutInput m_layoutIn;
     WindowLayoutRects m_rects;

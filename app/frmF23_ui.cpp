@@ -1,5 +1,6 @@
 // frmF23, the "动画保存为AVI文件" dialog: captures the animation's frames and writes the AVI file.
 #include "app/frmF23_ui.h"
+#include "platform/AppTitle.h"
 
 #include "app/AnimationCommands_ui.h"
 #include "app/frmF1_ui.h"
@@ -44,7 +45,7 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption, c
 
 void WriteError()
 {
-    ShowMessage(QStringLiteral("写入文件时出错。"), QCoreApplication::applicationName(),
+    ShowMessage(QStringLiteral("写入文件时出错。"), AppTitle(),
                 MsgIcon::Information);
 }
 

@@ -1,6 +1,7 @@
 // frmF2, the About box.
 #include "app/frmF2_ui.h"
 
+#include "app/AppIcons_ui.h"
 #include "app/HelpMenu_ui.h"
 
 #include <QEvent>
@@ -37,6 +38,7 @@ frmF2::frmF2(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmF2"));
     setWindowTitle(QStringLiteral("关于Curvarium"));
+    setWindowIcon(ProgramIcon());
     setModal(true);
     setFixedSize(Px(4470), Px(2055));
     setFont(Arial(8.25));

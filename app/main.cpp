@@ -1,6 +1,11 @@
-// Program start: message boxes, the main window, the document named on the command line.
+// Program entry: the application object with its name, icon and Qt's own
+// Chinese texts, then the main window with the document named on the
+// command line.
+#include "app/AppIcons_ui.h"
 #include "app/frmF1_ui.h"
+#include "platform/AppTitle.h"
 #include "platform/MessageBox_ui.h"
+#include "platform/QtTranslation.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -8,6 +13,11 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(AppTitle());
+    QApplication::setWindowIcon(ProgramIcon());
+    // Standard buttons and dialogs read in Chinese like the rest of the
+    // program; without the translation installed they stay in English.
+    (void)InstallQtChineseTranslation(&app);
     InstallQtMessageBoxes();
 
     // Everything after the program's own path is one document path, also

@@ -1,5 +1,6 @@
 // cDIB, one device-independent bitmap as a Windows BMP file holds it.
 #include "io/cDIB.h"
+#include "platform/AppTitle.h"
 
 #include "platform/MessageBox.h"
 
@@ -34,7 +35,7 @@ void Put32(QByteArray& out, uint32_t v)
 
 void Report(const QString& text, const QString& path, MsgIcon icon)
 {
-    ShowMessage(text + QStringLiteral("\r\n") + path, QCoreApplication::applicationName(), icon);
+    ShowMessage(text + QStringLiteral("\r\n") + path, AppTitle(), icon);
 }
 
 } // namespace
@@ -67,7 +68,7 @@ bool cDIB::CreateFromFile(const QString& path)
         if (file.error() == QFileDevice::OpenError && !info.isReadable())
             Report(QStringLiteral("文件被锁:"), path, MsgIcon::Critical);
         else
-            ShowMessage(file.errorString(), QCoreApplication::applicationName(), MsgIcon::Information);
+            ShowMessage(file.errorString(), AppTitle(), MsgIcon::Information);
         return false;
     }
     const QByteArray head = file.read(FileHeaderSize + InfoHeaderSize);

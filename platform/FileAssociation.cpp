@@ -137,11 +137,26 @@ bool WriteFileAssociation(const FileAssociationFiles& files, bool runUpdaters)
     return mimeOk && desktopOk;
 }
 
+namespace {
+QString& AssociationIconPath()
+{
+    static QString path;
+    return path;
+}
+} // namespace
+
+void SetAssociationIconPath(const QString& iconPath)
+{
+    AssociationIconPath() = iconPath;
+}
+
 bool RegisterFileAssociation()
 {
     const QString program = QCoreApplication::applicationFilePath();
     if (program.isEmpty())
         return false;
-    const QString icon = QCoreApplication::applicationDirPath() + QStringLiteral("/Curvarium.ico");
+    const QString icon = !AssociationIconPath().isEmpty()
+                             ? AssociationIconPath()
+                             : QCoreApplication::applicationDirPath() + QStringLiteral("/Curvarium.ico");
     return WriteFileAssociation(BuildFileAssociation(UserDataHome(), program, icon), true);
 }

@@ -28,9 +28,13 @@ FileAssociationFiles BuildFileAssociation(const QString& dataHome, const QString
 // files are in place afterwards.
 bool WriteFileAssociation(const FileAssociationFiles& files, bool runUpdaters);
 
-// The program's own association: the running program file and the icon
-// "Curvarium.ico" of its folder, under the user's data folder.
+// The program's own association: the running program file and its icon
+// (the one set below, else "Curvarium.ico" of its folder), under the user's
+// data folder.
 bool RegisterFileAssociation();
+
+// The icon file the association names from now on.
+void SetAssociationIconPath(const QString& iconPath);
 
 // One argument of a desktop entry's Exec line, quoted where it needs it.
 QString QuoteExecArgument(const QString& argument);

@@ -1,5 +1,6 @@
 // cFileDlg, the open and save file dialogs.
 #include "platform/FileDialog_ui.h"
+#include "platform/AppTitle.h"
 
 #include "platform/MessageBox.h"
 
@@ -98,7 +99,7 @@ FileDialogAnswer RunFileDialog(const FileDialogRequest& request)
 
 cFileDlg::cFileDlg()
     : InitDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
-      DlgTitle(QCoreApplication::applicationName())
+      DlgTitle(AppTitle())
 {
 }
 

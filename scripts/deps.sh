@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libqt6opengl6-dev
+  qt6-base-dev libqt6opengl6-dev qt6-svg-dev qt6-translations-l10n
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri
   libfreetype-dev fonts-liberation fonts-wqy-microhei
   libavformat-dev libavcodec-dev libavutil-dev libswscale-dev

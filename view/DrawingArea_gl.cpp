@@ -1,5 +1,6 @@
 // The drawing area (picDraw): the program's OpenGL context, fonts, display lists and frame display.
 #include "view/DrawingArea_gl.h"
+#include "platform/AppTitle.h"
 
 #include "model/Globals.h"
 #include "platform/MessageBox.h"
@@ -76,7 +77,7 @@ bool DrawingArea::Initialize()
     const bool haveContext = context() && context()->isValid();
     if (!haveContext && !CanMakeContext(format())) {
         m_failed = true;
-        ShowMessage(QStringLiteral("ChoosePixelFormat failed"), QCoreApplication::applicationName(),
+        ShowMessage(QStringLiteral("ChoosePixelFormat failed"), AppTitle(),
                     MsgIcon::Critical);
         return false;
     }

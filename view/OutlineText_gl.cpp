@@ -1,5 +1,6 @@
 // 3D text from the two outline-font blocks of the drawing area.
 #include "view/OutlineText.h"
+#include "platform/AppTitle.h"
 
 #include "platform/MessageBox.h"
 #include "platform/OutlineFont_gl.h"
@@ -21,7 +22,7 @@ constexpr float kExtrusion = 0.1f;
 
 void ReportFontFailure()
 {
-    ShowMessage(QStringLiteral("无法创建字体。"), QCoreApplication::applicationName(),
+    ShowMessage(QStringLiteral("无法创建字体。"), AppTitle(),
                 MsgIcon::Critical);
 }
 } // namespace

@@ -4,7 +4,7 @@
 // that changes brings its message back.
 #include "MainWindowFixture.h"
 
-#include "app/AppGlobals.h"
+#include "dialogs/common/DialogHost.h"
 #include "app/frmF1_ui.h"
 #include "io/DocumentWriter.h"
 #include "model/Cls8.h"

@@ -2,8 +2,10 @@
 // documents on the real main window.
 #include "app/DemoMenu_ui.h"
 #include "app/HelpMenu_ui.h"
+#include "app/ProgramFolder.h"
 #include "app/frmF1_ui.h"
 #include "app/frmF2_ui.h"
+#include "SampleDocuments.h"
 #include "model/Cls8.h"
 #include "model/Globals.h"
 #include "platform/MessageBox.h"
@@ -26,17 +28,19 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
+    void dataFolder_data();
+    void dataFolder();
     void helpMenuItems();
     void aboutBoxTextsLinkAndOk();
-    void helpFileMissingIsReported();
+    void helpFileOpensOnTheDesktop();
     void homeAndSupportPagesGoToTheDesktop();
     void demoMenuStructure();
     void demoItemsNameTheSampleFolders();
-    void demoReplacesTheDrawingWithoutAsking_data();
-    void demoReplacesTheDrawingWithoutAsking();
+    void demoAsksToSaveAGraphFirst_data();
+    void demoAsksToSaveAGraphFirst();
     void animatedDemoShowsFrameOneAndDoesNotPlay();
-    void missingDemoLeavesTheDrawing();
-    void everySampleOpensWithoutAMessage();
+    void missingOrUnreadableDemoLeavesTheDrawing();
+    void everyDemoOpensItsDocument();
 
 private:
     QAction* Action(const char* name) const { return m_window->findChild<QAction*>(name); }
@@ -77,6 +81,30 @@ void TestHelpDemo::cleanup()
     m_window = nullptr;
 }
 
+void TestHelpDemo::dataFolder_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("expected");
+    const QString build = QStringLiteral("/home/s/out/qgraph-build");
+    const QString source = QStringLiteral("/home/s/src/qgraph");
+    QTest::newRow("installed") << "/usr/local/bin" << "/usr/local/share/curvarium";
+    QTest::newRow("installed in a prefix with blanks")
+        << "/opt/数学 工具/bin" << "/opt/数学 工具/share/curvarium";
+    QTest::newRow("build folder outside the checkout") << build << source;
+    QTest::newRow("tests below the build folder") << build + "/tests" << source;
+    QTest::newRow("a folder that only starts like the build folder")
+        << build + "-old/bin" << "/home/s/out/qgraph-build-old/share/curvarium";
+}
+
+void TestHelpDemo::dataFolder()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, expected);
+    QCOMPARE(DataFolderFor(program, QStringLiteral("/home/s/out/qgraph-build"),
+                           QStringLiteral("/home/s/src/qgraph"), QStringLiteral("share/curvarium")),
+             expected);
+}
+
 void TestHelpDemo::helpMenuItems()
 {
     auto* help = m_window->findChild<QMenu*>("mnuHelp");
@@ -110,6 +138,9 @@ void TestHelpDemo::aboutBoxTextsLinkAndOk()
         bool closedByOk = false;
         RunAbout([&](frmF2* box) {
             QCOMPARE(box->windowTitle(), QStringLiteral("关于Curvarium"));
+            // The program's icon, drawn for it, on the box as on the main window.
+            QVERIFY(!box->windowIcon().isNull());
+            QVERIFY(!m_window->windowIcon().isNull());
             QCOMPARE(box->lblTitle->text(), QStringLiteral("Curvarium"));
             QVERIFY(box->lblTitle->font().bold());
             QCOMPARE(box->Label2->text(), QStringLiteral("版本 2.0"));
@@ -130,15 +161,18 @@ void TestHelpDemo::aboutBoxTextsLinkAndOk()
     }
 }
 
-void TestHelpDemo::helpFileMissingIsReported()
+void TestHelpDemo::helpFileOpensOnTheDesktop()
 {
-    QVERIFY(!QFileInfo::exists(HelpFilePath()));
+    // The program's own HTML help, found wherever the build folder is.
+    QVERIFY2(QFileInfo::exists(HelpFilePath()), qPrintable(HelpFilePath()));
     ShellOpenRecorder shell;
     MessageRecorder messages;
     Action("mnuHelpCon")->trigger();
-    QVERIFY(shell.Requests().isEmpty());
-    QCOMPARE(messages.Count(), 1);
-    QVERIFY(messages.Messages()[0].text.contains(QStringLiteral("help.chm")));
+    QCOMPARE(shell.Requests(), QList<QUrl>{QUrl::fromLocalFile(HelpFilePath())});
+    QCOMPARE(messages.Count(), 0);
+    // The toolbar's help button runs the same command.
+    m_window->findChild<QAction*>("barHelp")->trigger();
+    QCOMPARE(shell.Requests().size(), 2);
 }
 
 void TestHelpDemo::homeAndSupportPagesGoToTheDesktop()
@@ -182,7 +216,9 @@ void TestHelpDemo::demoMenuStructure()
     for (const DemoItem& item : DemoItems()) {
         QAction* a = Action(item.control);
         QVERIFY2(a, item.control);
-        QCOMPARE(a->text(), QString::fromUtf8(item.caption));
+        // "&" shows as itself, never as a mnemonic marker.
+        QCOMPARE(a->iconText(), QString::fromUtf8(item.caption));
+        QCOMPARE(a->text().count(QLatin1Char('&')) % 2, 0);
         const QString parent = *item.submenu ? QString::fromLatin1(item.submenu)
                                              : QStringLiteral("mnuDemo");
         QVERIFY2(m_window->findChild<QMenu*>(parent)->actions().contains(a), item.control);
@@ -218,39 +254,41 @@ void TestHelpDemo::demoItemsNameTheSampleFolders()
         QVERIFY2(QFileInfo(QDir(root + "/..").filePath(folder)).isDir(), qPrintable(folder));
 }
 
-void TestHelpDemo::demoReplacesTheDrawingWithoutAsking_data()
+void TestHelpDemo::demoAsksToSaveAGraphFirst_data()
 {
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<int>("graphs");
-    QTest::newRow("2D cartesian") << "mnuDemoSine" << int(DocumentKind2D) << 2;
-    QTest::newRow("2D polar") << "mnuDemoFlower" << int(DocumentKind2D) << 1;
-    QTest::newRow("parametric, shares the cycloid") << "mnuDemo2DPara" << int(DocumentKind2D) << 1;
-    QTest::newRow("2.5D") << "mnuDemo25DPolar" << int(DocumentKind25D) << 1;
-    QTest::newRow("3D") << "mnuDemoSphere" << int(DocumentKind3D) << 2;
+    QTest::addColumn<bool>("ticked");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("No replaces") << true << int(MsgAnswer::No) << true;
+    QTest::newRow("Cancel keeps") << true << int(MsgAnswer::Cancel) << false;
+    QTest::newRow("asked also when nothing is ticked") << false << int(MsgAnswer::Cancel) << false;
 }
 
-void TestHelpDemo::demoReplacesTheDrawingWithoutAsking()
+void TestHelpDemo::demoAsksToSaveAGraphFirst()
 {
-    QFETCH(QString, control);
-    QFETCH(int, kind);
-    QFETCH(int, graphs);
-    // Something else is shown first: the demo must replace it.
-    Action("mnuDemoPoint")->trigger();
-    QCOMPARE(g_ShownGraphs.FunSurfs.Count(), 3);
+    QFETCH(bool, ticked);
+    QFETCH(int, answer);
+    QFETCH(bool, replaced);
+    {
+        MessageRecorder quiet;
+        Action("mnuDemoPoint")->trigger();
+    }
+    QCOMPARE(m_window->List1->count(), 3);
+    if (!ticked) {
+        for (int i = 0; i < 3; ++i)
+            m_window->SetEntryTicked(i, false);
+        QCOMPARE(g_ShownGraphs.FunSurfs.Count(), 0);
+    }
 
     MessageRecorder messages;
-    Action(control.toLatin1().constData())->trigger();
-    QCOMPARE(messages.Count(), 0); // no save question, no error
-    QCOMPARE(g_DocumentKind, kind);
-    QCOMPARE(g_AllGraphs.FunSurfs.Count(), graphs);
-    QCOMPARE(g_ShownGraphs.FunSurfs.Count(), graphs);
-    QCOMPARE(m_window->List1->count(), graphs);
-    for (int i = 0; i < graphs; ++i)
-        QCOMPARE(m_window->List1->item(i)->checkState(), Qt::Checked);
-    // The 2D drawing commands follow the document kind.
-    QCOMPARE(Action("mnuDrawFun2D")->isEnabled(), kind == DocumentKind2D);
-    QCOMPARE(Action("mnuViewISO")->isEnabled(), kind != DocumentKind2D);
+    messages.Answer(MsgAnswer(answer));
+    Action("mnuDemoSphere")->trigger();
+    QCOMPARE(messages.Count(), 1);
+    QCOMPARE(messages.Messages()[0].text, QStringLiteral("是否保存当前图形？"));
+    QCOMPARE(messages.Messages()[0].buttons, MsgButtons::YesNoCancel);
+    QCOMPARE(g_DocumentKind, int(replaced ? DocumentKind3D : DocumentKind2D));
+    QCOMPARE(g_AllGraphs.FunSurfs.Count(), replaced ? 2 : 3);
+    QCOMPARE(m_window->List1->count(), replaced ? 2 : 3);
 }
 
 void TestHelpDemo::animatedDemoShowsFrameOneAndDoesNotPlay()
@@ -259,58 +297,73 @@ void TestHelpDemo::animatedDemoShowsFrameOneAndDoesNotPlay()
     MessageRecorder messages;
     Action("mnuDemo2DEA")->trigger();
     QCOMPARE(messages.Count(), 0);
+    QVERIFY(m_window->findChild<QAction*>("barAnimStart")->isEnabled());
     QVERIFY(g_ShownGraphs.Animation());
     QCOMPARE(g_FrameCount, 40);
     QCOMPARE(g_CurFrame, 1);
     QVERIFY(Action("mnuAniStartb")->isEnabled());
     QVERIFY(!m_window->Timer1->isActive());
 
+    messages.Answer(MsgAnswer::No);
     Action("mnuDemo25DAnim")->trigger();
     QCOMPARE(g_DocumentKind, int(DocumentKind25D));
     QVERIFY(Action("mnuAniStartb")->isEnabled());
     QVERIFY(!m_window->Timer1->isActive());
 }
 
-void TestHelpDemo::missingDemoLeavesTheDrawing()
+void TestHelpDemo::missingOrUnreadableDemoLeavesTheDrawing()
 {
     Action("mnuDemoSine")->trigger();
     QCOMPARE(g_ShownGraphs.FunSurfs.Count(), 2);
     const GraphRef first = g_ShownGraphs.FunSurfs.Item(1);
 
-    const DemoItem* missing = nullptr;
-    for (const DemoItem& item : DemoItems()) {
-        if (!QFileInfo::exists(DemoDocumentPath(item.document))) {
-            missing = &item;
-            break;
-        }
+    // A document missing from the data folder, and one that is there but
+    // is no document the reader can take.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString unreadable = dir.filePath(QStringLiteral("unreadable.qgd"));
+    {
+        QFile f(unreadable);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("not a document");
     }
-    if (!missing)
-        QSKIP("every demonstration document is there");
-    MessageRecorder messages;
-    Action(missing->control)->trigger();
-    QCOMPARE(messages.Count(), 1);
-    QVERIFY(messages.Messages()[0].text.contains(
-        QFileInfo(QString::fromUtf8(missing->document)).fileName()));
-    QCOMPARE(g_ShownGraphs.FunSurfs.Count(), 2);
-    QCOMPARE(g_ShownGraphs.FunSurfs.Item(1), first);
-    QCOMPARE(m_window->List1->count(), 2);
-    QCOMPARE(g_DocumentKind, int(DocumentKind2D));
+    const QByteArray missingPath = QDir(dir.path()).filePath("missing.qgd").toUtf8();
+    const QByteArray unreadablePath = unreadable.toUtf8();
+    for (const QByteArray& path : {missingPath, unreadablePath}) {
+        MessageRecorder messages;
+        messages.Answer(MsgAnswer::No); // the save question, if asked
+        QVERIFY(!OpenDemo(m_window, path.constData()));
+        QVERIFY2(messages.Count() >= 1, path.constData());
+        QVERIFY(messages.Messages().back().text.contains(QFileInfo(QString::fromUtf8(path)).fileName()));
+        QCOMPARE(g_ShownGraphs.FunSurfs.Count(), 2);
+        QCOMPARE(g_ShownGraphs.FunSurfs.Item(1), first);
+        QCOMPARE(m_window->List1->count(), 2);
+        QCOMPARE(g_DocumentKind, int(DocumentKind2D));
+    }
 }
 
-void TestHelpDemo::everySampleOpensWithoutAMessage()
+void TestHelpDemo::everyDemoOpensItsDocument()
 {
-    int opened = 0;
+    // Each item opens the document its generator wrote: no message, the
+    // document's kind, every graph listed and ticked.
     for (const DemoItem& item : DemoItems()) {
-        if (!QFileInfo::exists(DemoDocumentPath(item.document)))
-            continue;
-        MessageRecorder messages;
-        Action(item.control)->trigger();
-        QVERIFY2(messages.Count() == 0, item.document);
-        QVERIFY2(g_ShownGraphs.FunSurfs.Count() > 0, item.document);
-        QCOMPARE(m_window->List1->count(), g_ShownGraphs.FunSurfs.Count());
-        ++opened;
+        const Sample* sample = FindSample(item.document);
+        QVERIFY2(sample, item.document);
+        {
+            MessageRecorder messages;
+            messages.Answer(MsgAnswer::No); // no save before the next demo
+            Action(item.control)->trigger();
+            QVERIFY2(messages.Count() <= 1, item.document);
+            if (messages.Count() == 1)
+                QCOMPARE(messages.Messages()[0].text, QStringLiteral("是否保存当前图形？"));
+        }
+        const int graphs = int(sample->graphs().size());
+        QVERIFY2(g_DocumentKind == sample->kind, item.document);
+        QVERIFY2(g_AllGraphs.FunSurfs.Count() == graphs, item.document);
+        QCOMPARE(m_window->List1->count(), graphs);
+        QCOMPARE(g_ShownGraphs.FunSurfs.Count(), graphs);
+        QCOMPARE(g_ShownGraphs.Animation(), sample->frames > 0);
     }
-    QVERIFY(opened > 0);
 }
 
 QTEST_MAIN(TestHelpDemo)

@@ -1,5 +1,6 @@
 // Tests of the open and save file dialogs (cFileDlg).
 #include "platform/FileDialog_ui.h"
+#include "platform/AppTitle.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +39,7 @@ TEST(FileDialog, FreshInstance)
     cFileDlg dlg;
     EXPECT_EQ(dlg.OwnerHwnd, nullptr);
     EXPECT_EQ(dlg.InitDirectory, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    EXPECT_EQ(dlg.DlgTitle, QCoreApplication::applicationName());
+    EXPECT_EQ(dlg.DlgTitle, AppTitle());
     EXPECT_TRUE(dlg.OverwritePrompt);
     EXPECT_TRUE(dlg.FileMustExist);
     EXPECT_FALSE(dlg.ReadOnly());
