@@ -4,7 +4,7 @@
 
 #include "model/Cls8.h"
 #include "model/Globals.h"
-#include "view/Cls3.h"
+#include "model/Cls3.h"
 
 #include <map>
 #include <memory>
