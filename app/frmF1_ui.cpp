@@ -6,6 +6,7 @@
 #include "app/AppIcons_ui.h"
 #include "app/frmF23_ui.h"
 #include "app/DemoMenu_ui.h"
+#include "app/FigureCommands_ui.h"
 #include "app/EditCommand_ui.h"
 #include "app/HelpMenu_ui.h"
 #include "app/PointCommands_ui.h"
@@ -314,6 +315,7 @@ void frmF1::BuildMenus()
             this, &frmF1::mnuDraw25DCart_Click);
     connect(Action(fun25D, "mnuDraw25DPolar", QStringLiteral("极坐标")), &QAction::triggered,
             this, &frmF1::mnuDraw25DPolar_Click);
+    AddFigureCommands(this, draw);
 
     new AnimationCommands(this, topMenu("mnuAni", QStringLiteral("动画")));
     QMenu* tool = topMenu("mnuTool", QStringLiteral("工具"));

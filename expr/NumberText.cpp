@@ -9,11 +9,15 @@
 #include <locale.h>
 #include <string>
 
-QString NumberText(float value)
+namespace {
+
+// `significant` digits, ties away from zero; the exponent form only when
+// `exponentAllowed` and the value has 8 or more integer digits.
+QString FormatNumber(double value, int significant, bool exponentAllowed)
 {
     if (!std::isfinite(value))
         return QString();
-    if (value == 0.0f)
+    if (value == 0.0)
         return QStringLiteral("0");
 
     // The exact decimal expansion of a float has at most ~112 significant
@@ -22,7 +26,7 @@ QString NumberText(float value)
     // decimal separator may be a comma.
     char buf[200];
     const auto written = std::to_chars(buf, buf + sizeof buf - 1,
-                                       std::fabs(static_cast<double>(value)),
+                                       std::fabs(value),
                                        std::chars_format::scientific, 120);
     *written.ptr = '\0';
     // buf = "d.ddd...e[+-]xx"
@@ -33,9 +37,10 @@ QString NumberText(float value)
             mant.push_back(*p);
     int exp10 = std::atoi(p + 1);
 
-    std::string digits = mant.substr(0, 7);
-    if (mant.size() > 7 && mant[7] >= '5') {
-        int i = 6;
+    const size_t n = static_cast<size_t>(significant);
+    std::string digits = mant.substr(0, n);
+    if (mant.size() > n && mant[n] >= '5') {
+        int i = significant - 1;
         while (i >= 0) {
             if (digits[i] == '9') {
                 digits[i] = '0';
@@ -55,7 +60,7 @@ QString NumberText(float value)
         digits.pop_back();
 
     std::string out = value < 0 ? "-" : "";
-    if (exp10 >= 7) {
+    if (exp10 >= 7 && exponentAllowed) {
         out += digits[0];
         if (digits.size() > 1) {
             out += '.';
@@ -79,6 +84,23 @@ QString NumberText(float value)
         out += digits;
     }
     return QString::fromLatin1(out.c_str());
+}
+
+} // namespace
+
+QString NumberText(float value)
+{
+    return FormatNumber(value, 7, true);
+}
+
+QString PlainNumberText(float value)
+{
+    return FormatNumber(value, 7, false);
+}
+
+QString PlainNumberText64(double value)
+{
+    return FormatNumber(value, 15, false);
 }
 
 std::optional<float> ParseNumberText(const QString& text)

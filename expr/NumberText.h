@@ -11,6 +11,13 @@
 // exponent). A non-finite value gives the empty text. Never locale dependent.
 QString NumberText(float value);
 
+// NumberText that never takes the exponent form (ten million reads
+// 10000000), for numbers written into expression texts, which the compiler
+// must read back. PlainNumberText64 keeps up to 15 significant digits of a
+// 64-bit value.
+QString PlainNumberText(float value);
+QString PlainNumberText64(double value);
+
 // Reads number text as documents and the clipboard hold it: fixed or
 // exponent form, "." as decimal point, optional sign. Returns nothing for
 // anything else (empty text, trailing junk, out of float range).

@@ -1,8 +1,61 @@
 // The line, circle, ellipse, hyperbola, parabola and vector dialogs, run by
 // kind for the Draw menu and the editing command.
-#include "dialogs/figures/FigureDialogs_ui.h"
+#include "dialogs/figures/PlaneFigureDialogs_ui.h"
 
-bool RunPlaneFigureDialog(FigureDialog, QWidget*, const QString&)
+#include "dialogs/common/DialogHost.h"
+#include "dialogs/figures/ConicDialog_ui.h"
+#include "dialogs/figures/FigureDialogCommon_ui.h"
+#include "dialogs/figures/VectorDialogs_ui.h"
+#include "dialogs/figures/frmF32_ui.h"
+#include "dialogs/figures/frmF33_ui.h"
+#include "model/Cls9.h"
+
+namespace {
+
+template <class Dialog, class... Args>
+std::unique_ptr<QDialog> Make(const Cls9* edited, QWidget* parent, Args... args)
 {
-    return false;
+    auto dialog = std::make_unique<Dialog>(args..., parent);
+    if (edited)
+        dialog->Fill(*edited);
+    return dialog;
+}
+
+} // namespace
+
+std::unique_ptr<QDialog> MakePlaneFigureDialog(FigureDialog which, QWidget* parent,
+                                               const QString& caption)
+{
+    // An edit fills the dialog only from a graph that this dialog makes.
+    std::shared_ptr<Cls9> graph = g_EditingGraph ? FigureDialogs::EditedGraph() : nullptr;
+    FigureDialog kind;
+    const Cls9* edited = graph && FigureDialogFor(*graph, kind) && kind == which ? graph.get()
+                                                                                 : nullptr;
+    std::unique_ptr<QDialog> dialog;
+    switch (which) {
+    case FigureDialog::Line: dialog = Make<frmF32>(edited, parent); break;
+    case FigureDialog::Circle: dialog = Make<frmF33>(edited, parent); break;
+    case FigureDialog::Ellipse: dialog = Make<ConicDialog>(edited, parent, Conic::Ellipse); break;
+    case FigureDialog::Hyperbola:
+        dialog = Make<ConicDialog>(edited, parent, Conic::Hyperbola);
+        break;
+    case FigureDialog::Parabola:
+        dialog = Make<ConicDialog>(edited, parent, Conic::Parabola);
+        break;
+    case FigureDialog::Vector: dialog = Make<frmF47>(edited, parent); break;
+    case FigureDialog::VectorOperation: dialog = Make<frmF48>(edited, parent); break;
+    default: return nullptr;
+    }
+    if (!caption.isEmpty())
+        dialog->setWindowTitle(caption);
+    return dialog;
+}
+
+bool RunPlaneFigureDialog(FigureDialog which, QWidget* parent, const QString& caption)
+{
+    std::unique_ptr<QDialog> dialog = MakePlaneFigureDialog(which, parent, caption);
+    if (!dialog)
+        return false;
+    dialog->exec();
+    return true;
 }

@@ -119,7 +119,7 @@ static bool WithinDocumentBudget(const GraphRef& graph, const GraphRef& replaced
     return false;
 }
 
-bool StoreGraph(const std::shared_ptr<Cls9>& graph)
+bool StoreGraph(const std::shared_ptr<Cls9>& graph, bool sample)
 {
     if (g_EditingGraph) {
         const int index = SelectedGraphIndex();
@@ -134,11 +134,12 @@ bool StoreGraph(const std::shared_ptr<Cls9>& graph)
         const bool stored = RunWithGraphMessages(edited, true, [&] {
             // Try the new definition on its own first, so that a failure
             // leaves the edited graph exactly as it was.
-            if (!Sample(*graph))
+            if (sample && !Sample(*graph))
                 return false;
             if (!edited->EqualTo(*graph))
                 return false;
-            Sample(*edited);
+            if (sample)
+                Sample(*edited);
             return true;
         });
         if (!stored)
@@ -159,7 +160,7 @@ bool StoreGraph(const std::shared_ptr<Cls9>& graph)
     const QString key = QString::number(graph->ID);
     g_AllGraphs.FunSurfs.Add(graph, key);
     g_ShownGraphs.FunSurfs.Add(graph, key);
-    if (!RunWithGraphMessages(graph, true, [&] { return Sample(*graph); })) {
+    if (sample && !RunWithGraphMessages(graph, true, [&] { return Sample(*graph); })) {
         g_AllGraphs.FunSurfs.Remove(key);
         g_ShownGraphs.FunSurfs.Remove(key);
         return false;

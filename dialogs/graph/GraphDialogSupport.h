@@ -52,4 +52,5 @@ int32_t ReadPositions(QListWidget* list, PositionList& positions);
 // fails it is taken out again and the ID stays used. Editing samples the new
 // definition first and touches the edited graph only when that succeeded,
 // then rewrites its list entry and redraws. False when nothing was stored.
-bool StoreGraph(const std::shared_ptr<Cls9>& graph);
+// Graphs drawn from their parameters alone pass `sample` false.
+bool StoreGraph(const std::shared_ptr<Cls9>& graph, bool sample = true);

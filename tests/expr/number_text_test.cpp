@@ -1,4 +1,5 @@
 // Tests of the program's number formatter.
+#include "expr/Cls6.h"
 #include "expr/Der.h"
 #include "expr/NumberText.h"
 
@@ -83,4 +84,30 @@ TEST(NumberText, RoundTripsEveryWrittenValue)
         ASSERT_TRUE(back.has_value()) << t.toStdString();
         EXPECT_EQ(NumberText(*back), t);
     }
+}
+
+// Numbers written into expression texts never take the exponent form, so
+// the compiler reads each one back as the same value.
+TEST(NumberText, PlainFormCompilesBack)
+{
+    const struct { float value; const char* text; } rows[] = {
+        {12345678.0f, "12345680"},
+        {1e20f, "100000000000000000000"},
+        {-3.4028235e38f, "-340282300000000000000000000000000000000"},
+        {1.5e-7f, "0.00000015"},
+        {-2.5f, "-2.5"},
+    };
+    for (const auto& r : rows) {
+        const QString text = PlainNumberText(r.value);
+        EXPECT_EQ(text.toStdString(), r.text) << r.value;
+        Cls6 engine;
+        QString buffer;
+        ASSERT_EQ(engine.InfixToPostfix(text + QStringLiteral("+0*x"), buffer), 0) << r.text;
+        float result = 0.0f;
+        ASSERT_TRUE(engine.DoEvaluate(buffer, false, result, 0, 0, 0, 0, 0, 0, 0, 0, 0));
+        EXPECT_FLOAT_EQ(result, std::stof(r.text)) << r.text;
+    }
+    EXPECT_EQ(PlainNumberText64(1.0 / 3.0).toStdString(), "0.333333333333333");
+    EXPECT_EQ(PlainNumberText64(-2.0).toStdString(), "-2");
+    EXPECT_TRUE(PlainNumberText(std::numeric_limits<float>::quiet_NaN()).isEmpty());
 }

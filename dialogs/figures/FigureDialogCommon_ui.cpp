@@ -1,0 +1,126 @@
+// Shared widgets, number boxes, messages and OK steps of the plane-figure
+// and vector dialogs.
+#include "dialogs/figures/FigureDialogCommon_ui.h"
+
+#include "dialogs/common/DialogHost.h"
+#include "dialogs/common/BoxValue.h"
+#include "expr/NumberText.h"
+#include "model/Cls8.h"
+#include "model/Cls9.h"
+#include "model/Globals.h"
+#include "platform/MessageBox.h"
+
+#include <cfloat>
+#include <cmath>
+
+namespace FigureDialogs {
+
+QComboBox* MakeChoice(const char* name, const QStringList& items)
+{
+    auto* combo = Named(new QComboBox, name);
+    combo->setEditable(false);
+    combo->addItems(items);
+    combo->setCurrentIndex(0);
+    return combo;
+}
+
+QComboBox* MakeWidths(const char* name)
+{
+    return MakeChoice(name, {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                             QStringLiteral("4"), QStringLiteral("5")});
+}
+
+ColorBox* MakeColor(const char* name, int32_t bgr)
+{
+    auto* box = Named(new ColorBox, name);
+    box->SetColor(bgr);
+    box->setMaximumWidth(100);
+    return box;
+}
+
+void SelectValue(QComboBox* combo, int32_t value)
+{
+    if (value >= 1 && value <= combo->count())
+        combo->setCurrentIndex(value - 1);
+}
+
+QString Padded(float value)
+{
+    const QString text = NumberText(value);
+    return value < 0.0f ? text : QStringLiteral(" ") + text;
+}
+
+QString X(float value)
+{
+    return PlainNumberText(value);
+}
+
+bool FilterBoxes(std::initializer_list<std::pair<QLineEdit*, BoxCleaner>> boxes)
+{
+    for (const auto& [box, cleaner] : boxes) {
+        if (IsShown(box) && !CleanBox(box, cleaner))
+            return false;
+    }
+    return true;
+}
+
+bool AllFloat(std::initializer_list<double> values)
+{
+    for (double v : values) {
+        if (!std::isfinite(v) || std::fabs(v) > FLT_MAX)
+            return false;
+    }
+    return true;
+}
+
+bool ReadNumbers(std::initializer_list<std::pair<const QLineEdit*, float*>> boxes)
+{
+    for (const auto& [box, value] : boxes) {
+        const double v = Val(box->text());
+        if (!AllFloat({v})) {
+            ShowBadData();
+            return false;
+        }
+        *value = static_cast<float>(v);
+    }
+    return true;
+}
+
+void ShowBadData()
+{
+    ShowMessage(QStringLiteral("存在非法数据。"), QStringLiteral("出错"), MsgIcon::Warning);
+}
+
+void RefuseFigure(const QString& text)
+{
+    ShowMessage(text, QStringLiteral("提示"), MsgIcon::Critical);
+}
+
+std::shared_ptr<Cls9> NewFigureGraph(const QString& name, int32_t graphType, int32_t coordType,
+                                     const QString& expY, const QString& expZ, int32_t stepV,
+                                     float minV, float maxV, int32_t material, int32_t smooth)
+{
+    return Cls9::Init(g_LastGraphID, name, graphType, coordType, QStringLiteral("0"), expY, expZ,
+                      1, stepV, 0.0f, 1.0f, minV, maxV, FillStyleSingleColor, 0xFF0000, 0xFF0000,
+                      0, 2, material, ShowModelWireframe, smooth, false, false, false, 0);
+}
+
+std::shared_ptr<Cls9> EditedGraph()
+{
+    const int row = SelectedGraphIndex();
+    if (row < 0 || row >= g_AllGraphs.FunSurfs.Count())
+        return nullptr;
+    return g_AllGraphs.FunSurfs.Item(row + 1);
+}
+
+bool FinishOk(QDialog* dialog, const std::shared_ptr<Cls9>& graph, bool sample)
+{
+    if (!StoreGraph(graph, sample))
+        return false;
+    g_EditingGraph = false;
+    dialog->accept();
+    RefreshMainWindow();
+    return true;
+}
+
+} // namespace FigureDialogs

@@ -1,0 +1,85 @@
+#pragma once
+// What the plane-figure and vector dialogs share: their widgets (choice and
+// width lists, colour boxes), reading and writing their number boxes, their
+// refusal messages, the graph they all build and the end of a good OK.
+#include "dialogs/common/ColorBox_ui.h"
+#include "dialogs/common/DialogWidgets_ui.h"
+#include "dialogs/graph/GraphDialogSupport.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <utility>
+
+class Cls9;
+
+namespace FigureDialogs {
+
+using GraphDialog::IsShown;
+using GraphDialog::MakeLabel;
+using GraphDialog::MakeOption;
+using GraphDialog::MakeText;
+using GraphDialog::Named;
+
+// A list of choices the user picks from (no typing), first item selected.
+QComboBox* MakeChoice(const char* name, const QStringList& items);
+
+// A width or size list "1" to "5", "1" selected.
+QComboBox* MakeWidths(const char* name);
+
+ColorBox* MakeColor(const char* name, int32_t bgr);
+
+// Selects the item of a stored value (value - 1). A value that is no item
+// keeps the dialog's own choice, so OK never reads an empty list.
+void SelectValue(QComboBox* combo, int32_t value);
+
+// The value a list gives: its item index + 1.
+inline int32_t ListValue(const QComboBox* combo)
+{
+    return combo->currentIndex() + 1;
+}
+
+// A number as the editing command writes it into a box: its number text
+// with one blank in front when it is not negative.
+QString Padded(float value);
+
+// A number as it goes into an expression text (never the exponent form).
+QString X(float value);
+
+// Filters the boxes in order, each only while it is not hidden explicitly;
+// a refused character shows "存在非法数据。" and gives false.
+bool FilterBoxes(std::initializer_list<std::pair<QLineEdit*, BoxCleaner>> boxes);
+
+// Reads the numbers the boxes begin with (0 when none) as 32-bit floats. A
+// number beyond the float range shows "存在非法数据。" and gives false.
+bool ReadNumbers(std::initializer_list<std::pair<const QLineEdit*, float*>> boxes);
+
+// True when every value is a number that a 32-bit float holds.
+bool AllFloat(std::initializer_list<double> values);
+
+// "存在非法数据。", titled "出错".
+void ShowBadData();
+
+// A figure the data cannot make, titled "提示" with the stop icon.
+void RefuseFigure(const QString& text);
+
+// A graph with the values every figure dialog passes to the graph factory.
+std::shared_ptr<Cls9> NewFigureGraph(const QString& name, int32_t graphType, int32_t coordType,
+                                     const QString& expY, const QString& expZ, int32_t stepV,
+                                     float minV, float maxV, int32_t material, int32_t smooth);
+
+// The graph an edit opens the dialog on (the selected list entry), or
+// nullptr when no entry is selected.
+std::shared_ptr<Cls9> EditedGraph();
+
+// Stores the graph (create or edit), and on success clears the editing
+// state, closes the dialog and repaints. False leaves the dialog open.
+bool FinishOk(QDialog* dialog, const std::shared_ptr<Cls9>& graph, bool sample);
+
+} // namespace FigureDialogs
