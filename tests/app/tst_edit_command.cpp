@@ -584,8 +584,10 @@ void TestEditCommand::kindsWithoutDialog()
     };
     const Case cases[] = {
         {"step graph in 2D", DocumentKind2D, GraphTypeStepStem, 0},
-        {"line figure in 2D", DocumentKind2D, GraphTypeLine, 0},
-        {"animated point in 3D", DocumentKind3D, GraphTypePointAnimation, 0},
+        {"line figure in 3D", DocumentKind3D, GraphTypeLine, 0},
+        {"sequence in 3D", DocumentKind3D, GraphTypeArithmeticSequence, 0},
+        {"prism in 2D", DocumentKind2D, GraphTypePrism, 0},
+        {"space line in 2.5D", DocumentKind25D, GraphTypeSpaceLine, 0},
         {"2.5D function in 2D", DocumentKind2D, GraphType25DFunction, FunFormExplicit},
         {"implicit 2.5D function", DocumentKind25D, GraphType25DFunction, FunFormImplicit},
         {"2D function of no form", DocumentKind2D, GraphType2DFunction, 0},
@@ -599,26 +601,28 @@ void TestEditCommand::kindsWithoutDialog()
         QVERIFY2(!MakeEditDialog(g, m_window), c.name);
     }
 
-    // The command on such an entry opens nothing, reports nothing and ends
-    // edit mode again.
+    // The command on such an entry opens nothing, says so and ends edit
+    // mode again.
     g_DocumentKind = DocumentKind2D;
-    auto line = std::make_shared<Cls9>();
-    line->GraphType = GraphTypeLine;
-    line->ID = 5;
-    g_AllGraphs.FunSurfs.Add(line, QStringLiteral("5"));
-    m_window->AddListEntry(QStringLiteral("直线"));
+    auto step = std::make_shared<Cls9>();
+    step->GraphType = GraphTypeStepStem;
+    step->ID = 5;
+    g_AllGraphs.FunSurfs.Add(step, QStringLiteral("5"));
+    m_window->AddListEntry(QStringLiteral("step"));
     {
         const QSignalBlocker block(m_window->List1);
         m_window->List1->item(0)->setCheckState(Qt::Checked);
     }
-    g_ShownGraphs.FunSurfs.Add(line, QStringLiteral("5"));
+    g_ShownGraphs.FunSurfs.Add(step, QStringLiteral("5"));
     m_window->List1->setCurrentRow(0);
     MessageRecorder messages;
     QVERIFY(!RunCommand([](QDialog* d) {
         if (d)
             d->reject();
     }));
-    QCOMPARE(messages.Count(), 0);
+    QCOMPARE(messages.Count(), 1);
+    QCOMPARE(messages.Messages()[0].text, QStringLiteral("这种图形不能编辑。"));
+    QCOMPARE(messages.Messages()[0].title, QStringLiteral("注意"));
     QVERIFY(!g_EditingGraph);
 }
 

@@ -179,7 +179,7 @@ void TestFigureCommands::createsThroughMenu_data()
                             << "圆  (x-1)^2+(y-2)^2=3^2";
     // A circle that is not shown has no curve; listing it samples nothing.
     QTest::newRow("hidden circle") << "mnuDrawPartCircle" << "frmF33" << "圆"
-                                   << QStringList{"Check1=0", "Text4=2", "Check2=1"} << 42
+                                   << QStringList{"Check1=0", "Text4=2", "Check2=1", "Text5=2"} << 42
                                    << "圆  (x-0)^2+(y-0)^2=2^2";
     QTest::newRow("ellipse") << "mnuDrawPartEllipse" << "frmF34" << "椭圆"
                              << QStringList{"Text2=3", "Text3=2"} << 43
