@@ -1,5 +1,4 @@
-// Shared widgets, number boxes, messages and OK steps of the plane-figure
-// and vector dialogs.
+// Shared widgets, number boxes, messages and OK steps of the figure dialogs.
 #include "dialogs/figures/FigureDialogCommon_ui.h"
 
 #include "dialogs/common/DialogHost.h"

@@ -1,6 +1,6 @@
 #pragma once
-// What the plane-figure and vector dialogs share: their widgets (choice and
-// width lists, colour boxes), reading and writing their number boxes, their
+// What the figure dialogs share: their widgets (choice, width and number
+// lists, colour boxes), reading and writing their number boxes, their
 // refusal messages, the graph they all build and the end of a good OK.
 #include "dialogs/common/ColorBox_ui.h"
 #include "dialogs/common/DialogWidgets_ui.h"
