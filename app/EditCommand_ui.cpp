@@ -4,6 +4,7 @@
 #include "app/frmF1_ui.h"
 #include "dialogs/common/ColorBox_ui.h"
 #include "dialogs/common/DialogHost.h"
+#include "dialogs/figures/FigureDialogs_ui.h"
 #include "dialogs/graph/frmF16_ui.h"
 #include "dialogs/graph/frmF17_ui.h"
 #include "dialogs/graph/frmF4_ui.h"
@@ -324,14 +325,29 @@ void FillFrmF16(frmF16& d, const Cls9& g)
 
 void FillFrmF17(frmF17& d, const Cls9& g)
 {
+    // A 3D document's animated point moves in space, like its still points.
+    const bool space = g_DocumentKind == DocumentKind3D;
     d.Combo1->clear();
-    d.Combo1->addItems({QStringLiteral("直角坐标"), QStringLiteral("极坐标")});
-    if (g.CoordType >= CoordTypeCartesian2D && g.CoordType <= CoordTypePolar)
-        d.SetCombo1Index(g.CoordType - CoordTypeCartesian2D);
+    if (space) {
+        d.Combo1->addItems({QStringLiteral("直角坐标"), QStringLiteral("柱面坐标"),
+                            QStringLiteral("球面坐标")});
+        if (g.CoordType >= CoordTypeCartesian3D && g.CoordType <= CoordTypeSpherical)
+            d.SetCombo1Index(g.CoordType - CoordTypeCartesian3D);
+    } else {
+        d.Combo1->addItems({QStringLiteral("直角坐标"), QStringLiteral("极坐标")});
+        if (g.CoordType >= CoordTypeCartesian2D && g.CoordType <= CoordTypePolar)
+            d.SetCombo1Index(g.CoordType - CoordTypeCartesian2D);
+    }
 
     d.Text1->setText(g.NameS);
-    d.Text2->setText(g.ExpressY);
-    d.Text3->setText(g.ExpressZ);
+    if (space) {
+        d.Text2->setText(g.ExpressX);
+        d.Text3->setText(g.ExpressY);
+        d.Text4->setText(g.ExpressZ);
+    } else {
+        d.Text2->setText(g.ExpressY);
+        d.Text3->setText(g.ExpressZ);
+    }
     d.Text5->setText(NumberText(g.MinT));
     d.Text6->setText(NumberText(g.MaxT));
 
@@ -339,8 +355,8 @@ void FillFrmF17(frmF17& d, const Cls9& g)
     SelectPointSize(d.Combo2, g.PointSize);
     (g.PointHollow ? d.Option2 : d.Option1)->setChecked(true);
 
-    d.Label5->setVisible(false);
-    d.Text4->setVisible(false);
+    d.Label5->setVisible(space);
+    d.Text4->setVisible(space);
     d.Frame3->setVisible(true);
 
     // The t segments are the document's frame count, not the graph's.
@@ -361,7 +377,8 @@ std::unique_ptr<QDialog> MakeEditDialog(const Cls9& g, QWidget* parent)
         FillFrmF5(*d, g);
         return d;
     }
-    if (kind == DocumentKind25D &&
+    // The Animation menu makes animated 2.5D graphs in 3D documents too.
+    if ((kind == DocumentKind25D || kind == DocumentKind3D) &&
         (type == GraphType25DFunction || type == GraphType25DFunctionAnimation) &&
         (g.FunForm == FunFormExplicit || g.FunForm == FunFormParametric)) {
         auto d = std::make_unique<frmF4>(parent);
@@ -374,13 +391,19 @@ std::unique_ptr<QDialog> MakeEditDialog(const Cls9& g, QWidget* parent)
         FillFrmF16(*d, g);
         return d;
     }
-    if (type == GraphTypePointAnimation && plane) {
+    if (type == GraphTypePointAnimation && (plane || kind == DocumentKind3D)) {
         auto d = std::make_unique<frmF17>(parent);
         FillFrmF17(*d, g);
         return d;
     }
-    // Figures and solids have no editing dialog yet; nor has an animated
-    // point in a 3D document.
+    // Plane figures and sequences belong to 2D documents, the space line and
+    // the solids to 3D documents.
+    FigureDialog which;
+    if (FigureDialogFor(g, which)) {
+        const bool solid = type >= GraphTypeSpaceLine && type <= GraphTypeSphere;
+        if (kind == (solid ? DocumentKind3D : DocumentKind2D))
+            return MakeFigureDialog(which, parent, QString(), &g);
+    }
     return nullptr;
 }
 
@@ -409,11 +432,14 @@ void mnuFunEdit_Click(frmF1* window)
         }
     }
 
-    // 4 to 6. The dialog's OK does the update.
-    if (graph) {
-        if (std::unique_ptr<QDialog> dialog = MakeEditDialog(*graph, window))
-            dialog->exec();
-    }
+    // 4 to 6. The dialog's OK does the update; a kind no dialog edits is
+    // said so rather than passed over in silence.
+    std::unique_ptr<QDialog> dialog = graph ? MakeEditDialog(*graph, window) : nullptr;
+    if (dialog)
+        dialog->exec();
+    else
+        ShowMessage(QStringLiteral("这种图形不能编辑。"), QStringLiteral("注意"),
+                    MsgIcon::Warning);
 
     // Edit mode ends with the command: a cancelled edit, or a graph kind
     // with no dialog, must not turn a later dialog's OK into an update of

@@ -19,7 +19,8 @@ class frmF5;
 void AddFunEditCommand(frmF1* window, QMenu* funEditMenu);
 
 // The command itself. Refuses an entry that is not ticked (or no entry) with
-// "请首先选择一个函数项。". Graph kinds with no editing dialog open nothing.
+// "请首先选择一个函数项。", and a graph kind no dialog edits with
+// "这种图形不能编辑。". Edit mode ends with the command.
 void mnuFunEdit_Click(frmF1* window);
 
 // The dialog for `graph` in the current document kind, created and filled,

@@ -47,8 +47,10 @@ double Val(const QString& text)
     }
     bool ok = false;
     const double value = number.toDouble(&ok);
+    // A number beyond every range ("1e400") reads as the infinity it is, so
+    // that range checks refuse it; one below every range reads as 0.
     if (!ok)
-        return 0.0;
+        return std::isinf(value) ? value : 0.0;
     return value;
 }
 

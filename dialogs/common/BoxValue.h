@@ -6,7 +6,7 @@
 
 // The number at the start of a text: blanks skipped, an optional sign, digits
 // with at most one ".", an optional exponent; 0 when the text does not start
-// with a number. "2*pi" reads 2, "pi" reads 0.
+// with a number. "2*pi" reads 2, "pi" reads 0, "1e400" reads infinity.
 double Val(const QString& text);
 
 // Rounds to the nearest 32-bit integer, halves to the even neighbour (2.5

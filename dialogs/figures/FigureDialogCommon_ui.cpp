@@ -1,9 +1,9 @@
-// Shared widgets, number boxes, messages and OK steps of the plane-figure
-// and vector dialogs.
+// Shared widgets, number boxes, messages and OK steps of the figure dialogs.
 #include "dialogs/figures/FigureDialogCommon_ui.h"
 
 #include "dialogs/common/DialogHost.h"
 #include "dialogs/common/BoxValue.h"
+#include "expr/Module1.h"
 #include "expr/NumberText.h"
 #include "model/Cls8.h"
 #include "model/Cls9.h"
@@ -28,6 +28,28 @@ QComboBox* MakeWidths(const char* name)
 {
     return MakeChoice(name, {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
                              QStringLiteral("4"), QStringLiteral("5")});
+}
+
+QComboBox* MakeNumbers(const char* name, int first, int last, int selected)
+{
+    QStringList items;
+    for (int i = first; i <= last; ++i)
+        items << QString::number(i);
+    QComboBox* combo = MakeChoice(name, items);
+    combo->setCurrentIndex(selected - first);
+    return combo;
+}
+
+void SelectNumber(QComboBox* combo, int32_t value)
+{
+    const int index = combo->findText(QString::number(value));
+    if (index >= 0)
+        combo->setCurrentIndex(index);
+}
+
+int32_t NumberValue(const QComboBox* combo)
+{
+    return combo->currentText().toInt();
 }
 
 ColorBox* MakeColor(const char* name, int32_t bgr)
@@ -60,6 +82,20 @@ bool FilterBoxes(std::initializer_list<std::pair<QLineEdit*, BoxCleaner>> boxes)
     for (const auto& [box, cleaner] : boxes) {
         if (IsShown(box) && !CleanBox(box, cleaner))
             return false;
+    }
+    return true;
+}
+
+bool FilterExpressions(std::initializer_list<QLineEdit*> boxes)
+{
+    for (QLineEdit* box : boxes) {
+        QString out;
+        if (!Module1::CleanExpressionText(box->text(), out)) {
+            ShowMessage(QStringLiteral("存在非法表达式。"), QStringLiteral("出错"),
+                        MsgIcon::Warning);
+            return false;
+        }
+        box->setText(out);
     }
     return true;
 }

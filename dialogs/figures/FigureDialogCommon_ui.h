@@ -1,6 +1,6 @@
 #pragma once
-// What the plane-figure and vector dialogs share: their widgets (choice and
-// width lists, colour boxes), reading and writing their number boxes, their
+// What the figure dialogs share: their widgets (choice, width and number
+// lists, colour boxes), reading and writing their number boxes, their
 // refusal messages, the graph they all build and the end of a good OK.
 #include "dialogs/common/ColorBox_ui.h"
 #include "dialogs/common/DialogWidgets_ui.h"
@@ -33,6 +33,16 @@ QComboBox* MakeChoice(const char* name, const QStringList& items);
 // A width or size list "1" to "5", "1" selected.
 QComboBox* MakeWidths(const char* name);
 
+// A list of the whole numbers first..last, `selected` chosen.
+QComboBox* MakeNumbers(const char* name, int first, int last, int selected);
+
+// Selects the item of a number list that shows `value`. A value that is no
+// item keeps the dialog's own choice.
+void SelectNumber(QComboBox* combo, int32_t value);
+
+// The number the selected item of a number list shows.
+int32_t NumberValue(const QComboBox* combo);
+
 ColorBox* MakeColor(const char* name, int32_t bgr);
 
 // Selects the item of a stored value (value - 1). A value that is no item
@@ -55,6 +65,10 @@ QString X(float value);
 // Filters the boxes in order, each only while it is not hidden explicitly;
 // a refused character shows "存在非法数据。" and gives false.
 bool FilterBoxes(std::initializer_list<std::pair<QLineEdit*, BoxCleaner>> boxes);
+
+// Filters boxes that hold a function of x, in order; a refused character
+// shows "存在非法表达式。" and gives false.
+bool FilterExpressions(std::initializer_list<QLineEdit*> boxes);
 
 // Reads the numbers the boxes begin with (0 when none) as 32-bit floats. A
 // number beyond the float range shows "存在非法数据。" and gives false.

@@ -2,13 +2,34 @@
 // a graph back to the dialog that edits it.
 #include "dialogs/figures/FigureDialogs_ui.h"
 
+#include "dialogs/common/DialogHost.h"
+#include "dialogs/figures/FigureDialogCommon_ui.h"
 #include "model/Cls9.h"
+
+std::unique_ptr<QDialog> MakeFigureDialog(FigureDialog which, QWidget* parent,
+                                          const QString& caption, const Cls9* edited)
+{
+    std::unique_ptr<QDialog> dialog = MakePlaneFigureDialogFor(which, parent, edited);
+    if (!dialog)
+        dialog = MakeSolidSequenceDialog(which, parent, edited);
+    if (dialog && !caption.isEmpty())
+        dialog->setWindowTitle(caption);
+    return dialog;
+}
+
+std::shared_ptr<Cls9> EditedGraphFor(FigureDialog which)
+{
+    std::shared_ptr<Cls9> graph = g_EditingGraph ? FigureDialogs::EditedGraph() : nullptr;
+    FigureDialog kind;
+    return graph && FigureDialogFor(*graph, kind) && kind == which ? graph : nullptr;
+}
 
 void RunFigureDialog(FigureDialog which, QWidget* parent, const QString& caption)
 {
-    if (RunPlaneFigureDialog(which, parent, caption))
-        return;
-    RunSolidSequenceDialog(which, parent, caption);
+    // An edit fills the dialog only from a graph that this dialog makes.
+    const std::shared_ptr<Cls9> edited = EditedGraphFor(which);
+    if (std::unique_ptr<QDialog> dialog = MakeFigureDialog(which, parent, caption, edited.get()))
+        dialog->exec();
 }
 
 bool FigureDialogFor(const Cls9& graph, FigureDialog& which)

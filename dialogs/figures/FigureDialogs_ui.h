@@ -2,7 +2,10 @@
 // One entry for every figure dialog (plane figures, vectors, intersection,
 // limit, sequences, space line and solids): the Draw menu and the editing
 // command run a dialog by its kind, without knowing its class.
+#include <QDialog>
 #include <QString>
+
+#include <memory>
 
 class Cls9;
 class QWidget;
@@ -35,12 +38,26 @@ enum class FigureDialog {
 // graph and its OK replaces that graph; otherwise its OK appends a new one.
 void RunFigureDialog(FigureDialog which, QWidget* parent, const QString& caption = QString());
 
+// The dialog of `which`, created and not yet shown: titled `caption` when
+// that is not empty, and filled from `edited` when one is given (an edit;
+// its OK then replaces the selected list entry's graph, as g_EditingGraph
+// says).
+std::unique_ptr<QDialog> MakeFigureDialog(FigureDialog which, QWidget* parent,
+                                          const QString& caption = QString(),
+                                          const Cls9* edited = nullptr);
+
+// While g_EditingGraph is set, the selected list entry's graph when the
+// dialog of `which` makes graphs of its kind; otherwise nullptr.
+std::shared_ptr<Cls9> EditedGraphFor(FigureDialog which);
+
 // The dialog that makes graphs like `graph`; false for a graph type that no
 // figure dialog makes.
 bool FigureDialogFor(const Cls9& graph, FigureDialog& which);
 
-// The two halves behind RunFigureDialog: the plane-geometry and vector
+// The two halves behind MakeFigureDialog: the plane-geometry and vector
 // dialogs, and the intersection, limit, sequence, space-line and solid
-// dialogs. Each returns false for a kind it does not run.
-bool RunPlaneFigureDialog(FigureDialog which, QWidget* parent, const QString& caption);
-bool RunSolidSequenceDialog(FigureDialog which, QWidget* parent, const QString& caption);
+// dialogs. Each gives nullptr for a kind it does not make.
+std::unique_ptr<QDialog> MakePlaneFigureDialogFor(FigureDialog which, QWidget* parent,
+                                                  const Cls9* edited);
+std::unique_ptr<QDialog> MakeSolidSequenceDialog(FigureDialog which, QWidget* parent,
+                                                 const Cls9* edited);

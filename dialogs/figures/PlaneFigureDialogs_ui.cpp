@@ -26,11 +26,16 @@ std::unique_ptr<QDialog> Make(const Cls9* edited, QWidget* parent, Args... args)
 std::unique_ptr<QDialog> MakePlaneFigureDialog(FigureDialog which, QWidget* parent,
                                                const QString& caption)
 {
-    // An edit fills the dialog only from a graph that this dialog makes.
-    std::shared_ptr<Cls9> graph = g_EditingGraph ? FigureDialogs::EditedGraph() : nullptr;
-    FigureDialog kind;
-    const Cls9* edited = graph && FigureDialogFor(*graph, kind) && kind == which ? graph.get()
-                                                                                 : nullptr;
+    std::unique_ptr<QDialog> dialog =
+        MakePlaneFigureDialogFor(which, parent, EditedGraphFor(which).get());
+    if (dialog && !caption.isEmpty())
+        dialog->setWindowTitle(caption);
+    return dialog;
+}
+
+std::unique_ptr<QDialog> MakePlaneFigureDialogFor(FigureDialog which, QWidget* parent,
+                                                  const Cls9* edited)
+{
     std::unique_ptr<QDialog> dialog;
     switch (which) {
     case FigureDialog::Line: dialog = Make<frmF32>(edited, parent); break;
@@ -46,16 +51,5 @@ std::unique_ptr<QDialog> MakePlaneFigureDialog(FigureDialog which, QWidget* pare
     case FigureDialog::VectorOperation: dialog = Make<frmF48>(edited, parent); break;
     default: return nullptr;
     }
-    if (!caption.isEmpty())
-        dialog->setWindowTitle(caption);
     return dialog;
-}
-
-bool RunPlaneFigureDialog(FigureDialog which, QWidget* parent, const QString& caption)
-{
-    std::unique_ptr<QDialog> dialog = MakePlaneFigureDialog(which, parent, caption);
-    if (!dialog)
-        return false;
-    dialog->exec();
-    return true;
 }

@@ -7,6 +7,7 @@
 #include "app/frmF1_ui.h"
 #include "dialogs/common/ColorBox_ui.h"
 #include "dialogs/common/DialogHost.h"
+#include "dialogs/figures/FigureDialogs_ui.h"
 #include "dialogs/graph/PointDialogCommon_ui.h"
 #include "dialogs/graph/frmF16_ui.h"
 #include "dialogs/graph/frmF17_ui.h"
@@ -55,6 +56,9 @@ private:
     bool RunCommand(const std::function<void(QDialog*)>& act);
     // Ends a creating dialog: OK, then the list entry as the Draw menu adds it.
     void FinishCreating(QDialog& d, const std::function<void()>& ok);
+    // Creates a figure through its dialog from "control=value" pairs (a text
+    // box takes the text, a list the index, a check box or option "1").
+    void CreateFigure(FigureDialog which, const QStringList& controls);
     QString Record(int position) const;
 
     frmF1* m_window = nullptr;
@@ -110,6 +114,28 @@ void TestEditCommand::FinishCreating(QDialog& d, const std::function<void()>& ok
     ok();
     QCOMPARE(d.result(), int(QDialog::Accepted));
     m_window->FinishCreatingCommand(old, 0.0f, 0.0f, 0.0f);
+}
+
+void TestEditCommand::CreateFigure(FigureDialog which, const QStringList& controls)
+{
+    std::unique_ptr<QDialog> d = MakeFigureDialog(which, m_window);
+    for (const QString& pair : controls) {
+        const QString name = pair.section(u'=', 0, 0);
+        const QString value = pair.section(u'=', 1);
+        if (auto* box = d->findChild<QLineEdit*>(name))
+            box->setText(value);
+        else if (auto* combo = d->findChild<QComboBox*>(name))
+            combo->setCurrentIndex(value.toInt());
+        else if (auto* check = d->findChild<QCheckBox*>(name))
+            check->setChecked(value == u'1');
+        else if (auto* option = d->findChild<QRadioButton*>(name))
+            option->setChecked(value == u'1');
+        else
+            QFAIL(qPrintable(QStringLiteral("no control ") + name));
+    }
+    FinishCreating(*d, [&] {
+        d->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    });
 }
 
 QString TestEditCommand::Record(int position) const
@@ -316,6 +342,146 @@ void TestEditCommand::okWithoutChangeGivesBackTheSameGraph()
              d.Combo2->setCurrentIndex(3);
              FinishCreating(d, [&] { d.Command1_Click(); });
          }},
+        {"2.5D explicit function", DocumentKind25D,
+         [this] {
+             frmF4 d(m_window);
+             d.SetUpForDrawMenu(false);
+             d.Text2->setText(QStringLiteral("sin(x)"));
+             d.Text5->setText(QStringLiteral("-2"));
+             d.Text6->setText(QStringLiteral("2"));
+             d.Text7->setText(QStringLiteral("40"));
+             FinishCreating(d, [&] { d.Command1_Click(); });
+         }},
+        {"animated 2.5D function in a 3D document", DocumentKind3D,
+         [this] {
+             frmF4 d(m_window);
+             d.SetUpForAnimation(false);
+             d.Text2->setText(QStringLiteral("sin(x+t)"));
+             d.Text5->setText(QStringLiteral("-3"));
+             d.Text6->setText(QStringLiteral("3"));
+             d.Text7->setText(QStringLiteral("20"));
+             d.Text4->setText(QStringLiteral("0"));
+             d.Text8->setText(QStringLiteral("2"));
+             d.Option5->setChecked(true);
+             FinishCreating(d, [&] { d.Command1_Click(); });
+         }},
+        {"animated point in a 2.5D document", DocumentKind25D,
+         [this] {
+             frmF17 d(m_window);
+             d.SetUpForAnimationMenu();
+             d.SetCombo1Index(1);
+             d.Text2->setText(QStringLiteral("t"));
+             d.Text3->setText(QStringLiteral("2"));
+             d.Text5->setText(QStringLiteral("0"));
+             d.Text6->setText(QStringLiteral("3"));
+             FinishCreating(d, [&] { d.Command1_Click(); });
+         }},
+        {"cylindrical animated point in a 3D document", DocumentKind3D,
+         [this] {
+             frmF17 d(m_window);
+             d.SetUpForAnimationMenu();
+             d.SetCombo1Index(1);
+             d.Text2->setText(QStringLiteral("t"));
+             d.Text3->setText(QStringLiteral("2"));
+             d.Text4->setText(QStringLiteral("t/2"));
+             d.Text5->setText(QStringLiteral("-1"));
+             d.Text6->setText(QStringLiteral("1"));
+             d.Combo2->setCurrentIndex(6);
+             d.Picture1->SetColor(0x00FF00);
+             FinishCreating(d, [&] { d.Command1_Click(); });
+         }},
+        {"curve intersection", DocumentKind2D,
+         [this] {
+             CreateFigure(FigureDialog::Intersection,
+                          {"Text1=i", "Text2=x^2", "Text3=x+1", "Text4=-2.5", "Text5=3",
+                           "Text6=120", "Combo1=3", "Combo2=0", "Check1=0", "Combo3=5",
+                           "Combo4=4"});
+         }},
+        {"limit", DocumentKind2D,
+         [this] {
+             CreateFigure(FigureDialog::Limit,
+                          {"Text1=sin(x)/x", "Combo1=1", "Text2=0.5", "Check1=0"});
+         }},
+        {"line with a point and a second line", DocumentKind2D,
+         [this] {
+             CreateFigure(FigureDialog::Line,
+                          {"Combo1=1", "Text2=1", "Text3=2", "Text4=-0.5", "Check1=1",
+                           "Text8=3", "Text9=1", "Option1=1", "Check2=1", "Combo2=2",
+                           "Text10=1", "Text11=1"});
+         }},
+        {"circle with a tangent", DocumentKind2D,
+         [this] {
+             CreateFigure(FigureDialog::Circle,
+                          {"Text2=1", "Text3=2", "Text4=2", "Check2=1", "Option2=1",
+                           "Text7=0.5"});
+         }},
+        {"parametric ellipse", DocumentKind2D,
+         [this] {
+             CreateFigure(FigureDialog::Ellipse,
+                          {"Combo1=1", "Text2=3", "Text3=2", "Text4=-1", "Check1=1"});
+         }},
+        {"hyperbola", DocumentKind2D,
+         [this] {
+             CreateFigure(FigureDialog::Hyperbola, {"Combo1=1", "Text2=2", "Text3=1.5"});
+         }},
+        {"parabola", DocumentKind2D,
+         [this] { CreateFigure(FigureDialog::Parabola, {"Text2=1", "Text4=0.25"}); }},
+        {"plane vector", DocumentKind2D,
+         [this] {
+             CreateFigure(FigureDialog::Vector, {"Text2=1", "Text3=-2", "Text5=3", "Text6=4"});
+         }},
+        {"vector times a constant", DocumentKind2D,
+         [this] {
+             CreateFigure(FigureDialog::VectorOperation,
+                          {"Combo1=2", "Text2=1", "Text3=2", "Text4=-1.5"});
+         }},
+        {"arithmetic sequence", DocumentKind2D,
+         [this] {
+             CreateFigure(FigureDialog::ArithmeticSequence,
+                          {"Text1=a", "Text2=-2", "Text3=0.5", "Text4=12"});
+         }},
+        {"geometric sequence", DocumentKind2D,
+         [this] {
+             CreateFigure(FigureDialog::GeometricSequence,
+                          {"Text2=1", "Text3=0.5", "Text4=6"});
+         }},
+        {"space line", DocumentKind3D,
+         [this] {
+             CreateFigure(FigureDialog::SpaceLine, {"Text2=1", "Text3=-1", "Text4=0.5",
+                                                    "Text5=2", "Text6=3", "Text7=4",
+                                                    "Combo1=5"});
+         }},
+        {"wireframe prism of 5 sides", DocumentKind3D,
+         [this] {
+             CreateFigure(FigureDialog::Prism,
+                          {"Text2=2", "Text3=3", "Text4=1", "Combo1=2", "Option1=1"});
+         }},
+        {"pyramid", DocumentKind3D,
+         [this] {
+             CreateFigure(FigureDialog::Pyramid, {"Text2=1.5", "Text3=2", "Text6=-1",
+                                                  "Combo1=9"});
+         }},
+        {"pyramid frustum", DocumentKind3D,
+         [this] {
+             CreateFigure(FigureDialog::PyramidFrustum,
+                          {"Text2=1", "Text3=2", "Text4=3", "Text5=4", "Text6=5", "Text7=6"});
+         }},
+        {"cylinder", DocumentKind3D,
+         [this] { CreateFigure(FigureDialog::Cylinder, {"Text2=1", "Text3=2", "Text5=3"}); }},
+        {"wireframe cone", DocumentKind3D,
+         [this] {
+             CreateFigure(FigureDialog::Cone, {"Text2=1", "Text3=2", "Option1=1"});
+         }},
+        {"cone frustum", DocumentKind3D,
+         [this] {
+             CreateFigure(FigureDialog::ConeFrustum,
+                          {"Text2=0.5", "Text3=1", "Text4=2", "Text5=-3"});
+         }},
+        {"sphere", DocumentKind3D,
+         [this] {
+             CreateFigure(FigureDialog::Sphere, {"Text2=1", "Text3=2.5", "Text4=-1",
+                                                 "Text5=0.25"});
+         }},
     };
 
     for (const Case& c : cases) {
@@ -326,6 +492,7 @@ void TestEditCommand::okWithoutChangeGivesBackTheSameGraph()
         c.create();
         QVERIFY2(g_AllGraphs.FunSurfs.Count() == 1, c.name);
         const QString before = Record(1);
+        const int32_t id = g_AllGraphs.FunSurfs.Item(1)->ID;
         m_window->List1->setCurrentRow(0);
 
         bool accepted = false;
@@ -337,6 +504,7 @@ void TestEditCommand::okWithoutChangeGivesBackTheSameGraph()
                  c.name);
         QVERIFY2(accepted, c.name);
         QVERIFY2(!g_EditingGraph, c.name);
+        QVERIFY2(g_AllGraphs.FunSurfs.Item(1)->ID == id, c.name);
         QCOMPARE(g_AllGraphs.FunSurfs.Count(), 1);
         if (Record(1) != before)
             QFAIL(qPrintable(QStringLiteral("%1:\n%2\n%3").arg(QString::fromLatin1(c.name), before,
@@ -584,8 +752,10 @@ void TestEditCommand::kindsWithoutDialog()
     };
     const Case cases[] = {
         {"step graph in 2D", DocumentKind2D, GraphTypeStepStem, 0},
-        {"line figure in 2D", DocumentKind2D, GraphTypeLine, 0},
-        {"animated point in 3D", DocumentKind3D, GraphTypePointAnimation, 0},
+        {"line figure in 3D", DocumentKind3D, GraphTypeLine, 0},
+        {"sequence in 3D", DocumentKind3D, GraphTypeArithmeticSequence, 0},
+        {"prism in 2D", DocumentKind2D, GraphTypePrism, 0},
+        {"space line in 2.5D", DocumentKind25D, GraphTypeSpaceLine, 0},
         {"2.5D function in 2D", DocumentKind2D, GraphType25DFunction, FunFormExplicit},
         {"implicit 2.5D function", DocumentKind25D, GraphType25DFunction, FunFormImplicit},
         {"2D function of no form", DocumentKind2D, GraphType2DFunction, 0},
@@ -599,26 +769,28 @@ void TestEditCommand::kindsWithoutDialog()
         QVERIFY2(!MakeEditDialog(g, m_window), c.name);
     }
 
-    // The command on such an entry opens nothing, reports nothing and ends
-    // edit mode again.
+    // The command on such an entry opens nothing, says so and ends edit
+    // mode again.
     g_DocumentKind = DocumentKind2D;
-    auto line = std::make_shared<Cls9>();
-    line->GraphType = GraphTypeLine;
-    line->ID = 5;
-    g_AllGraphs.FunSurfs.Add(line, QStringLiteral("5"));
-    m_window->AddListEntry(QStringLiteral("直线"));
+    auto step = std::make_shared<Cls9>();
+    step->GraphType = GraphTypeStepStem;
+    step->ID = 5;
+    g_AllGraphs.FunSurfs.Add(step, QStringLiteral("5"));
+    m_window->AddListEntry(QStringLiteral("step"));
     {
         const QSignalBlocker block(m_window->List1);
         m_window->List1->item(0)->setCheckState(Qt::Checked);
     }
-    g_ShownGraphs.FunSurfs.Add(line, QStringLiteral("5"));
+    g_ShownGraphs.FunSurfs.Add(step, QStringLiteral("5"));
     m_window->List1->setCurrentRow(0);
     MessageRecorder messages;
     QVERIFY(!RunCommand([](QDialog* d) {
         if (d)
             d->reject();
     }));
-    QCOMPARE(messages.Count(), 0);
+    QCOMPARE(messages.Count(), 1);
+    QCOMPARE(messages.Messages()[0].text, QStringLiteral("这种图形不能编辑。"));
+    QCOMPARE(messages.Messages()[0].title, QStringLiteral("注意"));
     QVERIFY(!g_EditingGraph);
 }
 

@@ -40,6 +40,8 @@ private slots:
     void createsThroughMenu_data();
     void createsThroughMenu();
     void cancelAddsNothing();
+    void animationMenuIn3D();
+    void manyCrossingsReportedOnce();
 
 private:
     QAction* Action(const char* name) const
@@ -170,30 +172,67 @@ void TestFigureCommands::createsThroughMenu_data()
     QTest::addColumn<QStringList>("boxes"); // name=text
     QTest::addColumn<int>("graphType");
     QTest::addColumn<QString>("label");
+    QTest::addColumn<int>("kind"); // document kind the item is enabled in
 
     QTest::newRow("line") << "mnuDrawPartLine" << "frmF32" << "直线"
                           << QStringList{"Text2=1", "Text3=-2", "Text4=3"} << 41
-                          << "直线  1x+-2y+3=0";
+                          << "直线  1x+-2y+3=0" << int(DocumentKind2D);
     QTest::newRow("circle") << "mnuDrawPartCircle" << "frmF33" << "圆"
                             << QStringList{"Text2=1", "Text3=2", "Text4=3"} << 42
-                            << "圆  (x-1)^2+(y-2)^2=3^2";
+                            << "圆  (x-1)^2+(y-2)^2=3^2" << int(DocumentKind2D);
     // A circle that is not shown has no curve; listing it samples nothing.
-    // Its tangent point lies on the circle, so drawing the tangent says nothing.
     QTest::newRow("hidden circle") << "mnuDrawPartCircle" << "frmF33" << "圆"
-                                   << QStringList{"Check1=0", "Text4=2", "Check2=1", "Text5=2", "Text6=0"} << 42
-                                   << "圆  (x-0)^2+(y-0)^2=2^2";
+                                   << QStringList{"Check1=0", "Text4=2", "Check2=1", "Text5=2"} << 42
+                                   << "圆  (x-0)^2+(y-0)^2=2^2" << int(DocumentKind2D);
     QTest::newRow("ellipse") << "mnuDrawPartEllipse" << "frmF34" << "椭圆"
                              << QStringList{"Text2=3", "Text3=2"} << 43
-                             << "椭圆  (x-0)^2/3^2+(y-0)^2/2^2=1";
+                             << "椭圆  (x-0)^2/3^2+(y-0)^2/2^2=1" << int(DocumentKind2D);
     QTest::newRow("hyperbola") << "mnuDrawPartHyperbola" << "frmF35" << "双曲线"
                                << QStringList{"Text2=2", "Text3=1"} << 44
-                               << "双曲线  (x-0)^2/2^2-(y-0)^2/1^2=1";
+                               << "双曲线  (x-0)^2/2^2-(y-0)^2/1^2=1" << int(DocumentKind2D);
     QTest::newRow("parabola") << "mnuDrawPartParabola" << "frmF36" << "抛物线"
-                              << QStringList{"Text4=1"} << 45 << "抛物线  (y-0)^2=2*1*(x-0)";
+                              << QStringList{"Text4=1"} << 45 << "抛物线  (y-0)^2=2*1*(x-0)"
+                              << int(DocumentKind2D);
     QTest::newRow("vector") << "mnuDrawVector" << "frmF47" << "平面向量"
-                            << QStringList{"Text5=1", "Text6=1"} << 46 << "平面向量";
+                            << QStringList{"Text5=1", "Text6=1"} << 46 << "平面向量"
+                            << int(DocumentKind2D);
     QTest::newRow("vector operation") << "mnuDrawVec2DOp" << "frmF48" << "平面向量运算"
-                                      << QStringList{"Text2=1"} << 47 << "平面向量运算";
+                                      << QStringList{"Text2=1"} << 47 << "平面向量运算"
+                                      << int(DocumentKind2D);
+
+    const int plane = DocumentKind2D;
+    const int space = DocumentKind3D;
+    QTest::newRow("intersection")
+        << "mnuDrawIP" << "frmF25" << "相交关系"
+        << QStringList{"Text2=x^2", "Text3=2", "Text4=-3", "Text5=3"} << 20
+        << "相交关系  y=x^2, y=2" << plane;
+    QTest::newRow("limit") << "mnuDrawLimit" << "frmF30" << "极限"
+                           << QStringList{"Text1=sin(x)/x"} << 37 << "极限  y=sin(x)/x" << plane;
+    QTest::newRow("arithmetic sequence") << "mnuDrawSLDif" << "frmF45" << "等差数列"
+                                         << QStringList{"Text2=1", "Text3=2", "Text4=5"} << 61
+                                         << "等差数列" << plane;
+    QTest::newRow("geometric sequence") << "mnuDrawSLScale" << "frmF46" << "等比数列"
+                                        << QStringList{"Text2=1", "Text3=0.5", "Text4=5"}
+                                        << 62 << "等比数列" << plane;
+    QTest::newRow("space line") << "mnuDrawSpaLine" << "frmF37" << "空间直线"
+                                << QStringList{"Text5=1", "Text6=2", "Text7=3"} << 50
+                                << "空间直线" << space;
+    QTest::newRow("prism") << "mnuDrawPrism" << "frmF38" << "棱柱"
+                           << QStringList{"Text2=1", "Text3=2"} << 51 << "棱柱" << space;
+    QTest::newRow("pyramid") << "mnuDrawPyramid" << "frmF39" << "棱锥"
+                             << QStringList{"Text2=1", "Text3=2"} << 52 << "棱锥" << space;
+    QTest::newRow("pyramid frustum") << "mnuDrawLT" << "frmF40" << "棱台"
+                                     << QStringList{"Text2=1", "Text3=2", "Text4=3"} << 53
+                                     << "棱台" << space;
+    QTest::newRow("cylinder") << "mnuDrawCyl" << "frmF41" << "圆柱"
+                              << QStringList{"Text2=1", "Text3=2"} << 54 << "圆柱" << space;
+    QTest::newRow("cone") << "mnuDrawCone" << "frmF42" << "圆锥"
+                          << QStringList{"Text2=1", "Text3=2"} << 55 << "圆锥" << space;
+    QTest::newRow("cone frustum") << "mnuDrawYT" << "frmF43" << "圆台"
+                                  << QStringList{"Text2=1", "Text3=2", "Text4=3"} << 56
+                                  << "圆台" << space;
+    QTest::newRow("sphere") << "mnuDrawSphere" << "frmF44" << "球"
+                            << QStringList{"Text3=2"} << 57 << "球" << space;
 }
 
 void TestFigureCommands::createsThroughMenu()
@@ -204,7 +243,10 @@ void TestFigureCommands::createsThroughMenu()
     QFETCH(QStringList, boxes);
     QFETCH(int, graphType);
     QFETCH(QString, label);
+    QFETCH(int, kind);
 
+    if (kind == DocumentKind3D)
+        m_window->mnuFileNew3D_Click();
     g_ShownGraphs.RotRoll = 10.0f;
     g_ShownGraphs.RotPitch = 20.0f;
     g_ShownGraphs.RotYaw = 30.0f;
@@ -213,8 +255,9 @@ void TestFigureCommands::createsThroughMenu()
     Trigger(item.toLatin1().constData(), [&](QDialog* d) {
         QCOMPARE(d->objectName(), dialog);
         QCOMPARE(d->windowTitle(), title);
-        if (auto* form = d->findChild<QComboBox*>(QStringLiteral("Combo1")))
-            QCOMPARE(form->currentIndex(), 0);
+        // The line and circle commands choose the first equation form.
+        if (dialog == QStringLiteral("frmF32") || dialog == QStringLiteral("frmF33"))
+            QCOMPARE(d->findChild<QComboBox*>(QStringLiteral("Combo1"))->currentIndex(), 0);
         for (const QString& pair : boxes) {
             const QString name = pair.section(u'=', 0, 0);
             if (auto* check = d->findChild<QCheckBox*>(name))
@@ -232,9 +275,12 @@ void TestFigureCommands::createsThroughMenu()
     QCOMPARE(g_ShownGraphs.FunSurfs.Count(), 1);
     const auto g = g_AllGraphs.FunSurfs.Item(1);
     QCOMPARE(g->GraphType, graphType);
+    // Solids and the space line turn the view, plane figures face it.
+    const bool solid = kind == DocumentKind3D;
     QCOMPARE(g_ShownGraphs.RotRoll, 0.0f);
-    QCOMPARE(g_ShownGraphs.RotPitch, 0.0f);
-    QCOMPARE(g_ShownGraphs.RotYaw, 0.0f);
+    QCOMPARE(g_ShownGraphs.RotPitch, solid ? -15.0f : 0.0f);
+    QCOMPARE(g_ShownGraphs.RotYaw, solid ? 45.0f : 0.0f);
+    QCOMPARE(g_DocumentKind, kind);
 
     // Saved and read back as the same graph.
     QString error;
@@ -263,6 +309,67 @@ void TestFigureCommands::cancelAddsNothing()
     QCOMPARE(m_window->List1->count(), 0);
     QCOMPARE(g_AllGraphs.FunSurfs.Count(), 0);
     QCOMPARE(g_ShownGraphs.RotYaw, 30.0f);
+}
+
+void TestFigureCommands::animationMenuIn3D()
+{
+    // The 2.5D animation submenu stays open in 3D documents; its graphs and
+    // the animated point are listed there like the solids.
+    m_window->mnuFileNew3D_Click();
+    QVERIFY(Action("mnuAniCur25D")->isEnabled());
+    Trigger("mnuAni25DCurCart", [](QDialog* d) {
+        QCOMPARE(d->objectName(), QStringLiteral("frmF4"));
+        for (const auto& [name, text] : {std::pair{"Text2", "sin(x+t)"}, {"Text5", "-3"},
+                                         {"Text6", "3"}, {"Text7", "20"}, {"Text4", "0"},
+                                         {"Text8", "1"}})
+            d->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
+        d->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        QCOMPARE(d->result(), int(QDialog::Accepted));
+    });
+    Trigger("mnuAniPoint", [](QDialog* d) {
+        QCOMPARE(d->objectName(), QStringLiteral("frmF17"));
+        for (const auto& [name, text] : {std::pair{"Text2", "t"}, {"Text3", "1"},
+                                         {"Text4", "t"}, {"Text5", "0"}, {"Text6", "2"}})
+            d->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
+        d->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        QCOMPARE(d->result(), int(QDialog::Accepted));
+    });
+    QCOMPARE(m_window->List1->count(), 2);
+    QCOMPARE(g_AllGraphs.FunSurfs.Item(1)->GraphType, int(GraphType25DFunctionAnimation));
+    QCOMPARE(g_AllGraphs.FunSurfs.Item(2)->GraphType, int(GraphTypePointAnimation));
+    for (int row = 0; row < 2; ++row)
+        QCOMPARE(m_window->List1->item(row)->checkState(), Qt::Checked);
+    QCOMPARE(g_DocumentKind, int(DocumentKind3D));
+}
+
+void TestFigureCommands::manyCrossingsReportedOnce()
+{
+    // sin(10x) crosses the x axis over a hundred times in the range: the
+    // warning comes once, after the drawing, and a view-only rebuild does
+    // not repeat it.
+    const QString tooMany = QStringLiteral("交点数目大于50个。");
+    MessageRecorder recorder;
+    Trigger("mnuDrawIP", [](QDialog* d) {
+        for (const auto& [name, text] : {std::pair{"Text2", "sin(10x)"}, {"Text3", "0"},
+                                         {"Text4", "-20"}, {"Text5", "20"}, {"Text6", "4000"}})
+            d->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
+        d->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        QCOMPARE(d->result(), int(QDialog::Accepted));
+    });
+    const auto count = [&] {
+        int n = 0;
+        for (const auto& m : recorder.Messages())
+            n += m.text == tooMany ? 1 : 0;
+        return n;
+    };
+    QCOMPARE(count(), 1);
+    QCOMPARE(recorder.Count(), 1);
+    QCOMPARE(recorder.Messages()[0].title, QStringLiteral("注意"));
+    QCOMPARE(m_window->List1->count(), 1);
+    QCOMPARE(m_window->List1->item(0)->checkState(), Qt::Checked);
+    m_window->BuildDisplayLists();
+    m_window->DrawCurrentFrame();
+    QCOMPARE(count(), 1);
 }
 
 QTEST_MAIN(TestFigureCommands)

@@ -418,8 +418,8 @@ void TestPlaneFigureDialogs::editInPlace_data()
         << QStringList{"Text8=#"};
     QTest::newRow("circle")
         << F::Circle
-        << QStringList{"Combo1=1", "Text2=-2", "Text3=4", "Text4=-4", "Check2=1", "Text5=4",
-                       "Text6=-2", "Check3=1", "Option6=1", "Text16=1", "Text18=1", "Text20=5"}
+        << QStringList{"Combo1=1", "Text2=-2", "Text3=4", "Text4=-4", "Check2=1", "Text5=1",
+                       "Text6=1", "Check3=1", "Option6=1", "Text16=1", "Text18=1", "Text20=5"}
         << QStringList{"Combo1=0", "Text2=1", "Text3=1", "Text4=2"}
         << QStringLiteral("圆  (x-1)^2+(y-1)^2=2^2")
         << QStringList{"Text2=2", "Text3=4", "Text4=5"};
