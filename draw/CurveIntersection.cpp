@@ -56,7 +56,10 @@ IntersectionPlan PlanCurveIntersection(const Cls9& g, const QString& txtZ, const
         second[static_cast<size_t>(j)] = {Defined(q1) && Defined(q2), std::min(q1.x, q2.x),
                                           std::max(q1.x, q2.x)};
     }
-    for (int32_t i = 0; i < g.StepV; ++i) {
+    // Past 50 crossings the user is warned and the first 50 are kept: the
+    // curves and the rest of the analysis are still drawn.
+    bool tooMany = false;
+    for (int32_t i = 0; i < g.StepV && !tooMany; ++i) {
         const Cls2& p1 = g.Vert3D(0, i);
         const Cls2& p2 = g.Vert3D(0, i + 1);
         if (!Defined(p1) || !Defined(p2))
@@ -75,9 +78,8 @@ IntersectionPlan PlanCurveIntersection(const Cls9& g, const QString& txtZ, const
             if (static_cast<int32_t>(plan.points.size()) == MaxCrossings) {
                 ShowMessage(QStringLiteral("交点数目大于50个。"), QStringLiteral("注意"),
                             MsgIcon::Warning, MsgButtons::Ok);
-                plan.points.clear();
-                plan.endsGraph = true;
-                return plan;
+                tooMany = true;
+                break;
             }
             Cls2 c;
             c.x = ix;
@@ -91,8 +93,9 @@ IntersectionPlan PlanCurveIntersection(const Cls9& g, const QString& txtZ, const
         plan.lines << QStringLiteral("    交点: x=") + NumberText(c.x) + QStringLiteral(",y=") +
                           NumberText(c.y);
 
+    // The area between crossings only some of which are known would be wrong.
     const int32_t n = static_cast<int32_t>(plan.points.size());
-    if (!g.ShowArea || n < 2)
+    if (!g.ShowArea || n < 2 || tooMany)
         return plan;
 
     float xmin = plan.points.front().x, xmax = xmin;

@@ -19,8 +19,9 @@ struct IntersectionPlan : OverlayPlan {
 // Runs when ShowInter or ShowArea is set: searches every segment pair of
 // the two sampled curves, lists the crossings ("函数2 y=..." first) and,
 // with ShowArea and two crossings or more, shades the region between them
-// and writes the enclosed area. More than 50 crossings show a warning and
-// set endsGraph (no list, no shading). txtZ and txtExp2 are the two
+// and writes the enclosed area. More than 50 crossings show a warning;
+// the first 50 are listed and marked, no area is shaded or written, and the
+// curves and the other overlays are drawn as usual. txtZ and txtExp2 are the two
 // functions ready for the compiler. Throws std::out_of_range when a sample
 // row is missing.
 IntersectionPlan PlanCurveIntersection(const Cls9& g, const QString& txtZ, const QString& txtExp2,

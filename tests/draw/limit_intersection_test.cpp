@@ -281,27 +281,32 @@ TEST_F(PlaneGraphs, AreaOfCurvesCrossingSeveralTimes)
     EXPECT_NEAR(plan.lines[4].section(QLatin1Char(' '), -1).toDouble(), 4.0, 0.01);
 }
 
-TEST_F(PlaneGraphs, MoreThanFiftyCrossingsEndTheGraph)
+TEST_F(PlaneGraphs, MoreThanFiftyCrossingsKeepTheFirstFiftyAndTheCurves)
 {
     auto g = TwoCurves(QStringLiteral("sin(20*x)"), QStringLiteral("0.1"), -10, 10, 800);
     g->ShowArea = true;
     const IntersectionPlan plan =
         PlanCurveIntersection(*g, QStringLiteral("sin(20*x)"), QStringLiteral("0.1"), 1.0f);
-    EXPECT_TRUE(plan.endsGraph);
-    EXPECT_TRUE(plan.lines.isEmpty());
-    EXPECT_TRUE(plan.points.empty());
+    EXPECT_FALSE(plan.endsGraph);
+    ASSERT_EQ(plan.points.size(), 50u);
+    // The header and the 50 crossings; no area from crossings only partly known.
+    ASSERT_EQ(plan.lines.size(), 51);
+    EXPECT_EQ(plan.lines[0], QStringLiteral("函数2 y=0.1"));
+    EXPECT_TRUE(plan.quads.empty());
+    for (const QString& line : plan.lines)
+        EXPECT_FALSE(line.contains(QStringLiteral("面积")));
     ASSERT_EQ(m_messages.Count(), 1);
     EXPECT_EQ(m_messages.Messages()[0].text, QStringLiteral("交点数目大于50个。"));
     EXPECT_EQ(m_messages.Messages()[0].title, QStringLiteral("注意"));
 
-    // Merged into the curve's plan: only the header stays, nothing is drawn.
+    // Merged into the curve's plan: the curve is still drawn.
     Curve2DPlan curve;
     curve.curvePass = true;
     curve.lines << QStringLiteral("函数 y=sin(20*x)") << QStringLiteral("    根: x=0,y=0");
     curve.ops.resize(3);
     MergeIntersection(plan, curve);
-    EXPECT_EQ(curve.lines, QStringList{QStringLiteral("函数 y=sin(20*x)")});
-    EXPECT_TRUE(curve.ops.empty());
+    EXPECT_EQ(curve.lines.size(), 2 + 51);
+    EXPECT_EQ(curve.ops.size(), 3u);
 }
 
 TEST_F(PlaneGraphs, CrossingLinesFollowTheHeader)
