@@ -12,6 +12,7 @@
 #include "model/ListLabel.h"
 #include "platform/ColorDialog_ui.h"
 #include "platform/MessageBox.h"
+#include "FigureDialogTesting.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -49,102 +50,7 @@ private:
     QTemporaryDir m_dataHome;
 };
 
-namespace {
-
-// Sets controls from "name=value" pairs: a text box takes the text, a list
-// the item index, a check box or option "1" ticks it.
-void SetControls(QDialog& d, const QStringList& pairs)
-{
-    for (const QString& pair : pairs) {
-        const QString name = pair.section(u'=', 0, 0);
-        const QString value = pair.section(u'=', 1);
-        if (auto* box = d.findChild<QLineEdit*>(name))
-            box->setText(value);
-        else if (auto* combo = d.findChild<QComboBox*>(name))
-            combo->setCurrentIndex(value.toInt());
-        else if (auto* check = d.findChild<QCheckBox*>(name))
-            check->setChecked(value == u'1');
-        else if (auto* option = d.findChild<QRadioButton*>(name))
-            option->setChecked(value == u'1');
-        else
-            QFAIL(qPrintable(QStringLiteral("no control ") + name));
-    }
-}
-
-void ClickOk(QDialog& d)
-{
-    d.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-}
-
-QString N(float v)
-{
-    return QString::number(double(v), 'g', 9);
-}
-
-// The members the tables look at, as text.
-QString Member(const Cls9& g, const QString& name)
-{
-    static const std::map<QString, std::function<QString(const Cls9&)>> members = {
-        {"GraphType", [](const Cls9& g) { return QString::number(g.GraphType); }},
-        {"CoordType", [](const Cls9& g) { return QString::number(g.CoordType); }},
-        {"FunForm", [](const Cls9& g) { return QString::number(g.FunForm); }},
-        {"ExpressY", [](const Cls9& g) { return g.ExpressY; }},
-        {"ExpressZ", [](const Cls9& g) { return g.ExpressZ; }},
-        {"MinV", [](const Cls9& g) { return N(g.MinV); }},
-        {"MaxV", [](const Cls9& g) { return N(g.MaxV); }},
-        {"StepV", [](const Cls9& g) { return QString::number(g.StepV); }},
-        {"Material", [](const Cls9& g) { return QString::number(g.Material); }},
-        {"Smoothness", [](const Cls9& g) { return QString::number(g.Smoothness); }},
-        {"NameS", [](const Cls9& g) { return g.NameS; }},
-        {"GPara1", [](const Cls9& g) { return N(g.GPara1); }},
-        {"GPara2", [](const Cls9& g) { return N(g.GPara2); }},
-        {"GPara3", [](const Cls9& g) { return N(g.GPara3); }},
-        {"GPara4", [](const Cls9& g) { return N(g.GPara4); }},
-        {"GPara5", [](const Cls9& g) { return N(g.GPara5); }},
-        {"GPara10", [](const Cls9& g) { return N(g.GPara10); }},
-        {"GLineType", [](const Cls9& g) { return QString::number(g.GLineType); }},
-        {"Glinewidth", [](const Cls9& g) { return QString::number(g.Glinewidth); }},
-        {"GShowLinePoint", [](const Cls9& g) { return QString::number(g.GShowLinePoint); }},
-        {"GLinePointX", [](const Cls9& g) { return N(g.GLinePointX); }},
-        {"GLinePointType", [](const Cls9& g) { return QString::number(g.GLinePointType); }},
-        {"GLinePointColor", [](const Cls9& g) { return QString::number(g.GLinePointColor); }},
-        {"GLinePointSize", [](const Cls9& g) { return QString::number(g.GLinePointSize); }},
-        {"GLineLineType", [](const Cls9& g) { return QString::number(g.GLineLineType); }},
-        {"GShowCircle", [](const Cls9& g) { return QString::number(g.GShowCircle); }},
-        {"GCircleType", [](const Cls9& g) { return QString::number(g.GCircleType); }},
-        {"GCircleTangType", [](const Cls9& g) { return QString::number(g.GCircleTangType); }},
-        {"GCircleTangK", [](const Cls9& g) { return N(g.GCircleTangK); }},
-        {"GCircleTangPointX", [](const Cls9& g) { return N(g.GCircleTangPointX); }},
-        {"GCircleTangColor", [](const Cls9& g) { return QString::number(g.GCircleTangColor); }},
-        {"GCircleEquaType", [](const Cls9& g) { return QString::number(g.GCircleEquaType); }},
-        {"GCircleEquaWidth", [](const Cls9& g) { return QString::number(g.GCircleEquaWidth); }},
-        {"GEllipseType", [](const Cls9& g) { return QString::number(g.GEllipseType); }},
-        {"GEllipseWidth", [](const Cls9& g) { return QString::number(g.GEllipseWidth); }},
-        {"GEllipseCompute", [](const Cls9& g) { return QString::number(g.GEllipseCompute); }},
-        {"GHyperType", [](const Cls9& g) { return QString::number(g.GHyperType); }},
-        {"GParaType", [](const Cls9& g) { return QString::number(g.GParaType); }},
-        {"VecOperation", [](const Cls9& g) { return QString::number(g.VecOperation); }},
-        {"label", [](const Cls9& g) { return GraphListLabel(g, DocumentKind2D); }},
-    };
-    const auto it = members.find(name);
-    return it == members.end() ? QStringLiteral("<unknown member>") : it->second(g);
-}
-
-void ResetScenes()
-{
-    g_AllGraphs.FunSurfs.Clear();
-    g_ShownGraphs.FunSurfs.Clear();
-    g_LastGraphID = 0;
-    g_EditingGraph = false;
-    g_DocumentKind = DocumentKind2D;
-}
-
-QString Record(const Cls9& g)
-{
-    return g.Save().value_or(QStringLiteral("<no record>"));
-}
-
-} // namespace
+using namespace FigureDialogTesting;
 
 void TestPlaneFigureDialogs::initTestCase()
 {

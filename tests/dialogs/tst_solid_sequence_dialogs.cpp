@@ -14,6 +14,7 @@
 #include "model/ListLabel.h"
 #include "platform/ColorDialog_ui.h"
 #include "platform/MessageBox.h"
+#include "FigureDialogTesting.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -79,108 +80,13 @@ private:
     QTemporaryDir m_dataHome;
 };
 
+using namespace FigureDialogTesting;
+
 namespace {
-
-// Sets controls from "name=value" pairs: a text box takes the text, a list
-// the item index, a check box or option "1" ticks it.
-void SetControls(QDialog& d, const QStringList& pairs)
-{
-    for (const QString& pair : pairs) {
-        const QString name = pair.section(u'=', 0, 0);
-        const QString value = pair.section(u'=', 1);
-        if (auto* box = d.findChild<QLineEdit*>(name))
-            box->setText(value);
-        else if (auto* combo = d.findChild<QComboBox*>(name))
-            combo->setCurrentIndex(value.toInt());
-        else if (auto* check = d.findChild<QCheckBox*>(name))
-            check->setChecked(value == u'1');
-        else if (auto* option = d.findChild<QRadioButton*>(name))
-            option->setChecked(value == u'1');
-        else
-            QFAIL(qPrintable(QStringLiteral("no control ") + name));
-    }
-}
-
-void Click(QDialog& d, const char* button)
-{
-    d.findChild<QPushButton*>(QString::fromLatin1(button))->click();
-}
 
 std::unique_ptr<QDialog> Make(FigureDialog which)
 {
     return MakeFigureDialog(which, nullptr, QString(), EditedGraphFor(which).get());
-}
-
-QString N(float v)
-{
-    return QString::number(double(v), 'g', 9);
-}
-
-QString I(int64_t v)
-{
-    return QString::number(v);
-}
-
-// The members the tables look at, as text.
-QString Member(const Cls9& g, const QString& name)
-{
-    using Get = std::function<QString(const Cls9&)>;
-    static const std::map<QString, Get> members = {
-        {"GraphType", [](const Cls9& g) { return I(g.GraphType); }},
-        {"CoordType", [](const Cls9& g) { return I(g.CoordType); }},
-        {"FunForm", [](const Cls9& g) { return I(g.FunForm); }},
-        {"NameS", [](const Cls9& g) { return g.NameS; }},
-        {"ExpressZ", [](const Cls9& g) { return g.ExpressZ; }},
-        {"Exp2", [](const Cls9& g) { return g.Exp2; }},
-        {"MinV", [](const Cls9& g) { return N(g.MinV); }},
-        {"MaxV", [](const Cls9& g) { return N(g.MaxV); }},
-        {"StepV", [](const Cls9& g) { return I(g.StepV); }},
-        {"LineColor", [](const Cls9& g) { return I(g.LineColor); }},
-        {"LineWidth", [](const Cls9& g) { return I(g.LineWidth); }},
-        {"Material", [](const Cls9& g) { return I(g.Material); }},
-        {"Show", [](const Cls9& g) { return I(g.Show); }},
-        {"Smoothness", [](const Cls9& g) { return I(g.Smoothness); }},
-        {"Show2DCurve", [](const Cls9& g) { return I(g.Show2DCurve); }},
-        {"Color2", [](const Cls9& g) { return I(g.Color2); }},
-        {"Width2", [](const Cls9& g) { return I(g.Width2); }},
-        {"ShowInter", [](const Cls9& g) { return I(g.ShowInter); }},
-        {"InterColor", [](const Cls9& g) { return I(g.InterColor); }},
-        {"InterSize", [](const Cls9& g) { return I(g.InterSize); }},
-        {"InterSymbol", [](const Cls9& g) { return I(g.InterSymbol); }},
-        {"ShowArea", [](const Cls9& g) { return I(g.ShowArea); }},
-        {"AreaColor", [](const Cls9& g) { return I(g.AreaColor); }},
-        {"LimitDir", [](const Cls9& g) { return I(g.LimitDir); }},
-        {"LimitX0", [](const Cls9& g) { return N(g.LimitX0); }},
-        {"LimitShowP", [](const Cls9& g) { return I(g.LimitShowP); }},
-        {"LimitShowL", [](const Cls9& g) { return I(g.LimitShowL); }},
-        {"GPara1", [](const Cls9& g) { return N(g.GPara1); }},
-        {"GPara2", [](const Cls9& g) { return N(g.GPara2); }},
-        {"GPara3", [](const Cls9& g) { return N(g.GPara3); }},
-        {"GPara4", [](const Cls9& g) { return N(g.GPara4); }},
-        {"GPara5", [](const Cls9& g) { return N(g.GPara5); }},
-        {"GPara6", [](const Cls9& g) { return N(g.GPara6); }},
-        {"EdgeNum", [](const Cls9& g) { return I(g.EdgeNum); }},
-        {"GeomColor", [](const Cls9& g) { return I(g.GeomColor); }},
-        {"GeomWidth", [](const Cls9& g) { return I(g.GeomWidth); }},
-    };
-    if (name == QStringLiteral("label"))
-        return GraphListLabel(g, g_DocumentKind);
-    const auto it = members.find(name);
-    return it == members.end() ? QStringLiteral("<unknown member>") : it->second(g);
-}
-
-void ResetScenes(int32_t kind)
-{
-    g_AllGraphs.FunSurfs.Clear();
-    g_ShownGraphs.FunSurfs.Clear();
-    g_LastGraphID = 0;
-    g_EditingGraph = false;
-    g_DocumentKind = kind;
-}
-
-QString Record(const Cls9& g)
-{
-    return g.Save().value_or(QStringLiteral("<no record>"));
 }
 
 bool IsSolid(FigureDialog d)
