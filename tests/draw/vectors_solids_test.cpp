@@ -1,0 +1,365 @@
+// Plane vectors, vector operations, the space line and the solids, planned
+// without a display: the exact result texts of Part 5.121 (the angle rows
+// mended to use π itself), the arrows, the solids' quadric steps, the
+// refused inputs that must not crash; and the texture loader's size rule and
+// raw reader.
+#include "draw/PlaneVectors.h"
+#include "draw/Solids.h"
+#include "model/Cls9.h"
+#include "model/Globals.h"
+#include "view/Cls15.h"
+
+#include <QStringList>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+
+namespace {
+
+std::shared_ptr<Cls9> Vec(int32_t type, float p1, float p2, float p3, float p4, int32_t op = 0)
+{
+    auto g = std::make_shared<Cls9>();
+    g->GraphType = type;
+    g->GPara1 = p1;
+    g->GPara2 = p2;
+    g->GPara3 = p3;
+    g->GPara4 = p4;
+    g->VecOperation = op;
+    return g;
+}
+
+QString Lines(const QStringList& lines) { return lines.join(g_CrLf) + g_CrLf; }
+
+constexpr float kHuge = 3e38f;
+constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+
+TEST(PlaneVectorTexts, ExactTextsOfEveryOperation)
+{
+    struct Row {
+        const char* name;
+        std::shared_ptr<Cls9> g;
+        QString text;
+    };
+    const Row rows[] = {
+        {"plane vector", Vec(GraphTypePlaneVector, 1, 1, 4, 5),
+         Lines({"平面向量  ", "    起点  (1, 1)", "    终点  (4, 5)"})},
+        {"plane vector with fractions", Vec(GraphTypePlaneVector, -0.5f, 0, 2.25f, -1),
+         Lines({"平面向量  ", "    起点  (-0.5, 0)", "    终点  (2.25, -1)"})},
+        {"add", Vec(GraphTypeVectorOperation, 1, 2, 3, 1, VecOperationAdd),
+         Lines({"平面向量运算--相加", "  向量1  (1, 2)", "  向量2  (3, 1)", "  和  (4, 3)"})},
+        {"subtract", Vec(GraphTypeVectorOperation, 1, 2, 3, 1, VecOperationSubtract),
+         Lines({"平面向量运算--相减", "  向量1  (1, 2)", "  向量2  (3, 1)", "  差  (-2, 1)"})},
+        {"scale", Vec(GraphTypeVectorOperation, 1, 2, -2, 99, VecOperationScale),
+         Lines({"平面向量运算--向量乘以常数", "  向量  (1, 2)", "  常数  -2", "  积  (-2, -4)"})},
+        // Mended: a right angle reads 90 (the Part's 3.1416 gave 89.99979).
+        {"dot product, right angle", Vec(GraphTypeVectorOperation, 1, 0, 0, 1, VecOperationDotProduct),
+         Lines({"平面向量运算--数量积", "  向量1  (1, 0)", "  向量2  (0, 1)", "  数量积  0",
+                "  向量间的夹角  90"})},
+        {"dot product, parallel", Vec(GraphTypeVectorOperation, 1, 0, 2, 0, VecOperationDotProduct),
+         Lines({"平面向量运算--数量积", "  向量1  (1, 0)", "  向量2  (2, 0)", "  数量积  2",
+                "  向量间的夹角  0"})},
+        {"dot product, half a right angle",
+         Vec(GraphTypeVectorOperation, 1, 0, 3, 3, VecOperationDotProduct),
+         Lines({"平面向量运算--数量积", "  向量1  (1, 0)", "  向量2  (3, 3)", "  数量积  3",
+                "  向量间的夹角  45"})},
+        {"dot product, 60 degrees",
+         Vec(GraphTypeVectorOperation, 2, 0, 1, 1.7320508f, VecOperationDotProduct),
+         Lines({"平面向量运算--数量积", "  向量1  (2, 0)", "  向量2  (1, 1.732051)", "  数量积  2",
+                "  向量间的夹角  60"})},
+        // Mended: anti-parallel vectors (c = -1 divided by zero in the Part).
+        {"dot product, anti-parallel",
+         Vec(GraphTypeVectorOperation, 1, 2, -2, -4, VecOperationDotProduct),
+         Lines({"平面向量运算--数量积", "  向量1  (1, 2)", "  向量2  (-2, -4)", "  数量积  -10",
+                "  向量间的夹角  180"})},
+        // Mended: a zero vector has no angle (the Part divided by |u| = 0).
+        {"dot product, zero vector",
+         Vec(GraphTypeVectorOperation, 0, 0, 3, 4, VecOperationDotProduct),
+         Lines({"平面向量运算--数量积", "  向量1  (0, 0)", "  向量2  (3, 4)", "  数量积  0",
+                "  向量间的夹角  不存在（零向量的方向不确定）"})},
+        {"sum beyond the float range",
+         Vec(GraphTypeVectorOperation, kHuge, 1, kHuge, 1, VecOperationAdd),
+         Lines({"平面向量运算--相加", "  向量1  (3E+38, 1)", "  向量2  (3E+38, 1)",
+                "  和  (溢出, 2)"})},
+        {"unknown operation", Vec(GraphTypeVectorOperation, 1, 2, 3, 4, 7),
+         QStringLiteral("平面向量运算--")},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        const PlaneVectorPlan plan = PlanPlaneVector(*r.g, 1.0f);
+        EXPECT_EQ(plan.text.toStdString(), r.text.toStdString());
+        EXPECT_FALSE(plan.text.contains(QLatin1String("nan"), Qt::CaseInsensitive));
+        EXPECT_FALSE(plan.text.contains(QLatin1String("inf"), Qt::CaseInsensitive));
+        for (const VectorPrim& p : plan.prims)
+            for (float v : {p.x1, p.y1, p.x2, p.y2, p.x3, p.y3})
+                EXPECT_TRUE(std::isfinite(v));
+    }
+}
+
+struct Arrow {
+    float r, g, b;
+    float tipX, tipY;
+};
+
+// The arrows of a plan: a shaft, a head triangle at the shaft's tip, and one
+// outline line from the tip to the head's first corner only.
+std::vector<Arrow> Arrows(const PlaneVectorPlan& plan, int* grey = nullptr)
+{
+    std::vector<Arrow> out;
+    if (grey)
+        *grey = 0;
+    for (size_t i = 0; i < plan.prims.size(); ++i) {
+        const VectorPrim& p = plan.prims[i];
+        if (p.kind == VectorPrim::Kind::Segment && p.r == 0.8f) {
+            if (grey)
+                ++*grey;
+            continue;
+        }
+        if (p.kind == VectorPrim::Kind::Dot) {
+            out.push_back({p.r, p.g, p.b, p.x1, p.y1});
+            continue;
+        }
+        if (p.kind != VectorPrim::Kind::Segment)
+            continue;
+        EXPECT_LT(i + 2, plan.prims.size());
+        if (i + 2 >= plan.prims.size())
+            break;
+        const VectorPrim& head = plan.prims[i + 1];
+        const VectorPrim& outline = plan.prims[i + 2];
+        EXPECT_EQ(head.kind, VectorPrim::Kind::Triangle);
+        EXPECT_EQ(head.x1, p.x2);
+        EXPECT_EQ(head.y1, p.y2);
+        EXPECT_EQ(outline.kind, VectorPrim::Kind::Segment);
+        EXPECT_EQ(outline.x1, p.x2);
+        EXPECT_EQ(outline.x2, head.x2);
+        EXPECT_EQ(outline.y2, head.y2);
+        // The head reaches 0.6 back and 0.2 to each side (scale 1), as far
+        // as a float near the tip can tell.
+        if (std::fabs(p.x2) < 1e6f && std::fabs(p.y2) < 1e6f)
+            EXPECT_NEAR(std::hypot(head.x2 - head.x1, head.y2 - head.y1), std::hypot(0.6, 0.2), 1e-4);
+        out.push_back({p.r, p.g, p.b, p.x2, p.y2});
+        i += 2;
+    }
+    return out;
+}
+
+TEST(PlaneVectorDrawing, ArrowsOfEveryOperation)
+{
+    struct Row {
+        const char* name;
+        std::shared_ptr<Cls9> g;
+        std::vector<Arrow> arrows; // colour and tip, in drawing order
+        int grey;                  // plain grey segments
+    };
+    const Row rows[] = {
+        {"plane vector", Vec(GraphTypePlaneVector, 1, 1, 4, 5), {{0, 0, 1, 4, 5}}, 0},
+        {"add", Vec(GraphTypeVectorOperation, 1, 2, 3, 1, VecOperationAdd),
+         {{0, 0, 1, 1, 2}, {0, 1, 0, 3, 1}, {1, 0, 0, 4, 3}}, 2},
+        {"subtract", Vec(GraphTypeVectorOperation, 1, 2, 3, 1, VecOperationSubtract),
+         {{0, 0, 1, 1, 2}, {0, 1, 0, 3, 1}, {1, 0, 0, -2, 1}}, 2},
+        {"scale", Vec(GraphTypeVectorOperation, 1, 2, -2, 0, VecOperationScale),
+         {{0, 0, 1, 1, 2}, {1, 0, 0, -2, -4}}, 0},
+        {"dot product", Vec(GraphTypeVectorOperation, 1, 0, 0, 1, VecOperationDotProduct),
+         {{0, 0, 1, 1, 0}, {0, 1, 0, 0, 1}}, 0},
+        // A zero vector is a dot, not a head pointing nowhere.
+        {"zero vector", Vec(GraphTypeVectorOperation, 0, 0, 3, 4, VecOperationDotProduct),
+         {{0, 0, 1, 0, 0}, {0, 1, 0, 3, 4}}, 0},
+        {"plane vector of length zero", Vec(GraphTypePlaneVector, 2, 2, 2, 2), {{0, 0, 1, 2, 2}}, 0},
+        // An overflowing sum is written "溢出" and its arrow is left out.
+        {"overflow", Vec(GraphTypeVectorOperation, kHuge, 0, kHuge, 0, VecOperationAdd),
+         {{0, 0, 1, kHuge, 0}, {0, 1, 0, kHuge, 0}}, 0},
+        {"unknown operation", Vec(GraphTypeVectorOperation, 1, 2, 3, 4, 0), {}, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        int grey = 0;
+        const std::vector<Arrow> got = Arrows(PlanPlaneVector(*row.g, 1.0f), &grey);
+        ASSERT_EQ(got.size(), row.arrows.size());
+        for (size_t i = 0; i < got.size(); ++i) {
+            EXPECT_EQ(got[i].r, row.arrows[i].r);
+            EXPECT_EQ(got[i].g, row.arrows[i].g);
+            EXPECT_EQ(got[i].b, row.arrows[i].b);
+            EXPECT_FLOAT_EQ(got[i].tipX, row.arrows[i].tipX);
+            EXPECT_FLOAT_EQ(got[i].tipY, row.arrows[i].tipY);
+        }
+        EXPECT_EQ(grey, row.grey);
+    }
+    // The scene scale divides every vertex, the head included.
+    const PlaneVectorPlan scaled = PlanPlaneVector(*Vec(GraphTypePlaneVector, 0, 0, 4, 0), 2.0f);
+    ASSERT_EQ(scaled.prims.size(), 3u);
+    EXPECT_FLOAT_EQ(scaled.prims[0].x2, 2.0f);
+    EXPECT_FLOAT_EQ(scaled.prims[1].x2, 1.7f);
+    EXPECT_FLOAT_EQ(scaled.prims[1].y2, 0.1f);
+}
+
+// ---- Solids -----------------------------------------------------------------
+
+std::shared_ptr<Cls9> Solid(int32_t type, std::initializer_list<float> paras, int32_t edges = 0)
+{
+    auto g = std::make_shared<Cls9>();
+    g->GraphType = type;
+    float* slot[] = {&g->GPara1, &g->GPara2, &g->GPara3, &g->GPara4, &g->GPara5, &g->GPara6};
+    int i = 0;
+    for (float p : paras)
+        *slot[i++] = p;
+    g->EdgeNum = edges;
+    g->GeomColor = 0x00C0FF;
+    g->GeomWidth = 3;
+    g->Show = ShowModelWireframe;
+    g->Smoothness = SmoothnessFaceted;
+    return g;
+}
+
+// The steps as text: P(x,y,z) place, C(base,top,h/slices) cylinder,
+// D(r/slices) disk, S(r/slices,stacks) sphere, ) pop.
+std::string StepsText(const SolidPlan& plan)
+{
+    QString s;
+    auto n = [](double v) { return QString::number(v); };
+    for (const SolidStep& st : plan.steps) {
+        switch (st.kind) {
+        case SolidStep::Kind::Place: s += "P(" + n(st.a) + "," + n(st.b) + "," + n(st.c) + ")"; break;
+        case SolidStep::Kind::Pop: s += ")"; break;
+        case SolidStep::Kind::Cylinder:
+            s += "C(" + n(st.a) + "," + n(st.b) + "," + n(st.c) + "/" + n(st.slices) + "," +
+                 n(st.stacks) + ")";
+            break;
+        case SolidStep::Kind::Disk: s += "D(" + n(st.a) + "/" + n(st.slices) + ")"; break;
+        case SolidStep::Kind::Sphere:
+            s += "S(" + n(st.a) + "/" + n(st.slices) + "," + n(st.stacks) + ")";
+            break;
+        }
+    }
+    return s.toStdString();
+}
+
+TEST(SolidPlans, StepsOfEverySolid)
+{
+    struct Row {
+        const char* name;
+        std::shared_ptr<Cls9> g;
+        const char* steps;
+    };
+    const Row rows[] = {
+        {"hexagonal prism", Solid(GraphTypePrism, {0, 0, 0, 2, 3}, 6),
+         "P(0,0,0)C(2,2,3/6,1)D(2/6))P(0,3,0)D(2/6))"},
+        {"pyramid, base centre (1, 2, 3)", Solid(GraphTypePyramid, {1, 2, 3, 2, 4}, 4),
+         "P(2,3,1)C(2,0,4/4,1)D(2/4))"},
+        {"pyramid frustum: the wide end rests on the base",
+         Solid(GraphTypePyramidFrustum, {0, 0, 0, 1, 2, 2}, 5),
+         "P(0,0,0)C(2,1,2/5,1)D(2/5))P(0,2,0)D(1/5))"},
+        {"cylinder: 64 slices whatever EdgeNum", Solid(GraphTypeCylinder, {0, 0, 0, 2, 5}, 6),
+         "P(0,0,0)C(2,2,5/64,1)D(2/64))P(0,5,0)D(2/64))"},
+        {"cone", Solid(GraphTypeCone, {0, 0, 0, 2, 4}), "P(0,0,0)C(2,0,4/64,1)D(2/64))"},
+        {"cone frustum", Solid(GraphTypeConeFrustum, {6, 0, 0, 1, 2, 3}),
+         "P(0,0,6)C(2,1,3/64,1)D(2/64))P(0,3,6)D(1/64))"},
+        {"sphere", Solid(GraphTypeSphere, {1, 2, 3, 1}), "P(2,3,1)S(1/32,32))"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        const SolidPlan plan = PlanSolid(*r.g);
+        EXPECT_TRUE(plan.drawn);
+        EXPECT_FALSE(plan.message);
+        EXPECT_EQ(StepsText(plan), r.steps);
+        EXPECT_EQ(plan.show, ShowModelWireframe);
+        EXPECT_EQ(plan.smoothness, SmoothnessFaceted);
+        EXPECT_FLOAT_EQ(plan.r, 1.0f);
+        EXPECT_NEAR(plan.g, 192 / 255.0f, 1e-6f);
+        EXPECT_FLOAT_EQ(plan.b, 0.0f);
+    }
+
+    // The space line: (x, y, z) goes to OpenGL as (y, z, x), at its width.
+    const SolidPlan line = PlanSolid(*Solid(GraphTypeSpaceLine, {0, 0, 0, 1, 2, 3}));
+    ASSERT_TRUE(line.drawn && line.spaceLine);
+    EXPECT_EQ(line.to[0], 2.0f);
+    EXPECT_EQ(line.to[1], 3.0f);
+    EXPECT_EQ(line.to[2], 1.0f);
+    EXPECT_EQ(line.lineWidth, 3.0f);
+    EXPECT_TRUE(line.steps.empty());
+
+    // Kind 58 draws nothing and says nothing.
+    const SolidPlan none = PlanSolid(*Solid(58, {0, 0, 0, 1, 1}));
+    EXPECT_FALSE(none.drawn);
+    EXPECT_FALSE(none.message);
+}
+
+// Inputs the Part leaves open: nothing is drawn, a message says why, and
+// nothing faults.
+TEST(SolidPlans, DegenerateSolidsAreRefusedWithAMessage)
+{
+    struct Row {
+        const char* name;
+        std::shared_ptr<Cls9> g;
+        const char* message;
+    };
+    const Row rows[] = {
+        {"sphere of radius 0", Solid(GraphTypeSphere, {0, 0, 0, 0}), "无法画出球：半径须为正数。"},
+        {"prism of 2 sides", Solid(GraphTypePrism, {0, 0, 0, 1, 1}, 2),
+         "无法画出棱柱：底面的边数须为3到1000。"},
+        {"pyramid of a million sides", Solid(GraphTypePyramid, {0, 0, 0, 1, 1}, 1000000),
+         "无法画出棱锥：底面的边数须为3到1000。"},
+        {"cylinder of height -1", Solid(GraphTypeCylinder, {0, 0, 0, 1, -1}),
+         "无法画出圆柱：半径和高须为正数。"},
+        {"cone of radius -2", Solid(GraphTypeCone, {0, 0, 0, -2, 1}),
+         "无法画出圆锥：半径和高须为正数。"},
+        {"cone frustum with both radii 0", Solid(GraphTypeConeFrustum, {0, 0, 0, 0, 0, 1}),
+         "无法画出圆台：两底的半径不能为负且不能都为0，高须为正数。"},
+        {"height beyond the float range", Solid(GraphTypeCylinder, {0, 0, kHuge, 1, kHuge}),
+         "无法画出圆柱：参数须为有限数。"},
+        {"space line with a NaN end", Solid(GraphTypeSpaceLine, {0, 0, 0, kNaN, 1, 1}),
+         "无法画出空间直线：参数须为有限数。"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        const SolidPlan plan = PlanSolid(*r.g);
+        EXPECT_FALSE(plan.drawn);
+        EXPECT_TRUE(plan.steps.empty());
+        EXPECT_EQ(plan.message.value_or(QString()).toStdString(), r.message);
+    }
+    // A frustum that comes to a point at the top is a pyramid: drawn.
+    EXPECT_TRUE(PlanSolid(*Solid(GraphTypeConeFrustum, {0, 0, 0, 0, 2, 1})).drawn);
+}
+
+// ---- Texture loader: the parts without a display --------------------------
+
+TEST(TextureLoader, SidesBecomePowersOfTwoUpTo256)
+{
+    const struct {
+        int32_t side, maxSize, expected;
+    } rows[] = {
+        {300, 1024, 256}, {200, 1024, 256}, {64, 1024, 64}, {100, 1024, 128}, {20, 1024, 32},
+        {1, 1024, 1},     {2, 1024, 2},     {3, 1024, 4},   {256, 1024, 256}, {257, 1024, 256},
+        {300, 128, 128},  {100, 100, 64},   {50, 100, 64},  {0, 1024, 0},   {5, 0, 0},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(TextureSide(r.side, r.maxSize), r.expected) << r.side << " " << r.maxSize;
+}
+
+TEST(TextureLoader, RawPicturesAreCheckedBeforeTheyAreRead)
+{
+    auto raw = [](int32_t w, int32_t h, int pixelBytes) {
+        QByteArray b;
+        for (int32_t v : {w, h})
+            for (int i = 0; i < 4; ++i)
+                b.append(static_cast<char>((static_cast<uint32_t>(v) >> (8 * i)) & 0xFF));
+        b.append(QByteArray(pixelBytes, '\x7f'));
+        return b;
+    };
+    TexturePixels px;
+    ASSERT_TRUE(ReadRawTexture(raw(2, 3, 18), px));
+    EXPECT_EQ(px.width, 2);
+    EXPECT_EQ(px.height, 3);
+    EXPECT_EQ(px.rgb.size(), 18u);
+
+    TexturePixels untouched;
+    EXPECT_FALSE(ReadRawTexture(raw(2, 3, 17), untouched)) << "short of pixel bytes";
+    EXPECT_FALSE(ReadRawTexture(raw(0, 3, 0), untouched));
+    EXPECT_FALSE(ReadRawTexture(raw(-1, 3, 0), untouched));
+    EXPECT_FALSE(ReadRawTexture(raw(100000, 100000, 0), untouched)) << "absurd sides";
+    EXPECT_FALSE(ReadRawTexture(QByteArray("\x01\x00", 2), untouched));
+    EXPECT_EQ(untouched.width, 0);
+    EXPECT_TRUE(untouched.rgb.empty());
+}
+
+} // namespace
