@@ -9,8 +9,8 @@
 // decoding, scaling and uploading need Qt Gui and a current OpenGL context
 // (Cls15_gl.cpp).
 //
-// No drawing uses it yet: the graph's texture members (ShowTex, TexName,
-// TexMode) are stored and saved only, as the design has it.
+// No drawing uses it: the graph's texture members (ShowTex, TexName,
+// TexMode) are only stored and saved with the graph.
 #include <QByteArray>
 #include <QString>
 #include <cstdint>

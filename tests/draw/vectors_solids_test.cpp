@@ -1,6 +1,6 @@
 // Plane vectors, vector operations, the space line and the solids, planned
-// without a display: the exact result texts of Part 5.121 (the angle rows
-// mended to use π itself), the arrows, the solids' quadric steps, the
+// without a display: the exact result texts (angles worked out with π
+// itself), the arrows, the solids' quadric steps, the
 // refused inputs that must not crash; and the texture loader's size rule and
 // raw reader.
 #include "draw/PlaneVectors.h"
@@ -53,7 +53,7 @@ TEST(PlaneVectorTexts, ExactTextsOfEveryOperation)
          Lines({"平面向量运算--相减", "  向量1  (1, 2)", "  向量2  (3, 1)", "  差  (-2, 1)"})},
         {"scale", Vec(GraphTypeVectorOperation, 1, 2, -2, 99, VecOperationScale),
          Lines({"平面向量运算--向量乘以常数", "  向量  (1, 2)", "  常数  -2", "  积  (-2, -4)"})},
-        // Mended: a right angle reads 90 (the Part's 3.1416 gave 89.99979).
+        // A right angle reads 90, not 89.99979 (from dividing by 3.1416).
         {"dot product, right angle", Vec(GraphTypeVectorOperation, 1, 0, 0, 1, VecOperationDotProduct),
          Lines({"平面向量运算--数量积", "  向量1  (1, 0)", "  向量2  (0, 1)", "  数量积  0",
                 "  向量间的夹角  90"})},
@@ -68,12 +68,12 @@ TEST(PlaneVectorTexts, ExactTextsOfEveryOperation)
          Vec(GraphTypeVectorOperation, 2, 0, 1, 1.7320508f, VecOperationDotProduct),
          Lines({"平面向量运算--数量积", "  向量1  (2, 0)", "  向量2  (1, 1.732051)", "  数量积  2",
                 "  向量间的夹角  60"})},
-        // Mended: anti-parallel vectors (c = -1 divided by zero in the Part).
+        // Anti-parallel vectors: 180, no division by sqrt(1 - c^2) = 0.
         {"dot product, anti-parallel",
          Vec(GraphTypeVectorOperation, 1, 2, -2, -4, VecOperationDotProduct),
          Lines({"平面向量运算--数量积", "  向量1  (1, 2)", "  向量2  (-2, -4)", "  数量积  -10",
                 "  向量间的夹角  180"})},
-        // Mended: a zero vector has no angle (the Part divided by |u| = 0).
+        // A zero vector has no angle (and no division by |u| = 0).
         {"dot product, zero vector",
          Vec(GraphTypeVectorOperation, 0, 0, 3, 4, VecOperationDotProduct),
          Lines({"平面向量运算--数量积", "  向量1  (0, 0)", "  向量2  (3, 4)", "  数量积  0",
@@ -284,7 +284,7 @@ TEST(SolidPlans, StepsOfEverySolid)
     EXPECT_FALSE(none.message);
 }
 
-// Inputs the Part leaves open: nothing is drawn, a message says why, and
+// Degenerate input: nothing is drawn, a message says why, and
 // nothing faults.
 TEST(SolidPlans, DegenerateSolidsAreRefusedWithAMessage)
 {
