@@ -5,6 +5,7 @@
 // vector, a vector operation, the space line and the seven solids added; and
 // the planning alone. Run under xvfb-run with LIBGL_ALWAYS_SOFTWARE=1 for Mesa.
 #include "draw/PlaneFigures.h"
+#include "draw/Solids.h"
 #include "model/Cls8.h"
 #include "model/Cls9.h"
 #include "model/Globals.h"
@@ -21,6 +22,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -189,9 +191,20 @@ BENCHMARK(BM_AsManyCurvesIntoList)->Unit(benchmark::kMicrosecond);
 void BM_OneKindIntoList(benchmark::State& state)
 {
     std::vector<GraphRef> all = EveryFigureAndSolid();
-    CompileList(state, {all[static_cast<size_t>(state.range(0))]});
+    const GraphRef g = all[static_cast<size_t>(state.range(0))];
+    state.SetLabel("GraphType " + std::to_string(g->GraphType));
+    CompileList(state, {g});
 }
 BENCHMARK(BM_OneKindIntoList)->DenseRange(5, 14)->Unit(benchmark::kMicrosecond);
+
+// A sphere's surface worked out, without OpenGL.
+void BM_PlanSphere(benchmark::State& state)
+{
+    const GraphRef sphere = EveryFigureAndSolid().back();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(PlanSolid(*sphere));
+}
+BENCHMARK(BM_PlanSphere)->Unit(benchmark::kMicrosecond);
 
 // The figures' planning alone: segments, markers and texts, no OpenGL.
 void BM_PlanFigures(benchmark::State& state)

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <numbers>
 
 namespace {
 
@@ -36,32 +37,126 @@ bool AllFinite(std::initializer_list<float> values)
     return true;
 }
 
-class Steps {
+// Builds the quadric surfaces in a local frame placed at a base point B:
+// the quadric's z axis points along OpenGL +y, so a local (x, y, z) is
+// OpenGL B + (x, z, -y). Angles run as the quadrics run them: slice i at
+// 2πi/slices with x = r·sin, y = r·cos, the last slice closing on the first.
+class MeshBuilder {
 public:
-    explicit Steps(std::vector<SolidStep>& out) : m_out(out) {}
-    void Place(float x, float y, float z) { Add(SolidStep::Kind::Place, x, y, z); }
-    void Pop() { Add(SolidStep::Kind::Pop); }
-    void Cylinder(float base, float top, float height, int32_t slices)
+    explicit MeshBuilder(SolidMesh& mesh) : m_mesh(mesh) {}
+
+    void At(float x, float y, float z)
     {
-        Add(SolidStep::Kind::Cylinder, base, top, height, slices, 1);
+        m_bx = x;
+        m_by = y;
+        m_bz = z;
     }
-    void Disk(float outer, int32_t slices) { Add(SolidStep::Kind::Disk, outer, 0, 0, slices); }
-    void Sphere(float radius) { Add(SolidStep::Kind::Sphere, radius, 0, 0, kSphereSlices, kSphereSlices); }
+
+    // The side of a cone or cylinder from radius `base` at z = 0 to `top`
+    // at z = height, one stack: low and high vertex of each slice in turn.
+    void Cylinder(double base, double top, double height, int32_t slices)
+    {
+        const Ring ring(slices);
+        const double delta = base - top;
+        const double length = std::sqrt(delta * delta + height * height);
+        const double zNormal = delta / length, ratio = height / length;
+        Begin(SolidMesh::Run::Mode::QuadStrip);
+        for (int32_t k = 0; k <= slices; ++k) {
+            const double nx = ring.s[k] * ratio, ny = ring.c[k] * ratio;
+            Put(base * ring.s[k], base * ring.c[k], 0.0, nx, ny, zNormal);
+            Put(top * ring.s[k], top * ring.c[k], height, nx, ny, zNormal);
+        }
+        End();
+    }
+
+    // A disk of radius `outer` in the plane z = 0, facing +z: the fan from
+    // the centre over the rim from the last slice back to the first.
+    void Disk(double outer, int32_t slices)
+    {
+        const Ring ring(slices);
+        Begin(SolidMesh::Run::Mode::TriangleFan);
+        Put(0.0, 0.0, 0.0, 0.0, 0.0, 1.0);
+        for (int32_t k = slices; k >= 0; --k)
+            Put(outer * ring.s[k], outer * ring.c[k], 0.0, 0.0, 0.0, 1.0);
+        End();
+    }
+
+    // A sphere around the local origin, stacks from the +z pole down: a fan
+    // at each pole, strips between.
+    void Sphere(double radius, int32_t slices, int32_t stacks)
+    {
+        const Ring ring(slices);
+        std::vector<double> sinPhi(static_cast<size_t>(stacks) + 1), cosPhi(sinPhi.size());
+        for (int32_t j = 0; j <= stacks; ++j) {
+            const double phi = std::numbers::pi * j / stacks;
+            sinPhi[static_cast<size_t>(j)] = j == stacks ? 0.0 : std::sin(phi);
+            cosPhi[static_cast<size_t>(j)] = j == stacks ? -1.0 : std::cos(phi);
+        }
+        auto at = [&](int32_t j, int32_t k) {
+            const double nx = sinPhi[static_cast<size_t>(j)] * ring.s[k];
+            const double ny = sinPhi[static_cast<size_t>(j)] * ring.c[k];
+            const double nz = cosPhi[static_cast<size_t>(j)];
+            Put(radius * nx, radius * ny, radius * nz, nx, ny, nz);
+        };
+        Begin(SolidMesh::Run::Mode::TriangleFan);
+        Put(0.0, 0.0, radius, 0.0, 0.0, 1.0);
+        for (int32_t k = slices; k >= 0; --k)
+            at(1, k);
+        End();
+        for (int32_t j = 1; j < stacks - 1; ++j) {
+            Begin(SolidMesh::Run::Mode::QuadStrip);
+            for (int32_t k = 0; k <= slices; ++k) {
+                at(j + 1, k);
+                at(j, k);
+            }
+            End();
+        }
+        Begin(SolidMesh::Run::Mode::TriangleFan);
+        Put(0.0, 0.0, -radius, 0.0, 0.0, -1.0);
+        for (int32_t k = 0; k <= slices; ++k)
+            at(stacks - 1, k);
+        End();
+    }
 
 private:
-    void Add(SolidStep::Kind kind, double a = 0, double b = 0, double c = 0, int32_t slices = 0,
-             int32_t stacks = 0)
+    struct Ring {
+        explicit Ring(int32_t slices)
+            : s(static_cast<size_t>(slices) + 1), c(static_cast<size_t>(slices) + 1)
+        {
+            for (int32_t i = 0; i < slices; ++i) {
+                const double angle = 2.0 * std::numbers::pi * i / slices;
+                s[static_cast<size_t>(i)] = std::sin(angle);
+                c[static_cast<size_t>(i)] = std::cos(angle);
+            }
+            s.back() = s.front();
+            c.back() = c.front();
+        }
+        std::vector<double> s, c; // index k: sin and cos of slice k
+    };
+
+    void Begin(SolidMesh::Run::Mode mode)
     {
-        SolidStep s;
-        s.kind = kind;
-        s.a = a;
-        s.b = b;
-        s.c = c;
-        s.slices = slices;
-        s.stacks = stacks;
-        m_out.push_back(s);
+        m_run.mode = mode;
+        m_run.first = static_cast<int32_t>(m_mesh.vertices.size() / 3);
     }
-    std::vector<SolidStep>& m_out;
+    void End()
+    {
+        m_run.count = static_cast<int32_t>(m_mesh.vertices.size() / 3) - m_run.first;
+        m_mesh.runs.push_back(m_run);
+    }
+    void Put(double x, double y, double z, double nx, double ny, double nz)
+    {
+        m_mesh.vertices.insert(m_mesh.vertices.end(),
+                               {static_cast<float>(m_bx + x), static_cast<float>(m_by + z),
+                                static_cast<float>(m_bz - y)});
+        m_mesh.normals.insert(m_mesh.normals.end(), {static_cast<float>(nx),
+                                                     static_cast<float>(nz),
+                                                     static_cast<float>(-ny)});
+    }
+
+    SolidMesh::Run m_run;
+    SolidMesh& m_mesh;
+    double m_bx = 0.0, m_by = 0.0, m_bz = 0.0;
 };
 
 } // namespace
@@ -127,39 +222,30 @@ SolidPlan PlanSolid(const Cls9& g)
     plan.smoothness = g.Smoothness;
     plan.show = g.Show;
     const int32_t slices = faceted ? g.EdgeNum : kRoundSlices;
-    Steps s(plan.steps);
+    MeshBuilder m(plan.mesh);
+    m.At(p2, p3, p1);
     switch (type) {
     case GraphTypePrism:
     case GraphTypeCylinder:
-        s.Place(p2, p3, p1);
-        s.Cylinder(p4, p4, p5, slices);
-        s.Disk(p4, slices);
-        s.Pop();
-        s.Place(p2, top, p1);
-        s.Disk(p4, slices);
-        s.Pop();
+        m.Cylinder(p4, p4, p5, slices);
+        m.Disk(p4, slices);
+        m.At(p2, top, p1);
+        m.Disk(p4, slices);
         break;
     case GraphTypePyramid:
     case GraphTypeCone:
-        s.Place(p2, p3, p1);
-        s.Cylinder(p4, 0, p5, slices);
-        s.Disk(p4, slices);
-        s.Pop();
+        m.Cylinder(p4, 0, p5, slices);
+        m.Disk(p4, slices);
         break;
     case GraphTypePyramidFrustum:
     case GraphTypeConeFrustum:
-        s.Place(p2, p3, p1);
-        s.Cylinder(p5, p4, p6, slices);
-        s.Disk(p5, slices);
-        s.Pop();
-        s.Place(p2, top, p1);
-        s.Disk(p4, slices);
-        s.Pop();
+        m.Cylinder(p5, p4, p6, slices);
+        m.Disk(p5, slices);
+        m.At(p2, top, p1);
+        m.Disk(p4, slices);
         break;
     case GraphTypeSphere:
-        s.Place(p2, p3, p1);
-        s.Sphere(p4);
-        s.Pop();
+        m.Sphere(p4, kSphereSlices, kSphereSlices);
         break;
     default:
         break;

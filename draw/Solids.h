@@ -1,9 +1,9 @@
 #pragma once
 // The space line (GraphTypeSpaceLine) and the seven solids (prism to sphere)
 // of 3D documents: what each draws, worked out from the graph's parameters
-// before any OpenGL call (Solids.cpp), and its emission with GLU quadrics
-// (Solids_gl.cpp). Figure points (x, y, z) go to OpenGL as (y, z, x), so the
-// height of every solid runs along OpenGL +y.
+// before any OpenGL call (Solids.cpp), and its emission (Solids_gl.cpp).
+// Figure points (x, y, z) go to OpenGL as (y, z, x), so the height of every
+// solid runs along OpenGL +y.
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -11,19 +11,23 @@
 
 class Cls9;
 
-// One step of a solid in local frames, in OpenGL coordinates.
-struct SolidStep {
-    enum class Kind {
-        Place,    // push the matrix, translate by (a, b, c), rotate -90 about x
-        Pop,      // pop the matrix pushed last
-        Cylinder, // gluCylinder(base a, top b, height c, slices, stacks)
-        Disk,     // gluDisk(inner 0, outer a, slices, 1 loop)
-        Sphere,   // gluSphere(radius a, slices, stacks)
+// A solid's surface as the GLU quadrics with their default smooth normals
+// make it, already placed in OpenGL coordinates: the sides as quad strips,
+// the disks and the sphere's caps as triangle fans, the sphere's other
+// stacks as quad strips, with the same vertices, order and winding (front
+// faces outside), so that points, wireframes and flat shading look the same.
+// Strips and fans keep the vertex count low, which is what a display list
+// pays for when it is compiled.
+struct SolidMesh {
+    struct Run {
+        enum class Mode { QuadStrip, TriangleFan };
+        Mode mode = Mode::QuadStrip;
+        int32_t first = 0; // first vertex
+        int32_t count = 0; // vertices
     };
-    Kind kind = Kind::Place;
-    double a = 0.0, b = 0.0, c = 0.0;
-    int32_t slices = 0;
-    int32_t stacks = 0;
+    std::vector<float> vertices; // x y z
+    std::vector<float> normals;  // one unit normal per vertex
+    std::vector<Run> runs;
 };
 
 struct SolidPlan {
@@ -38,7 +42,7 @@ struct SolidPlan {
     // (Smoothness and Show; another value keeps the mode in force).
     int32_t smoothness = 0;
     int32_t show = 0;
-    std::vector<SolidStep> steps;
+    SolidMesh mesh;
     // Why the figure is not drawn (a radius or height of 0 or below, fewer
     // than 3 or more than 1000 sides, a coordinate that is not finite).
     std::optional<QString> message;
@@ -47,7 +51,7 @@ struct SolidPlan {
 // Plans GraphType 50 to 58. Reads the graph only.
 SolidPlan PlanSolid(const Cls9& g);
 
-// Draws the plan with one GLU quadric made for the call. A solid leaves the
+// Draws the plan. A solid leaves the
 // polygon mode filled and the shade model smooth, so the graph drawn next is
 // not turned into a wireframe or faceted by it; the space line leaves
 // lighting on and smoothing and blending off. A refused figure's message

@@ -320,9 +320,11 @@ TEST_F(VectorsSolidsGL, DemoDocumentsShowTheirSubject)
         ASSERT_EQ(sample->kind, DocumentKind3D);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         const std::vector<GraphRef> graphs = sample->graphs();
-        for (const GraphRef& g : graphs)
-            if (IsSampledGraphType(g->GraphType)) // as the document reader does
+        for (const GraphRef& g : graphs) {
+            if (IsSampledGraphType(g->GraphType)) { // as the document reader does
                 ASSERT_TRUE(g->GetPoints());
+            }
+        }
         DrawList([&] {
             for (const GraphRef& g : graphs)
                 g->Draw(0);

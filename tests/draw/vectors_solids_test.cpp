@@ -1,8 +1,7 @@
 // Plane vectors, vector operations, the space line and the solids, planned
 // without a display: the exact result texts (angles worked out with π
-// itself), the arrows, the solids' quadric steps, the
-// refused inputs that must not crash; and the texture loader's size rule and
-// raw reader.
+// itself), the arrows, the solids' surfaces, the refused inputs that must
+// not crash; and the texture loader's size rule and raw reader.
 #include "draw/PlaneVectors.h"
 #include "draw/Solids.h"
 #include "model/Cls9.h"
@@ -136,8 +135,10 @@ std::vector<Arrow> Arrows(const PlaneVectorPlan& plan, int* grey = nullptr)
         EXPECT_EQ(outline.y2, head.y2);
         // The head reaches 0.6 back and 0.2 to each side (scale 1), as far
         // as a float near the tip can tell.
-        if (std::fabs(p.x2) < 1e6f && std::fabs(p.y2) < 1e6f)
-            EXPECT_NEAR(std::hypot(head.x2 - head.x1, head.y2 - head.y1), std::hypot(0.6, 0.2), 1e-4);
+        if (std::fabs(p.x2) < 1e6f && std::fabs(p.y2) < 1e6f) {
+            EXPECT_NEAR(std::hypot(head.x2 - head.x1, head.y2 - head.y1), std::hypot(0.6, 0.2),
+                        1e-4);
+        }
         out.push_back({p.r, p.g, p.b, p.x2, p.y2});
         i += 2;
     }
@@ -211,63 +212,154 @@ std::shared_ptr<Cls9> Solid(int32_t type, std::initializer_list<float> paras, in
     return g;
 }
 
-// The steps as text: P(x,y,z) place, C(base,top,h/slices) cylinder,
-// D(r/slices) disk, S(r/slices,stacks) sphere, ) pop.
-std::string StepsText(const SolidPlan& plan)
+struct Vec3 {
+    float x, y, z;
+};
+
+std::vector<Vec3> Points(const std::vector<float>& v)
 {
-    QString s;
-    auto n = [](double v) { return QString::number(v); };
-    for (const SolidStep& st : plan.steps) {
-        switch (st.kind) {
-        case SolidStep::Kind::Place: s += "P(" + n(st.a) + "," + n(st.b) + "," + n(st.c) + ")"; break;
-        case SolidStep::Kind::Pop: s += ")"; break;
-        case SolidStep::Kind::Cylinder:
-            s += "C(" + n(st.a) + "," + n(st.b) + "," + n(st.c) + "/" + n(st.slices) + "," +
-                 n(st.stacks) + ")";
-            break;
-        case SolidStep::Kind::Disk: s += "D(" + n(st.a) + "/" + n(st.slices) + ")"; break;
-        case SolidStep::Kind::Sphere:
-            s += "S(" + n(st.a) + "/" + n(st.slices) + "," + n(st.stacks) + ")";
-            break;
-        }
-    }
-    return s.toStdString();
+    std::vector<Vec3> out;
+    for (size_t i = 0; i + 2 < v.size(); i += 3)
+        out.push_back({v[i], v[i + 1], v[i + 2]});
+    return out;
 }
 
-TEST(SolidPlans, StepsOfEverySolid)
+// The polygons of a mesh's strips and fans as vertex indices, in the order
+// OpenGL forms them: quads of the strips, triangles of the fans.
+struct Polygons {
+    std::vector<std::vector<int>> quads, triangles;
+};
+
+Polygons PolygonsOf(const SolidMesh& mesh)
 {
+    Polygons out;
+    for (const SolidMesh::Run& run : mesh.runs) {
+        const int f = run.first;
+        if (run.mode == SolidMesh::Run::Mode::QuadStrip) {
+            for (int i = 0; 2 * i + 3 < run.count; ++i)
+                out.quads.push_back({f + 2 * i, f + 2 * i + 1, f + 2 * i + 3, f + 2 * i + 2});
+        } else {
+            for (int k = 1; k + 1 < run.count; ++k)
+                out.triangles.push_back({f, f + k, f + k + 1});
+        }
+    }
+    return out;
+}
+
+// Whether the polygon turns counter-clockwise seen from outside, judged by
+// its area vector against the direction from `centre` to its middle.
+bool FacesOutwards(const std::vector<Vec3>& v, const std::vector<int>& poly, Vec3 centre)
+{
+    Vec3 mid{0, 0, 0}, area{0, 0, 0};
+    const float n = static_cast<float>(poly.size());
+    for (size_t k = 0; k < poly.size(); ++k) {
+        const Vec3& a = v[static_cast<size_t>(poly[k])];
+        const Vec3& b = v[static_cast<size_t>(poly[(k + 1) % poly.size()])];
+        area.x += (a.y - b.y) * (a.z + b.z);
+        area.y += (a.z - b.z) * (a.x + b.x);
+        area.z += (a.x - b.x) * (a.y + b.y);
+        mid = {mid.x + a.x / n, mid.y + a.y / n, mid.z + a.z / n};
+    }
+    return area.x * (mid.x - centre.x) + area.y * (mid.y - centre.y) +
+               area.z * (mid.z - centre.z) > 0.0f;
+}
+
+TEST(SolidPlans, SurfacesOfEverySolid)
+{
+    // A solid standing on the OpenGL point (bx, by, bz): sides from radius
+    // `base` at by to `top` at by + h, a base disk and (if `topDisk`) a top
+    // disk, `slices` facets.
     struct Row {
         const char* name;
         std::shared_ptr<Cls9> g;
-        const char* steps;
+        float bx, by, bz, h, base, top;
+        int slices;
+        bool topDisk;
     };
     const Row rows[] = {
-        {"hexagonal prism", Solid(GraphTypePrism, {0, 0, 0, 2, 3}, 6),
-         "P(0,0,0)C(2,2,3/6,1)D(2/6))P(0,3,0)D(2/6))"},
-        {"pyramid, base centre (1, 2, 3)", Solid(GraphTypePyramid, {1, 2, 3, 2, 4}, 4),
-         "P(2,3,1)C(2,0,4/4,1)D(2/4))"},
+        {"hexagonal prism", Solid(GraphTypePrism, {0, 0, 0, 2, 3}, 6), 0, 0, 0, 3, 2, 2, 6, true},
+        {"pyramid on (1, 2, 3)", Solid(GraphTypePyramid, {1, 2, 3, 2, 4}, 4), 2, 3, 1, 4, 2, 0, 4,
+         false},
         {"pyramid frustum: the wide end rests on the base",
-         Solid(GraphTypePyramidFrustum, {0, 0, 0, 1, 2, 2}, 5),
-         "P(0,0,0)C(2,1,2/5,1)D(2/5))P(0,2,0)D(1/5))"},
-        {"cylinder: 64 slices whatever EdgeNum", Solid(GraphTypeCylinder, {0, 0, 0, 2, 5}, 6),
-         "P(0,0,0)C(2,2,5/64,1)D(2/64))P(0,5,0)D(2/64))"},
-        {"cone", Solid(GraphTypeCone, {0, 0, 0, 2, 4}), "P(0,0,0)C(2,0,4/64,1)D(2/64))"},
-        {"cone frustum", Solid(GraphTypeConeFrustum, {6, 0, 0, 1, 2, 3}),
-         "P(0,0,6)C(2,1,3/64,1)D(2/64))P(0,3,6)D(1/64))"},
-        {"sphere", Solid(GraphTypeSphere, {1, 2, 3, 1}), "P(2,3,1)S(1/32,32))"},
+         Solid(GraphTypePyramidFrustum, {0, 0, 0, 1, 2, 2}, 5), 0, 0, 0, 2, 2, 1, 5, true},
+        {"cylinder: 64 slices whatever EdgeNum", Solid(GraphTypeCylinder, {0, 0, 0, 2, 5}, 6), 0,
+         0, 0, 5, 2, 2, 64, true},
+        {"cone", Solid(GraphTypeCone, {0, 0, 0, 2, 4}), 0, 0, 0, 4, 2, 0, 64, false},
+        {"cone frustum", Solid(GraphTypeConeFrustum, {6, 0, 0, 1, 2, 3}), 0, 0, 6, 3, 2, 1, 64,
+         true},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         const SolidPlan plan = PlanSolid(*r.g);
-        EXPECT_TRUE(plan.drawn);
+        ASSERT_TRUE(plan.drawn);
         EXPECT_FALSE(plan.message);
-        EXPECT_EQ(StepsText(plan), r.steps);
         EXPECT_EQ(plan.show, ShowModelWireframe);
         EXPECT_EQ(plan.smoothness, SmoothnessFaceted);
         EXPECT_FLOAT_EQ(plan.r, 1.0f);
         EXPECT_NEAR(plan.g, 192 / 255.0f, 1e-6f);
         EXPECT_FLOAT_EQ(plan.b, 0.0f);
+
+        const std::vector<Vec3> v = Points(plan.mesh.vertices);
+        const std::vector<Vec3> n = Points(plan.mesh.normals);
+        ASSERT_EQ(n.size(), v.size());
+        const Polygons polys = PolygonsOf(plan.mesh);
+        ASSERT_EQ(polys.quads.size(), static_cast<size_t>(r.slices));
+        ASSERT_EQ(polys.triangles.size(), static_cast<size_t>(r.slices * (r.topDisk ? 2 : 1)));
+
+        bool firstSlice = false; // slice 0 lies towards OpenGL -z
+        for (const auto& quad : polys.quads) {
+            for (int i : quad) {
+                const Vec3& p = v[static_cast<size_t>(i)];
+                const Vec3& nn = n[static_cast<size_t>(i)];
+                const bool atBase = std::fabs(p.y - r.by) < 1e-5f;
+                EXPECT_TRUE(atBase || std::fabs(p.y - (r.by + r.h)) < 1e-5f) << p.y;
+                EXPECT_NEAR(std::hypot(p.x - r.bx, p.z - r.bz), atBase ? r.base : r.top, 1e-5f);
+                EXPECT_NEAR(std::sqrt(nn.x * nn.x + nn.y * nn.y + nn.z * nn.z), 1.0f, 1e-5f);
+                // Outwards, and up the slope of a cone.
+                EXPECT_GT(nn.x * (p.x - r.bx) + nn.z * (p.z - r.bz), -1e-5f);
+                EXPECT_EQ(nn.y > 1e-6f, r.base > r.top);
+                firstSlice |= std::fabs(p.x - r.bx) < 1e-5f &&
+                              std::fabs(p.z - (r.bz - r.base)) < 1e-5f;
+            }
+            EXPECT_TRUE(FacesOutwards(v, quad, {r.bx, v[static_cast<size_t>(quad[0])].y, r.bz}));
+        }
+        EXPECT_TRUE(firstSlice);
+
+        for (size_t t = 0; t < polys.triangles.size(); ++t) {
+            const bool top = t >= static_cast<size_t>(r.slices);
+            const auto& tri = polys.triangles[t];
+            for (size_t k = 0; k < 3; ++k) {
+                const size_t i = static_cast<size_t>(tri[k]);
+                EXPECT_FLOAT_EQ(v[i].y, top ? r.by + r.h : r.by);
+                const float radius = std::hypot(v[i].x - r.bx, v[i].z - r.bz);
+                EXPECT_TRUE(k == 0 ? radius < 1e-6f
+                                   : std::fabs(radius - (top ? r.top : r.base)) < 1e-5f);
+                // Both disks face OpenGL +y, and turn counter-clockwise
+                // seen from there.
+                EXPECT_FLOAT_EQ(n[i].y, 1.0f);
+            }
+            EXPECT_TRUE(FacesOutwards(v, tri, {r.bx, v[static_cast<size_t>(tri[0])].y - 1, r.bz}));
+        }
     }
+
+    // The sphere: 32 slices and 32 stacks on the sphere, normals pointing out
+    // of it, front faces outside.
+    const SolidPlan sphere = PlanSolid(*Solid(GraphTypeSphere, {1, 2, 3, 1.5f}));
+    const std::vector<Vec3> v = Points(sphere.mesh.vertices);
+    const std::vector<Vec3> n = Points(sphere.mesh.normals);
+    const Polygons polys = PolygonsOf(sphere.mesh);
+    EXPECT_EQ(polys.quads.size(), 30u * 32u);
+    EXPECT_EQ(polys.triangles.size(), 2u * 32u);
+    for (size_t i = 0; i < v.size(); ++i) {
+        const Vec3 d{v[i].x - 2, v[i].y - 3, v[i].z - 1};
+        EXPECT_NEAR(std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z), 1.5f, 1e-5f);
+        EXPECT_NEAR(n[i].x, d.x / 1.5f, 1e-5f);
+        EXPECT_NEAR(n[i].y, d.y / 1.5f, 1e-5f);
+        EXPECT_NEAR(n[i].z, d.z / 1.5f, 1e-5f);
+    }
+    for (const auto* list : {&polys.quads, &polys.triangles})
+        for (const auto& poly : *list)
+            EXPECT_TRUE(FacesOutwards(v, poly, {2, 3, 1}));
 
     // The space line: (x, y, z) goes to OpenGL as (y, z, x), at its width.
     const SolidPlan line = PlanSolid(*Solid(GraphTypeSpaceLine, {0, 0, 0, 1, 2, 3}));
@@ -276,7 +368,7 @@ TEST(SolidPlans, StepsOfEverySolid)
     EXPECT_EQ(line.to[1], 3.0f);
     EXPECT_EQ(line.to[2], 1.0f);
     EXPECT_EQ(line.lineWidth, 3.0f);
-    EXPECT_TRUE(line.steps.empty());
+    EXPECT_TRUE(line.mesh.runs.empty());
 
     // Kind 58 draws nothing and says nothing.
     const SolidPlan none = PlanSolid(*Solid(58, {0, 0, 0, 1, 1}));
@@ -314,7 +406,7 @@ TEST(SolidPlans, DegenerateSolidsAreRefusedWithAMessage)
         SCOPED_TRACE(r.name);
         const SolidPlan plan = PlanSolid(*r.g);
         EXPECT_FALSE(plan.drawn);
-        EXPECT_TRUE(plan.steps.empty());
+        EXPECT_TRUE(plan.mesh.runs.empty());
         EXPECT_EQ(plan.message.value_or(QString()).toStdString(), r.message);
     }
     // A frustum that comes to a point at the top is a pyramid: drawn.
