@@ -250,5 +250,13 @@ SolidPlan PlanSolid(const Cls9& g)
     default:
         break;
     }
+    // Finite parameters can still place a vertex beyond the float range.
+    for (float v : plan.mesh.vertices) {
+        if (!std::isfinite(v)) {
+            plan.drawn = false;
+            plan.mesh = SolidMesh();
+            return refuse(notFinite);
+        }
+    }
     return plan;
 }

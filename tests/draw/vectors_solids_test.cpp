@@ -399,6 +399,8 @@ TEST(SolidPlans, DegenerateSolidsAreRefusedWithAMessage)
          "无法画出圆台：两底的半径不能为负且不能都为0，高须为正数。"},
         {"height beyond the float range", Solid(GraphTypeCylinder, {0, 0, kHuge, 1, kHuge}),
          "无法画出圆柱：参数须为有限数。"},
+        {"sphere reaching beyond the float range", Solid(GraphTypeSphere, {0, 3e38f, 0, 3e38f}),
+         "无法画出球：参数须为有限数。"},
         {"space line with a NaN end", Solid(GraphTypeSpaceLine, {0, 0, 0, kNaN, 1, 1}),
          "无法画出空间直线：参数须为有限数。"},
     };
