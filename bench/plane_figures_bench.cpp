@@ -1,9 +1,11 @@
 // Cost of plane figures: a document with one line (perpendicular and second
 // line), circle (slope tangents and a circle through three points), ellipse,
 // hyperbola and parabola, each with its analysis, compiled into a display
-// list, next to the same number of ordinary 2D curves; and the planning
-// alone. Run under xvfb-run with LIBGL_ALWAYS_SOFTWARE=1 for Mesa.
+// list, next to the same number of ordinary 2D curves; the same with a plane
+// vector, a vector operation, the space line and the seven solids added; and
+// the planning alone. Run under xvfb-run with LIBGL_ALWAYS_SOFTWARE=1 for Mesa.
 #include "draw/PlaneFigures.h"
+#include "draw/Solids.h"
 #include "model/Cls8.h"
 #include "model/Cls9.h"
 #include "model/Globals.h"
@@ -20,6 +22,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -93,24 +96,60 @@ std::vector<GraphRef> Figures()
     return out;
 }
 
-// Five ordinary curves with the figures' sample counts.
-std::vector<GraphRef> Curves()
+// `count` ordinary curves; the first five with the figures' sample counts,
+// the others with 100 segments.
+std::vector<GraphRef> Curves(int count = 5)
 {
     std::vector<GraphRef> out;
     const char* const f[5] = {"2x+1", "sin(x)", "x^2/4", "sqr(abs(x))", "cos(2x)"};
     const int32_t steps[5] = {100, 100, 100, 200, 100};
-    for (int i = 0; i < 5; ++i) {
-        GraphRef g = Graph(i + 1, GraphType2DFunction, FunFormExplicit, "x", f[i], -5, 5, steps[i]);
+    for (int i = 0; i < count; ++i) {
+        GraphRef g = Graph(i + 1, GraphType2DFunction, FunFormExplicit, "x", f[i % 5], -5, 5,
+                           i < 5 ? steps[i] : 100);
         g->Show2DCurve = true;
         out.push_back(g);
     }
     return out;
 }
 
+GraphRef Shape(int32_t id, int32_t type, std::initializer_list<float> paras)
+{
+    GraphRef g = Graph(id, type, 0, "0", "0", 0, 1, 1);
+    float* slot[] = {&g->GPara1, &g->GPara2, &g->GPara3, &g->GPara4, &g->GPara5, &g->GPara6};
+    int i = 0;
+    for (float p : paras)
+        *slot[i++] = p;
+    g->EdgeNum = 6;
+    g->GeomColor = 0x00C0FF;
+    g->GeomWidth = 2;
+    g->Show = ShowModelSurface;
+    return g;
+}
+
+// One of each: the five plane figures, a plane vector, a vector operation
+// (the dot product, the longest text), the space line and the seven solids.
+std::vector<GraphRef> EveryFigureAndSolid()
+{
+    std::vector<GraphRef> out = Figures();
+    out.push_back(Shape(6, GraphTypePlaneVector, {1, 1, 4, 5}));
+    GraphRef op = Shape(7, GraphTypeVectorOperation, {1, 2, 3, 1});
+    op->VecOperation = VecOperationDotProduct;
+    out.push_back(op);
+    out.push_back(Shape(8, GraphTypeSpaceLine, {0, 0, 0, 1, 2, 3}));
+    out.push_back(Shape(9, GraphTypePrism, {0, 0, 0, 2, 3}));
+    out.push_back(Shape(10, GraphTypePyramid, {0, 0, 0, 2, 3}));
+    out.push_back(Shape(11, GraphTypePyramidFrustum, {0, 0, 0, 1, 2, 3}));
+    out.push_back(Shape(12, GraphTypeCylinder, {0, 0, 0, 2, 3}));
+    out.push_back(Shape(13, GraphTypeCone, {0, 0, 0, 2, 3}));
+    out.push_back(Shape(14, GraphTypeConeFrustum, {0, 0, 0, 1, 2, 3}));
+    out.push_back(Shape(15, GraphTypeSphere, {0, 0, 0, 2}));
+    return out;
+}
+
 void Sample(const std::vector<GraphRef>& graphs)
 {
     for (const GraphRef& g : graphs)
-        if (!g->GetPoints())
+        if (g->GraphType <= GraphTypeParabola && !g->GetPoints())
             std::fprintf(stderr, "sampling graph %d failed\n", g->ID);
 }
 
@@ -134,6 +173,38 @@ BENCHMARK(BM_FiguresIntoList)->Unit(benchmark::kMicrosecond);
 
 void BM_CurvesIntoList(benchmark::State& state) { CompileList(state, Curves()); }
 BENCHMARK(BM_CurvesIntoList)->Unit(benchmark::kMicrosecond);
+
+// A document with one of each figure and solid, next to as many curves.
+void BM_EveryFigureAndSolidIntoList(benchmark::State& state)
+{
+    CompileList(state, EveryFigureAndSolid());
+}
+BENCHMARK(BM_EveryFigureAndSolidIntoList)->Unit(benchmark::kMicrosecond);
+
+void BM_AsManyCurvesIntoList(benchmark::State& state)
+{
+    CompileList(state, Curves(static_cast<int>(EveryFigureAndSolid().size())));
+}
+BENCHMARK(BM_AsManyCurvesIntoList)->Unit(benchmark::kMicrosecond);
+
+// Each kind alone (the last ten of EveryFigureAndSolid).
+void BM_OneKindIntoList(benchmark::State& state)
+{
+    std::vector<GraphRef> all = EveryFigureAndSolid();
+    const GraphRef g = all[static_cast<size_t>(state.range(0))];
+    state.SetLabel("GraphType " + std::to_string(g->GraphType));
+    CompileList(state, {g});
+}
+BENCHMARK(BM_OneKindIntoList)->DenseRange(5, 14)->Unit(benchmark::kMicrosecond);
+
+// A sphere's surface worked out, without OpenGL.
+void BM_PlanSphere(benchmark::State& state)
+{
+    const GraphRef sphere = EveryFigureAndSolid().back();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(PlanSolid(*sphere));
+}
+BENCHMARK(BM_PlanSphere)->Unit(benchmark::kMicrosecond);
 
 // The figures' planning alone: segments, markers and texts, no OpenGL.
 void BM_PlanFigures(benchmark::State& state)

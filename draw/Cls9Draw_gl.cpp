@@ -274,7 +274,13 @@ void Cls9::Draw(int32_t lngAnimStep)
         DrawPlaneGeometry(lngAnimStep);
         return;
     }
-
-    // The other kinds (vectors,
-    // solids) have no drawing yet: they keep the entry steps only.
+    if (GraphType == GraphTypePlaneVector || GraphType == GraphTypeVectorOperation) {
+        DrawPlaneVector();
+        return;
+    }
+    if (GraphType >= GraphTypeSpaceLine && GraphType <= 58) {
+        DrawSolid(lngAnimStep);
+        return;
+    }
+    // Every other kind keeps the entry steps only.
 }
