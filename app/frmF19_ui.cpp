@@ -4,6 +4,7 @@
 #include "app/AnimationCommands_ui.h"
 #include "dialogs/common/BoxValue.h"
 #include "dialogs/common/DialogHost.h"
+#include "dialogs/common/DialogWidgets_ui.h"
 #include "io/DocumentReader.h"
 #include "model/Globals.h"
 #include "platform/MessageBox.h"
@@ -46,13 +47,9 @@ frmF19::frmF19(QWidget* parent) : QDialog(parent)
     grid->addWidget(text1, 0, 1);
     grid->addWidget(Label2, 1, 0);
     grid->addWidget(Text2, 1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addLayout(buttons);
+    layout->addLayout(GraphDialog::ButtonRow(Command1, Command2));
 
     connect(Command1, &QPushButton::clicked, this, &frmF19::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmF19::Command2_Click);

@@ -1,5 +1,7 @@
 #pragma once
 // Small pieces the view settings dialogs build alike.
+#include "dialogs/common/DialogWidgets_ui.h"
+
 #include <QBoxLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -8,12 +10,7 @@
 namespace dialogrows {
 
 // Gives a new widget its object name (the name tests and the frame find it by).
-template <typename T>
-T* Named(T* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
+using GraphDialog::Named;
 
 // The right-aligned OK / Cancel row at the foot of a dialog: "确定" (the
 // default button, named Command1) and "取消" (Command2), wired to the
@@ -22,14 +19,8 @@ template <typename Dialog>
 void AddOkCancel(Dialog* dialog, QBoxLayout* layout, QPushButton*& ok, QPushButton*& cancel,
                  void (Dialog::*onOk)(), void (Dialog::*onCancel)())
 {
-    ok = Named(new QPushButton(QStringLiteral("确定")), "Command1");
-    ok->setDefault(true);
-    cancel = Named(new QPushButton(QStringLiteral("取消")), "Command2");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    GraphDialog::MakeOkCancel(ok, cancel);
+    layout->addLayout(GraphDialog::ButtonRow(ok, cancel));
     QObject::connect(ok, &QPushButton::clicked, dialog, onOk);
     QObject::connect(cancel, &QPushButton::clicked, dialog, onCancel);
 }

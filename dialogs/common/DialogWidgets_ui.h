@@ -60,17 +60,23 @@ inline void MakeOkCancel(QPushButton*& ok, QPushButton*& cancel)
     ok->setDefault(true);
 }
 
-// The tabs above, OK and Cancel at the bottom right.
-inline void LayOutTabsAndButtons(QWidget* dialog, QTabWidget* tabs, QPushButton* ok,
-                                 QPushButton* cancel)
+// OK and Cancel at the right of a row, for the foot of a dialog.
+inline QHBoxLayout* ButtonRow(QPushButton* ok, QPushButton* cancel)
 {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
+    return buttons;
+}
+
+// The tabs above, OK and Cancel at the bottom right.
+inline void LayOutTabsAndButtons(QWidget* dialog, QTabWidget* tabs, QPushButton* ok,
+                                 QPushButton* cancel)
+{
     auto* layout = new QVBoxLayout(dialog);
     layout->addWidget(tabs);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow(ok, cancel));
 }
 
 inline void Warn(const QString& text)

@@ -73,14 +73,10 @@ SequenceDialog::SequenceDialog(bool geometric, QWidget* parent)
     auto* top = new QGridLayout;
     GraphDialog::Row(top, 0, Label1, Text1);
     GraphDialog::Row(top, 1, Label2, Label3);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(Frame1);
-    layout->addLayout(buttons);
+    layout->addLayout(GraphDialog::ButtonRow(Command1, Command2));
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
 }

@@ -36,15 +36,6 @@ std::shared_ptr<Cls9> NewSolidGraph(const QString& name, int32_t graphType, int3
     return graph;
 }
 
-QHBoxLayout* ButtonRow(QPushButton* ok, QPushButton* cancel)
-{
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    return buttons;
-}
-
 // A frame with the x, y and z boxes of a point.
 QGroupBox* PointFrame(const char* name, const QString& title, QLineEdit* x, QLineEdit* y,
                       QLineEdit* z, QLabel* lx = nullptr, QLabel* ly = nullptr,
@@ -151,7 +142,7 @@ frmF37::frmF37(QWidget* parent) : QDialog(parent)
     layout->addWidget(Frame1);
     layout->addWidget(Frame2);
     layout->addWidget(Frame3);
-    layout->addLayout(ButtonRow(Command1, Command2));
+    layout->addLayout(GraphDialog::ButtonRow(Command1, Command2));
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
 }
@@ -243,7 +234,7 @@ SolidDialog::SolidDialog(Solid solid, QWidget* parent) : QDialog(parent), m_soli
     layout->addWidget(Frame2);
     layout->addWidget(Frame3);
     layout->addWidget(Frame4);
-    layout->addLayout(ButtonRow(Command1, Command2));
+    layout->addLayout(GraphDialog::ButtonRow(Command1, Command2));
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
 }

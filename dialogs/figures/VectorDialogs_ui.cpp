@@ -31,15 +31,6 @@ QGroupBox* PairFrame(const char* name, const QString& title, QLabel* firstLabel,
     return frame;
 }
 
-QHBoxLayout* ButtonRow(QPushButton* ok, QPushButton* cancel)
-{
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    return buttons;
-}
-
 // A vector graph: drawn from GPara1 to GPara4, never sampled, so its curve
 // text is a plain "0" over 0 to 1.
 std::shared_ptr<Cls9> NewVectorGraph(const QString& name, int32_t graphType)
@@ -78,7 +69,7 @@ frmF47::frmF47(QWidget* parent) : QDialog(parent)
     layout->addLayout(name);
     layout->addWidget(Frame1);
     layout->addWidget(Frame2);
-    layout->addLayout(ButtonRow(Command1, Command2));
+    layout->addLayout(GraphDialog::ButtonRow(Command1, Command2));
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
 }
@@ -147,7 +138,7 @@ frmF48::frmF48(QWidget* parent) : QDialog(parent)
     grid->addLayout(constant, 3, 0, 1, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addLayout(ButtonRow(Command1, Command2));
+    layout->addLayout(GraphDialog::ButtonRow(Command1, Command2));
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Combo1, &QComboBox::currentIndexChanged, this, [this] { Combo1_Click(); });

@@ -53,15 +53,11 @@ frmF30::frmF30(QWidget* parent) : QDialog(parent)
     auto* options = new QHBoxLayout;
     options->addWidget(Check1);
     options->addWidget(Check2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(name);
     layout->addLayout(limit);
     layout->addLayout(options);
-    layout->addLayout(buttons);
+    layout->addLayout(GraphDialog::ButtonRow(Command1, Command2));
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
 }
