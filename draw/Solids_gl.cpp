@@ -1,7 +1,7 @@
 // OpenGL emission of the space line and the solids, inside the display list
 // being compiled.
 #include "draw/Solids.h"
-
+#include "draw/ShowModel_gl.h"
 #include "model/Cls9.h"
 #include "platform/MessageBox.h"
 
@@ -19,19 +19,7 @@ public:
             glShadeModel(GL_FLAT);
         else if (smoothness == SmoothnessSmoother || smoothness == SmoothnessSmooth)
             glShadeModel(GL_SMOOTH);
-        switch (show) {
-        case ShowModelVertices:
-            glPolygonMode(GL_FRONT_AND_BACK, GL_POINT);
-            break;
-        case ShowModelWireframe:
-            glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
-            break;
-        case ShowModelSurface:
-            glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-            break;
-        default:
-            break;
-        }
+        ApplyShowModel(show);
     }
     ~SolidState()
     {

@@ -1,6 +1,7 @@
 // OpenGL emission of a planned 2.5D band.
 #include "draw/Surface25D_gl.h"
 
+#include "draw/ShowModel_gl.h"
 #include "draw/Surface25D.h"
 #include "model/Cls9.h"
 
@@ -8,19 +9,7 @@
 
 void DrawSurface(const SurfacePlan& plan)
 {
-    switch (plan.polygonModel) {
-    case ShowModelVertices:
-        glPolygonMode(GL_FRONT_AND_BACK, GL_POINT);
-        break;
-    case ShowModelWireframe:
-        glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
-        break;
-    case ShowModelSurface:
-        glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-        break;
-    default:
-        break;
-    }
+    ApplyShowModel(plan.polygonModel);
     if (plan.smoothness == SmoothnessFaceted)
         glShadeModel(GL_FLAT);
     else if (plan.smoothness != 0)
