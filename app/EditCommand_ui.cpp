@@ -288,9 +288,11 @@ void FillFrmF4(frmF4& d, const Cls9& g)
     }
 }
 
-void FillFrmF16(frmF16& d, const Cls9& g)
+// The point dialogs' coordinate systems: three in space, two in the plane,
+// with the graph's own chosen.
+template <class PointDialog>
+void FillCoordinateSystems(PointDialog& d, const Cls9& g, bool space)
 {
-    const bool space = g_DocumentKind == DocumentKind3D;
     d.Combo1->clear();
     if (space) {
         d.Combo1->addItems({QStringLiteral("直角坐标"), QStringLiteral("柱面坐标"),
@@ -302,6 +304,12 @@ void FillFrmF16(frmF16& d, const Cls9& g)
         if (g.CoordType >= CoordTypeCartesian2D && g.CoordType <= CoordTypePolar)
             d.SetCombo1Index(g.CoordType - CoordTypeCartesian2D);
     }
+}
+
+void FillFrmF16(frmF16& d, const Cls9& g)
+{
+    const bool space = g_DocumentKind == DocumentKind3D;
+    FillCoordinateSystems(d, g, space);
 
     d.Text1->setText(g.NameS);
     if (space) {
@@ -327,17 +335,7 @@ void FillFrmF17(frmF17& d, const Cls9& g)
 {
     // A 3D document's animated point moves in space, like its still points.
     const bool space = g_DocumentKind == DocumentKind3D;
-    d.Combo1->clear();
-    if (space) {
-        d.Combo1->addItems({QStringLiteral("直角坐标"), QStringLiteral("柱面坐标"),
-                            QStringLiteral("球面坐标")});
-        if (g.CoordType >= CoordTypeCartesian3D && g.CoordType <= CoordTypeSpherical)
-            d.SetCombo1Index(g.CoordType - CoordTypeCartesian3D);
-    } else {
-        d.Combo1->addItems({QStringLiteral("直角坐标"), QStringLiteral("极坐标")});
-        if (g.CoordType >= CoordTypeCartesian2D && g.CoordType <= CoordTypePolar)
-            d.SetCombo1Index(g.CoordType - CoordTypeCartesian2D);
-    }
+    FillCoordinateSystems(d, g, space);
 
     d.Text1->setText(g.NameS);
     if (space) {
