@@ -4,6 +4,7 @@
 #include "draw/FunctionOverlays.h"
 #include "draw/CurveIntersection.h"
 #include "draw/ImplicitScan.h"
+#include "draw/LineState2D_gl.h"
 #include "draw/OverlayDraw.h"
 #include "draw/PointGraph.h"
 #include "draw/ResultPane.h"
@@ -32,28 +33,6 @@ struct DrawContext {
     double secondRGB[3] = {0, 0, 0};
     double firstRGB[3] = {0, 0, 0};
     double lineRGB[3] = {0, 0, 0};
-};
-
-// 2D curves are drawn unlit and antialiased. Whatever way the drawing ends,
-// the state is given back, so the next graph in the list is lit as usual.
-class LineState2D {
-public:
-    LineState2D()
-    {
-        glDisable(GL_LIGHTING);
-        glEnable(GL_LINE_SMOOTH);
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
-    }
-    ~LineState2D()
-    {
-        glEnable(GL_LIGHTING);
-        glDisable(GL_LINE_SMOOTH);
-        glDisable(GL_BLEND);
-    }
-    LineState2D(const LineState2D&) = delete;
-    LineState2D& operator=(const LineState2D&) = delete;
 };
 
 void SetColor(int32_t color)

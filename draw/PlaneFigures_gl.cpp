@@ -2,6 +2,7 @@
 // compiled.
 #include "draw/PlaneFigures.h"
 
+#include "draw/LineState2D_gl.h"
 #include "draw/ResultPane.h"
 #include "model/Cls9.h"
 #include "model/Globals.h"
@@ -18,35 +19,13 @@ void SetColor(int32_t color)
     glColor3d(r, g, b);
 }
 
-// Figures are drawn unlit and antialiased; the state is given back however
-// the figure ends, so the next graph of the list is lit as usual.
-class FigureLineState {
-public:
-    FigureLineState()
-    {
-        glDisable(GL_LIGHTING);
-        glEnable(GL_LINE_SMOOTH);
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
-    }
-    ~FigureLineState()
-    {
-        glEnable(GL_LIGHTING);
-        glDisable(GL_LINE_SMOOTH);
-        glDisable(GL_BLEND);
-    }
-    FigureLineState(const FigureLineState&) = delete;
-    FigureLineState& operator=(const FigureLineState&) = delete;
-};
-
 } // namespace
 
 void DrawPlaneFigure(const PlaneFigurePlan& plan)
 {
     Result().SetLines(plan.lines);
     {
-        FigureLineState state;
+        LineState2D state; // figures are drawn unlit and antialiased
         // Runs of segments in one colour and width share one GL_LINES block;
         // a marker sets its own colour, so the next run sets it again.
         bool open = false;

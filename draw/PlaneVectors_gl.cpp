@@ -2,44 +2,20 @@
 // display list being compiled.
 #include "draw/PlaneVectors.h"
 
+#include "draw/LineState2D_gl.h"
 #include "draw/ResultPane.h"
 #include "model/Cls9.h"
 #include "model/Globals.h"
 
 #include <GL/gl.h>
 
-namespace {
-
-// The vectors' fixed colours are shown as they are, unlit like every other
-// 2D figure; the state is given back however the drawing ends, so the next
-// graph of the list is lit and not smoothed.
-class VectorLineState {
-public:
-    VectorLineState()
-    {
-        glDisable(GL_LIGHTING);
-        glEnable(GL_LINE_SMOOTH);
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
-        glLineWidth(1.0f);
-    }
-    ~VectorLineState()
-    {
-        glEnable(GL_LIGHTING);
-        glDisable(GL_LINE_SMOOTH);
-        glDisable(GL_BLEND);
-    }
-    VectorLineState(const VectorLineState&) = delete;
-    VectorLineState& operator=(const VectorLineState&) = delete;
-};
-
-} // namespace
-
 void DrawPlaneVectorPlan(const PlaneVectorPlan& plan)
 {
     Result().SetText(plan.text);
-    VectorLineState state;
+    // The vectors' fixed colours are shown as they are, unlit like every
+    // other 2D figure.
+    LineState2D state;
+    glLineWidth(1.0f);
     for (const VectorPrim& p : plan.prims) {
         glColor3f(p.r, p.g, p.b);
         switch (p.kind) {

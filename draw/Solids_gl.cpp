@@ -1,6 +1,8 @@
 // OpenGL emission of the space line and the solids, inside the display list
 // being compiled.
 #include "draw/Solids.h"
+
+#include "draw/LineState2D_gl.h"
 #include "draw/ShowModel_gl.h"
 #include "model/Cls9.h"
 #include "platform/MessageBox.h"
@@ -32,19 +34,12 @@ public:
 
 void DrawSpaceLine(const SolidPlan& plan)
 {
-    glDisable(GL_LIGHTING);
-    glEnable(GL_LINE_SMOOTH);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
+    LineState2D state;
     glLineWidth(plan.lineWidth);
     glBegin(GL_LINES);
     glVertex3f(plan.from[0], plan.from[1], plan.from[2]);
     glVertex3f(plan.to[0], plan.to[1], plan.to[2]);
     glEnd();
-    glDisable(GL_LINE_SMOOTH);
-    glDisable(GL_BLEND);
-    glEnable(GL_LIGHTING);
 }
 
 // One call per vertex: a display list takes these in faster than the same
