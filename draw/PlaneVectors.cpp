@@ -121,26 +121,21 @@ PlaneVectorPlan PlanPlaneVector(const Cls9& g, float scale)
     const QString u = QStringLiteral("  向量1  ") + Pair(p1, p2) + nl;
     const QString v = QStringLiteral("  向量2  ") + Pair(p3, p4) + nl;
     switch (g.VecOperation) {
-    case VecOperationAdd: {
-        const float sx = p1 + p3, sy = p2 + p4;
-        plan.text += QStringLiteral("相加") + nl + u + v + QStringLiteral("  和  ") +
-                     Pair(sx, sy) + nl;
-        draw.Line(kGrey, sx, sy, p1, p2);
-        draw.Line(kGrey, sx, sy, p3, p4);
-        draw.Arrow(kBlue, 0, 0, p1, p2);
-        draw.Arrow(kGreen, 0, 0, p3, p4);
-        draw.Arrow(kRed, 0, 0, sx, sy);
-        break;
-    }
+    case VecOperationAdd:
     case VecOperationSubtract: {
-        const float dx = p1 - p3, dy = p2 - p4;
-        plan.text += QStringLiteral("相减") + nl + u + v + QStringLiteral("  差  ") +
-                     Pair(dx, dy) + nl;
-        draw.Line(kGrey, dx, dy, p1, p2);
-        draw.Line(kGrey, dx, dy, p3, p4);
+        // The sum and the difference are drawn alike: both vectors from the
+        // origin, the result in red, grey lines from its tip to theirs.
+        const bool add = g.VecOperation == VecOperationAdd;
+        const float rx = add ? p1 + p3 : p1 - p3;
+        const float ry = add ? p2 + p4 : p2 - p4;
+        plan.text += (add ? QStringLiteral("相加") : QStringLiteral("相减")) + nl + u + v +
+                     (add ? QStringLiteral("  和  ") : QStringLiteral("  差  ")) +
+                     Pair(rx, ry) + nl;
+        draw.Line(kGrey, rx, ry, p1, p2);
+        draw.Line(kGrey, rx, ry, p3, p4);
         draw.Arrow(kBlue, 0, 0, p1, p2);
         draw.Arrow(kGreen, 0, 0, p3, p4);
-        draw.Arrow(kRed, 0, 0, dx, dy);
+        draw.Arrow(kRed, 0, 0, rx, ry);
         break;
     }
     case VecOperationScale: {
