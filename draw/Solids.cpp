@@ -224,31 +224,20 @@ SolidPlan PlanSolid(const Cls9& g)
     const int32_t slices = faceted ? g.EdgeNum : kRoundSlices;
     MeshBuilder m(plan.mesh);
     m.At(p2, p3, p1);
-    switch (type) {
-    case GraphTypePrism:
-    case GraphTypeCylinder:
-        m.Cylinder(p4, p4, p5, slices);
-        m.Disk(p4, slices);
-        m.At(p2, top, p1);
-        m.Disk(p4, slices);
-        break;
-    case GraphTypePyramid:
-    case GraphTypeCone:
-        m.Cylinder(p4, 0, p5, slices);
-        m.Disk(p4, slices);
-        break;
-    case GraphTypePyramidFrustum:
-    case GraphTypeConeFrustum:
-        m.Cylinder(p5, p4, p6, slices);
-        m.Disk(p5, slices);
-        m.At(p2, top, p1);
-        m.Disk(p4, slices);
-        break;
-    case GraphTypeSphere:
+    if (type == GraphTypeSphere) {
         m.Sphere(p4, kSphereSlices, kSphereSlices);
-        break;
-    default:
-        break;
+    } else {
+        // The prisms and cones are one side from the bottom radius to the
+        // top one (none for a pointed solid), the base and, unless pointed,
+        // the top face.
+        const bool pointed = type == GraphTypePyramid || type == GraphTypeCone;
+        const float bottomRadius = frustum ? p5 : p4;
+        m.Cylinder(bottomRadius, pointed ? 0.0f : p4, height, slices);
+        m.Disk(bottomRadius, slices);
+        if (!pointed) {
+            m.At(p2, top, p1);
+            m.Disk(p4, slices);
+        }
     }
     // Finite parameters can still place a vertex beyond the float range.
     for (float v : plan.mesh.vertices) {
