@@ -2,6 +2,7 @@
 // compiled into the scene list and shown as one frame, on whatever OpenGL
 // the display offers (run under xvfb-run with LIBGL_ALWAYS_SOFTWARE=1 for
 // Mesa's software renderer).
+#include "BenchGlContext.h"
 #include "model/Cls3.h"
 #include "model/Cls8.h"
 #include "model/Cls9.h"
@@ -13,10 +14,7 @@
 #include "view/ViewState.h"
 
 #include <QGuiApplication>
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
-#include <QSurfaceFormat>
 
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
@@ -154,19 +152,9 @@ BENCHMARK(BM_DenseGraphMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    QSurfaceFormat format;
-    format.setRenderableType(QSurfaceFormat::OpenGL);
-    format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    format.setVersion(2, 1);
-    format.setDepthBufferSize(16);
     QOpenGLContext context;
-    context.setFormat(format);
-    if (!context.create())
-        return 1;
     QOffscreenSurface surface;
-    surface.setFormat(context.format());
-    surface.create();
-    if (!context.makeCurrent(&surface))
+    if (!MakeBenchContext(context, surface))
         return 1;
     QOpenGLFramebufferObject fbo(kWidth, kHeight, QOpenGLFramebufferObject::CombinedDepthStencil);
     fbo.bind();

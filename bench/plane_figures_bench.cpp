@@ -4,6 +4,7 @@
 // list, next to the same number of ordinary 2D curves; the same with a plane
 // vector, a vector operation, the space line and the seven solids added; and
 // the planning alone. Run under xvfb-run with LIBGL_ALWAYS_SOFTWARE=1 for Mesa.
+#include "BenchGlContext.h"
 #include "draw/PlaneFigures.h"
 #include "draw/Solids.h"
 #include "model/Cls8.h"
@@ -13,9 +14,6 @@
 #include "view/Scene.h"
 
 #include <QGuiApplication>
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
-#include <QSurfaceFormat>
 
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
@@ -223,18 +221,9 @@ BENCHMARK(BM_PlanFigures)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    QSurfaceFormat format;
-    format.setRenderableType(QSurfaceFormat::OpenGL);
-    format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    format.setVersion(2, 1);
     QOpenGLContext context;
-    context.setFormat(format);
-    if (!context.create())
-        return 1;
     QOffscreenSurface surface;
-    surface.setFormat(context.format());
-    surface.create();
-    if (!context.makeCurrent(&surface))
+    if (!MakeBenchContext(context, surface))
         return 1;
 
     MessageRecorder quiet; // no message box may block a run
