@@ -98,14 +98,19 @@ std::vector<MessageRequest> DrawingMessageScope::Finish(bool everything)
 
     std::vector<MessageRequest> out;
     std::set<QString> texts;
+    // Worked out once a build: an animated scene raises a graph's message
+    // once a frame.
+    std::vector<QString> graphFingerprints(m_graphs.size());
     QString sceneFingerprint;
     for (const MessageCollector::Entry& e : entries) {
         bool ok = false;
         const qsizetype index = e.source.toLongLong(&ok);
         bool fresh = false;
         if (ok && index >= 1 && index <= static_cast<qsizetype>(m_graphs.size())) {
-            const GraphRef& graph = m_graphs[static_cast<size_t>(index - 1)];
-            fresh = FirstTimeFor(memos[graph], GraphFingerprint(*graph), e.request.text);
+            const size_t i = static_cast<size_t>(index - 1);
+            if (graphFingerprints[i].isEmpty())
+                graphFingerprints[i] = GraphFingerprint(*m_graphs[i]);
+            fresh = FirstTimeFor(memos[m_graphs[i]], graphFingerprints[i], e.request.text);
         } else {
             if (sceneFingerprint.isEmpty())
                 sceneFingerprint = SceneFingerprint();
