@@ -257,7 +257,7 @@ void Cls9::Draw(int32_t lngAnimStep)
         DrawPlaneVector();
         return;
     }
-    if (GraphType >= GraphTypeSpaceLine && GraphType <= 58) {
+    if (GraphType >= GraphTypeSpaceLine && GraphType <= GraphTypeReserved58) {
         DrawSolid(lngAnimStep);
         return;
     }
