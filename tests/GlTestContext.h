@@ -91,14 +91,14 @@ inline Rgb8 Pixel(int px, int py)
     return {p[0], p[1], p[2]};
 }
 
-// A size x size pixel view showing x and y from -half to half and z from -1
-// to 1, with an identity model-view matrix.
-inline void OrthoView(int size, float half)
+// A size x size pixel view showing x and y from -half to half and z from
+// -depth to depth, with an identity model-view matrix.
+inline void OrthoView(int size, float half, float depth = 1.0f)
 {
     glViewport(0, 0, size, size);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glOrtho(-half, half, -half, half, -1, 1);
+    glOrtho(-half, half, -half, half, -depth, depth);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }

@@ -58,12 +58,7 @@ protected:
     {
         ASSERT_TRUE(s_gl.MakeCurrent());
         m_savedLight = g_Light;
-        glViewport(0, 0, kSize, kSize);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(-kHalf, kHalf, -kHalf, kHalf, -10, 10);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
+        gltest::OrthoView(kSize, kHalf, 10.0f);
         glDisable(GL_DEPTH_TEST);
         glDisable(GL_LIGHTING);
         glDisable(GL_CULL_FACE);

@@ -72,12 +72,7 @@ protected:
     void View(float half)
     {
         m_half = half;
-        glViewport(0, 0, kSize, kSize);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(-half, half, -half, half, -10, 10);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
+        gltest::OrthoView(kSize, half, 10.0f);
     }
 
     // Compiles the drawing as the scene builder does, then replays it.
