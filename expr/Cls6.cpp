@@ -165,35 +165,31 @@ inline Failure Power(double a, double b, double& r)
     return FailNone;
 }
 
-inline double WholePower(double a, int32_t n)
+// a^e by repeated squaring, unchecked. Every squaring is a factor of the
+// result, so an overflow on the way shows as an infinite result.
+inline double SquaringPower(double a, uint32_t e)
 {
-    const bool negative = n < 0;
-    uint32_t e = negative ? uint32_t(-static_cast<int64_t>(n)) : uint32_t(n);
     double result = 1.0, base = a;
-    if (!negative) {
-        while (true) {
-            if (e & 1u)
-                result = Chk(result * base);
-            e >>= 1;
-            if (!e)
-                break;
-            base = Chk(base * base);
-        }
-        return result;
-    }
-    // a^-n = 1 / a^n: a power beyond the double range makes the quotient an
-    // underflow, 0, as the same value written as a^(0-n) or 10^-400 gives.
     while (true) {
         if (e & 1u)
             result *= base;
         e >>= 1;
         if (!e)
-            break;
+            return result;
         base *= base;
     }
-    if (std::isinf(result))
+}
+
+inline double WholePower(double a, int32_t n)
+{
+    if (n >= 0)
+        return Chk(SquaringPower(a, uint32_t(n)));
+    // a^-n = 1 / a^n: a power beyond the double range makes the quotient an
+    // underflow, 0, as the same value written as a^(0-n) or 10^-400 gives.
+    const double d = SquaringPower(a, uint32_t(-static_cast<int64_t>(n)));
+    if (std::isinf(d))
         return 0.0;
-    return Chk(1.0 / result);
+    return Chk(1.0 / d);
 }
 
 // The less frequent functions. x is the operand, r receives the value.

@@ -10,6 +10,7 @@
 #include "platform/MessageBox.h"
 #include "platform/PictureCapture_gl.h"
 #include "platform/Printer_ui.h"
+#include "platform/SaveFile.h"
 
 #include <QClipboard>
 #include <QFileInfo>
@@ -91,16 +92,12 @@ bool WriteBitmap(const QString& path, const QImage& picture)
         if (!ok)
             why = writer.errorString();
     }
-    if (ok) {
-        // Flushed first: a failed write at close is not always reported by
-        // commit(), and the old file must survive a failed save.
-        ok = file.flush() && file.error() == QFileDevice::NoError && file.commit();
-        why = file.errorString();
-    }
-    if (!ok) {
+    if (ok)
+        ok = CommitSaveFile(file, &why);
+    else
         file.cancelWriting();
+    if (!ok)
         ReportError(QStringLiteral("无法保存位图“%1”：%2").arg(path, why));
-    }
     return ok;
 }
 

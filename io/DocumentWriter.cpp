@@ -6,8 +6,6 @@
 #include "model/Globals.h"
 #include "platform/Codepage936.h"
 
-#include <QSaveFile>
-
 namespace {
 void SetError(QString* error, const QString& text)
 {
@@ -64,21 +62,6 @@ std::optional<QByteArray> BuildDocumentFile(const QString& text, QString* error)
     bytes.append(char(n & 0xFF)).append(char(n >> 8));
     bytes.append(*encoded);
     return bytes;
-}
-
-bool WriteFileReplacing(const QString& path, const QByteArray& bytes, QString* error)
-{
-    // The explicit flush matters: a write that fails only when the buffer
-    // reaches the disk (disk full, file size limit) is not always reported
-    // by commit(), which would then replace the old file with a short one.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
-        file.error() != QFileDevice::NoError || !file.commit()) {
-        SetError(error, file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    return true;
 }
 
 std::optional<QByteArray> CurrentDocumentFile(QString* error)

@@ -7,6 +7,8 @@
 // cannot hold, or a text longer than the 16-bit length allows, is refused
 // with a reason, and a file on disk is replaced only once the new one has
 // been written completely.
+#include "platform/SaveFile.h" // WriteFileReplacing, the writing of the file
+
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
@@ -24,10 +26,6 @@ std::optional<QString> BuildDocumentText(int32_t documentKind, const Cls8& shown
 
 // Header and encoded text.
 std::optional<QByteArray> BuildDocumentFile(const QString& text, QString* error);
-
-// Writes the bytes to path through a temporary file that replaces the old
-// one only when everything was written.
-bool WriteFileReplacing(const QString& path, const QByteArray& bytes, QString* error);
 
 // The whole document of the current program state (g_DocumentKind,
 // every graph of g_AllGraphs, g_CoordSystem) as file bytes.

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -31,6 +32,19 @@ void Put32(QByteArray& out, uint32_t v)
 {
     for (int i = 0; i < 4; ++i)
         out.append(static_cast<char>((v >> (8 * i)) & 0xFF));
+}
+
+// Bytes of the bitmap's rows as width x height pixels. Above MaxImageBytes
+// the figure only has to stay above it: it stops at MaxImageBytes + 1, so
+// that header values however large cannot wrap the product.
+uint64_t RowsBytes(const cDIB& dib)
+{
+    const uint64_t rows = static_cast<uint64_t>(std::abs(int64_t(dib.Height())));
+    const uint64_t row = dib.RowBytes() > 0 ? static_cast<uint64_t>(dib.RowBytes()) : 0;
+    constexpr uint64_t tooMany = uint64_t(MaxImageBytes) + 1;
+    if (rows != 0 && row > tooMany / rows)
+        return tooMany;
+    return row * rows;
 }
 
 void Report(const QString& text, const QString& path, MsgIcon icon)
@@ -92,30 +106,23 @@ bool cDIB::CreateFromFile(const QString& path)
         return false;
     }
     next.SetInfoHeader(h + FileHeaderSize);
+    const bool uncompressed = next.m_compression == 0 || next.m_compression == 3;
+    const uint64_t rowsBytes = RowsBytes(next);
     uint32_t imageBytes = next.m_sizeImage;
     // An uncompressed bitmap may leave its image size 0; it follows from the
     // dimensions then.
-    if (imageBytes == 0 && (next.m_compression == 0 || next.m_compression == 3) &&
-        next.m_width > 0 && next.m_bitCount > 0) {
-        const uint64_t rows = next.m_height < 0 ? -static_cast<int64_t>(next.m_height)
-                                                : static_cast<int64_t>(next.m_height);
-        const uint64_t bytes = static_cast<uint64_t>(next.RowBytes()) * rows;
-        if (bytes <= MaxImageBytes)
-            imageBytes = static_cast<uint32_t>(bytes);
-    }
+    if (imageBytes == 0 && uncompressed && next.m_width > 0 && next.m_bitCount > 0 &&
+        rowsBytes <= MaxImageBytes)
+        imageBytes = static_cast<uint32_t>(rowsBytes);
     if (imageBytes == 0 || imageBytes > MaxImageBytes || next.m_width <= 0 || next.m_height == 0) {
         Report(unsupported, path, MsgIcon::Information);
         return false;
     }
     // Uncompressed rows are read as width x height pixels by whoever uses
     // the bitmap: an image size smaller than that is a damaged header.
-    if (next.m_compression == 0 || next.m_compression == 3) {
-        const uint64_t rows = next.m_height < 0 ? -static_cast<int64_t>(next.m_height)
-                                                : static_cast<int64_t>(next.m_height);
-        if (next.m_bitCount == 0 || static_cast<uint64_t>(next.RowBytes()) * rows > imageBytes) {
-            Report(unsupported, path, MsgIcon::Information);
-            return false;
-        }
+    if (uncompressed && (next.m_bitCount == 0 || rowsBytes > imageBytes)) {
+        Report(unsupported, path, MsgIcon::Information);
+        return false;
     }
     next.m_sizeImage = imageBytes;
 

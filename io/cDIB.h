@@ -3,6 +3,8 @@
 // 14-byte file header, the 40-byte information header, the bitmap
 // information block (information header plus colour table) and the pixel
 // bytes. The AVI export reads every recorded frame through it.
+#include "platform/BitmapRows.h"
+
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
@@ -47,9 +49,8 @@ public:
     // Bytes of the pixel data held (what PointerToBits points to).
     int64_t SizeBits() const { return m_bits.size(); }
 
-    // Bytes of one pixel row as stored (rows are padded to 4 bytes); in 64
-    // bits, since width times bit count overflows 32 bits for wide pictures.
-    int64_t RowBytes() const { return ((int64_t(m_width) * m_bitCount + 31) / 32) * 4; }
+    // Bytes of one pixel row as stored (rows are padded to 4 bytes).
+    int64_t RowBytes() const { return DibRowBytes(m_width, m_bitCount); }
 
 private:
     // Header fields.

@@ -1,6 +1,8 @@
 // A small AVI writer over FFmpeg and its compressor dialog.
 #include "platform/AviWriter_ui.h"
 
+#include "platform/BitmapRows.h"
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
@@ -243,7 +245,7 @@ int AviWriter::WriteFrame(const uint8_t* bits, int64_t size, int32_t width, int3
     if (!bits || width <= 0 || height <= 0 || (bitCount != 24 && bitCount != 32))
         return Fail(AVERROR(EINVAL), QStringLiteral("frame format"));
     // Sizes in 64 bits; the scaler takes a row stride as int.
-    const int64_t rowBytes64 = ((int64_t(width) * bitCount + 31) / 32) * 4;
+    const int64_t rowBytes64 = DibRowBytes(width, bitCount);
     if (rowBytes64 > std::numeric_limits<int>::max() || size < rowBytes64 * height)
         return Fail(AVERROR(EINVAL), QStringLiteral("frame data shorter than its rows"));
     State& s = *m_state;

@@ -1,12 +1,13 @@
 // Binds .qgd documents to the program on a freedesktop desktop.
 #include "platform/FileAssociation.h"
 
+#include "platform/SaveFile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -43,14 +44,8 @@ bool WriteIfDifferent(const QString& path, const QString& text, bool* changed)
     existing.close();
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
-    QSaveFile file(path);
-    // Flushed and checked before commit(), which does not always report a
-    // write that failed when the buffer reached the disk.
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
-        file.error() != QFileDevice::NoError || !file.commit()) {
-        file.cancelWriting();
+    if (!WriteFileReplacing(path, bytes, nullptr))
         return false;
-    }
     *changed = true;
     return true;
 }

@@ -131,6 +131,9 @@ TEST_F(DibTest, RefusesDamagedFilesAndKeepsThePreviousBitmap)
         {"sizebelowrows.bmp", MakeBmp(3, 2, 24, 0, 12, 24)},
         // Rows of 2^31 pixels at 32 bits: the row size overflows 32 bits.
         {"widerows.bmp", MakeBmp(0x7FFFFFFF, 1, 32, 0, 24, 24)},
+        // Rows of 2^40 bytes, 2^24 of them: 2^64 bytes, which wraps to 0 in
+        // 64 bits and must not pass for a small image.
+        {"wrappingrows.bmp", MakeBmp(1 << 30, 1 << 24, 32768, 0, 24, 24)},
     };
     const QByteArray good = MakeBmp(3, 2, 24, 0, 24, 24);
     for (const BadCase& c : cases) {
