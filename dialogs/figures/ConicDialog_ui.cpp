@@ -140,7 +140,6 @@ ConicDialog::ConicDialog(Conic conic, QWidget* parent) : QDialog(parent), m_coni
     GraphDialog::Row(style, 0, Label10, Picture1);
     GraphDialog::Row(style, 1, Label11, Combo2);
 
-    GraphDialog::MakeOkCancel(Command1, Command2);
     auto* top = new QGridLayout;
     GraphDialog::Row(top, 0, Label1, Text1);
     GraphDialog::Row(top, 1, Label2, Combo1);
@@ -151,10 +150,9 @@ ConicDialog::ConicDialog(Conic conic, QWidget* parent) : QDialog(parent), m_coni
     layout->addWidget(Check1);
     layout->addWidget(Label9);
     layout->addWidget(Frame2);
-    layout->addLayout(GraphDialog::ButtonRow(Command1, Command2));
+    dialogrows::AddOkCancel(this, layout, Command1, Command2, &ConicDialog::Command1_Click,
+                            &ConicDialog::Command2_Click);
 
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Combo1, &QComboBox::currentIndexChanged, this, [this] { Combo1_Click(); });
     Combo1_Click();
 }

@@ -1,8 +1,10 @@
 #pragma once
 // What the figure dialogs share: their widgets (choice, width and number
 // lists, colour boxes), reading and writing their number boxes, their
-// refusal messages, the graph they all build and the end of a good OK.
+// refusal messages, the graph they all build, the end of a good OK and
+// making a dialog filled from the graph an edit opens it on.
 #include "dialogs/common/ColorBox_ui.h"
+#include "dialogs/common/DialogRows_ui.h"
 #include "dialogs/common/DialogWidgets_ui.h"
 #include "dialogs/graph/GraphDialogSupport.h"
 
@@ -95,5 +97,15 @@ std::shared_ptr<Cls9> EditedGraph();
 // Stores the graph (create or edit), and on success clears the editing
 // state, closes the dialog and repaints. False leaves the dialog open.
 bool FinishOk(QDialog* dialog, const std::shared_ptr<Cls9>& graph, bool sample);
+
+// A new dialog, filled from `edited` when there is one.
+template <class Dialog, class... Args>
+std::unique_ptr<QDialog> MakeFilled(const Cls9* edited, QWidget* parent, Args... args)
+{
+    auto dialog = std::make_unique<Dialog>(args..., parent);
+    if (edited)
+        dialog->Fill(*edited);
+    return dialog;
+}
 
 } // namespace FigureDialogs

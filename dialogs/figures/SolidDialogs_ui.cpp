@@ -132,7 +132,6 @@ frmF37::frmF37(QWidget* parent) : QDialog(parent)
     auto* style = new QGridLayout(Frame3);
     GraphDialog::Row(style, 0, Label8, Picture1);
     GraphDialog::Row(style, 1, Label9, Combo1);
-    GraphDialog::MakeOkCancel(Command1, Command2);
 
     auto* name = new QHBoxLayout;
     name->addWidget(Label1);
@@ -142,9 +141,8 @@ frmF37::frmF37(QWidget* parent) : QDialog(parent)
     layout->addWidget(Frame1);
     layout->addWidget(Frame2);
     layout->addWidget(Frame3);
-    layout->addLayout(GraphDialog::ButtonRow(Command1, Command2));
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    dialogrows::AddOkCancel(this, layout, Command1, Command2, &frmF37::Command1_Click,
+                            &frmF37::Command2_Click);
 }
 
 void frmF37::Fill(const Cls9& g)
@@ -223,7 +221,6 @@ SolidDialog::SolidDialog(Solid solid, QWidget* parent) : QDialog(parent), m_soli
     auto* style = new QHBoxLayout(Frame4);
     style->addWidget(new QLabel(QStringLiteral("颜色")));
     style->addWidget(Picture1);
-    GraphDialog::MakeOkCancel(Command1, Command2);
 
     auto* name = new QHBoxLayout;
     name->addWidget(new QLabel(QStringLiteral("名称")));
@@ -234,9 +231,8 @@ SolidDialog::SolidDialog(Solid solid, QWidget* parent) : QDialog(parent), m_soli
     layout->addWidget(Frame2);
     layout->addWidget(Frame3);
     layout->addWidget(Frame4);
-    layout->addLayout(GraphDialog::ButtonRow(Command1, Command2));
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    dialogrows::AddOkCancel(this, layout, Command1, Command2, &SolidDialog::Command1_Click,
+                            &SolidDialog::Command2_Click);
 }
 
 QLineEdit* SolidDialog::Text(int k) const

@@ -61,7 +61,6 @@ frmF47::frmF47(QWidget* parent) : QDialog(parent)
     Text6 = MakeText("Text6");
     Frame1 = PairFrame("Frame1", QStringLiteral("起点"), Label2, Text2, Label3, Text3);
     Frame2 = PairFrame("Frame2", QStringLiteral("终点"), Label5, Text5, Label6, Text6);
-    GraphDialog::MakeOkCancel(Command1, Command2);
     auto* name = new QHBoxLayout;
     name->addWidget(Label1);
     name->addWidget(Text1);
@@ -69,9 +68,8 @@ frmF47::frmF47(QWidget* parent) : QDialog(parent)
     layout->addLayout(name);
     layout->addWidget(Frame1);
     layout->addWidget(Frame2);
-    layout->addLayout(GraphDialog::ButtonRow(Command1, Command2));
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    dialogrows::AddOkCancel(this, layout, Command1, Command2, &frmF47::Command1_Click,
+                            &frmF47::Command2_Click);
 }
 
 void frmF47::Fill(const Cls9& g)
@@ -125,7 +123,6 @@ frmF48::frmF48(QWidget* parent) : QDialog(parent)
     Text4 = MakeText("Text4");
     Frame1 = PairFrame("Frame1", QStringLiteral("向量1"), Label2, Text2, Label3, Text3);
     Frame2 = PairFrame("Frame2", QStringLiteral("向量2"), Label5, Text5, Label6, Text6);
-    GraphDialog::MakeOkCancel(Command1, Command2);
     auto* grid = new QGridLayout;
     GraphDialog::Row(grid, 0, Label1, Text1);
     GraphDialog::Row(grid, 1, Label4, Combo1);
@@ -138,9 +135,8 @@ frmF48::frmF48(QWidget* parent) : QDialog(parent)
     grid->addLayout(constant, 3, 0, 1, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addLayout(GraphDialog::ButtonRow(Command1, Command2));
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    dialogrows::AddOkCancel(this, layout, Command1, Command2, &frmF48::Command1_Click,
+                            &frmF48::Command2_Click);
     connect(Combo1, &QComboBox::currentIndexChanged, this, [this] { Combo1_Click(); });
     // Form_Load: the constant hidden, "相加" chosen.
     Label7->setVisible(false);
