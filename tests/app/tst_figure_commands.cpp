@@ -2,6 +2,8 @@
 // order and submenus, their states per document kind, and the figures they
 // make through their dialogs: listed, ticked, turned to the figure view and
 // saved; Cancel adds nothing.
+#include "MainWindowFixture.h"
+
 #include "dialogs/common/DialogHost.h"
 #include "app/frmF1_ui.h"
 #include "io/DocumentReader.h"
@@ -70,11 +72,8 @@ using namespace FigureDialogTesting;
 
 void TestFigureCommands::initTestCase()
 {
-    QVERIFY(m_dataHome.isValid());
-    qputenv("XDG_DATA_HOME", m_dataHome.path().toLocal8Bit());
-    m_window = new frmF1;
-    m_window->Form_Load(QString());
-    m_window->show();
+    apptest::UseDataHome(m_dataHome);
+    m_window = apptest::ShowMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
 

@@ -2,6 +2,8 @@
 // the graph each builds from its boxes (members, curve texts, list label),
 // the refusals with their messages, edits in place on the real main window
 // (OK without change, a failed edit, Cancel) and the colour boxes.
+#include "app/MainWindowFixture.h"
+
 #include "dialogs/common/DialogHost.h"
 #include "app/frmF1_ui.h"
 #include "dialogs/figures/PlaneFigureDialogs_ui.h"
@@ -52,11 +54,8 @@ using namespace FigureDialogTesting;
 
 void TestPlaneFigureDialogs::initTestCase()
 {
-    QVERIFY(m_dataHome.isValid());
-    qputenv("XDG_DATA_HOME", m_dataHome.path().toLocal8Bit());
-    m_window = new frmF1;
-    m_window->Form_Load(QString());
-    m_window->show();
+    apptest::UseDataHome(m_dataHome);
+    m_window = apptest::ShowMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
 

@@ -4,6 +4,8 @@
 // leave, edits in place on the real main window (OK without change, a
 // refused edit, Cancel, a good edit that redraws), the colour boxes and the
 // lists that take no typing.
+#include "app/MainWindowFixture.h"
+
 #include "app/frmF1_ui.h"
 #include "dialogs/common/DialogHost.h"
 #include "dialogs/figures/FigureDialogs_ui.h"
@@ -101,11 +103,8 @@ int32_t KindOf(FigureDialog d)
 
 void TestSolidSequenceDialogs::initTestCase()
 {
-    QVERIFY(m_dataHome.isValid());
-    qputenv("XDG_DATA_HOME", m_dataHome.path().toLocal8Bit());
-    m_window = new frmF1;
-    m_window->Form_Load(QString());
-    m_window->show();
+    apptest::UseDataHome(m_dataHome);
+    m_window = apptest::ShowMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     m_host = std::make_unique<CountingHost>(CurrentDialogHost());
     SetDialogHost(m_host.get());
