@@ -122,11 +122,6 @@ bool ReadNumbers(std::initializer_list<std::pair<const QLineEdit*, float*>> boxe
     return true;
 }
 
-void ShowBadData()
-{
-    ShowMessage(QStringLiteral("存在非法数据。"), QStringLiteral("出错"), MsgIcon::Warning);
-}
-
 void RefuseFigure(const QString& text)
 {
     ShowMessage(text, QStringLiteral("提示"), MsgIcon::Critical);

@@ -3,6 +3,7 @@
 // lists, colour boxes), reading and writing their number boxes, their
 // refusal messages, the graph they all build, the end of a good OK and
 // making a dialog filled from the graph an edit opens it on.
+#include "dialogs/common/BoxValue.h"
 #include "dialogs/common/ColorBox_ui.h"
 #include "dialogs/common/DialogRows_ui.h"
 #include "dialogs/common/DialogWidgets_ui.h"
@@ -78,9 +79,6 @@ bool ReadNumbers(std::initializer_list<std::pair<const QLineEdit*, float*>> boxe
 
 // True when every value is a number that a 32-bit float holds.
 bool AllFloat(std::initializer_list<double> values);
-
-// "存在非法数据。", titled "出错".
-void ShowBadData();
 
 // A figure the data cannot make, titled "提示" with the stop icon.
 void RefuseFigure(const QString& text);
