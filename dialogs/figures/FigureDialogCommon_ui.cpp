@@ -154,4 +154,14 @@ bool FinishOk(QDialog* dialog, const std::shared_ptr<Cls9>& graph, bool sample)
     return true;
 }
 
+bool FinishOk2D(QDialog* dialog, const std::shared_ptr<Cls9>& graph)
+{
+    const int32_t kind = g_DocumentKind;
+    g_DocumentKind = DocumentKind2D;
+    if (FinishOk(dialog, graph, true))
+        return true;
+    g_DocumentKind = kind;
+    return false;
+}
+
 } // namespace FigureDialogs

@@ -96,6 +96,10 @@ std::shared_ptr<Cls9> EditedGraph();
 // state, closes the dialog and repaints. False leaves the dialog open.
 bool FinishOk(QDialog* dialog, const std::shared_ptr<Cls9>& graph, bool sample);
 
+// FinishOk for a sampled graph that makes the document 2D: the kind changes
+// only with the stored graph, so a refused OK leaves everything as it was.
+bool FinishOk2D(QDialog* dialog, const std::shared_ptr<Cls9>& graph);
+
 // A new dialog, filled from `edited` when there is one.
 template <class Dialog, class... Args>
 std::unique_ptr<QDialog> MakeFilled(const Cls9* edited, QWidget* parent, Args... args)

@@ -204,12 +204,8 @@ void frmF25::Command1_Click()
     g.ShowArea = Check2->isChecked();
     g.AreaColor = Picture4->Color();
 
-    // 3, 7, 8. The document becomes 2D only with the graph: a refused OK
-    // leaves everything as it was.
-    const int32_t kind = g_DocumentKind;
-    g_DocumentKind = DocumentKind2D;
-    if (!FinishOk(this, graph, true))
-        g_DocumentKind = kind;
+    // 3, 7, 8.
+    FinishOk2D(this, graph);
 }
 
 void frmF25::Command2_Click()

@@ -105,11 +105,8 @@ void frmF30::Command1_Click()
     g.LimitX0 = x0;
     g.LimitShowP = Check1->isChecked();
     g.LimitShowL = Check2->isChecked();
-    // 3, 7, 8. The document becomes 2D only with the graph.
-    const int32_t kind = g_DocumentKind;
-    g_DocumentKind = DocumentKind2D;
-    if (!FinishOk(this, graph, true))
-        g_DocumentKind = kind;
+    // 3, 7, 8.
+    FinishOk2D(this, graph);
 }
 
 void frmF30::Command2_Click()
