@@ -122,6 +122,18 @@ bool ReadNumbers(std::initializer_list<std::pair<const QLineEdit*, float*>> boxe
     return true;
 }
 
+bool EvaluateBounds(const QLineEdit* minBox, const QLineEdit* maxBox, float& min, float& max)
+{
+    RangeEvaluator range;
+    if (!range.Evaluate(minBox->text(), min) || !range.Evaluate(maxBox->text(), max))
+        return false;
+    if (!AllFloat({min, max})) {
+        ShowBadData();
+        return false;
+    }
+    return true;
+}
+
 void RefuseFigure(const QString& text)
 {
     ShowMessage(text, QStringLiteral("提示"), MsgIcon::Critical);

@@ -77,6 +77,11 @@ bool FilterExpressions(std::initializer_list<QLineEdit*> boxes);
 // number beyond the float range shows "存在非法数据。" and gives false.
 bool ReadNumbers(std::initializer_list<std::pair<const QLineEdit*, float*>> boxes);
 
+// Evaluates the expressions of a range's two boxes, in order (either may
+// be above the other). A bound that does not compile gives false after the
+// compiler's message; one beyond the float range after "存在非法数据。".
+bool EvaluateBounds(const QLineEdit* minBox, const QLineEdit* maxBox, float& min, float& max);
+
 // True when every value is a number that a 32-bit float holds.
 bool AllFloat(std::initializer_list<double> values);
 

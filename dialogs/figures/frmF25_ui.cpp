@@ -162,15 +162,10 @@ void frmF25::Command1_Click()
                       {Text4, BoxCleaner::Expression}}))
         return;
     // 4. The range; a bound beyond the float range cannot be sampled.
-    RangeEvaluator ranges;
     float minX = 0.0f;
     float maxX = 0.0f;
-    if (!ranges.Evaluate(Text4->text(), minX) || !ranges.Evaluate(Text5->text(), maxX))
+    if (!EvaluateBounds(Text4, Text5, minX, maxX))
         return;
-    if (!AllFloat({minX, maxX})) {
-        ShowBadData();
-        return;
-    }
     // 5. The segments, bounded: every segment of one curve is compared with
     // every segment of the other each time the graph is drawn.
     const double count = Val(Text6->text());
