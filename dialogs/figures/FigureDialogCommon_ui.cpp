@@ -148,6 +148,15 @@ std::shared_ptr<Cls9> NewFigureGraph(const QString& name, int32_t graphType, int
                       0, 2, material, ShowModelWireframe, smooth, false, false, false, 0);
 }
 
+std::shared_ptr<Cls9> NewParameterGraph(const QString& name, int32_t graphType, int32_t smooth)
+{
+    std::shared_ptr<Cls9> graph =
+        NewFigureGraph(name, graphType, CoordTypeCartesian3D, QStringLiteral("x"),
+                       QStringLiteral("0"), 100, 0.0f, 1.0f, MaterialPresetSummer, smooth);
+    graph->FunForm = FunFormExplicit;
+    return graph;
+}
+
 std::shared_ptr<Cls9> EditedGraph()
 {
     const int row = SelectedGraphIndex();

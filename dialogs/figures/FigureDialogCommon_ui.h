@@ -93,6 +93,10 @@ std::shared_ptr<Cls9> NewFigureGraph(const QString& name, int32_t graphType, int
                                      const QString& expY, const QString& expZ, int32_t stepV,
                                      float minV, float maxV, int32_t material, int32_t smooth);
 
+// A 3D graph drawn from its parameters alone (vectors, sequences, the space
+// line, solids): never sampled, so its curve is a plain "0" over 0 to 1.
+std::shared_ptr<Cls9> NewParameterGraph(const QString& name, int32_t graphType, int32_t smooth);
+
 // The graph an edit opens the dialog on (the selected list entry), or
 // nullptr when no entry is selected.
 std::shared_ptr<Cls9> EditedGraph();

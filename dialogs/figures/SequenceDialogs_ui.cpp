@@ -114,14 +114,12 @@ void SequenceDialog::Command1_Click()
         return;
     }
 
-    std::shared_ptr<Cls9> graph = NewFigureGraph(
+    std::shared_ptr<Cls9> graph = NewParameterGraph(
         Text1->text(), m_geometric ? GraphTypeGeometricSequence : GraphTypeArithmeticSequence,
-        CoordTypeCartesian3D, QStringLiteral("x"), QStringLiteral("0"), 100, 0.0f, 1.0f,
-        MaterialPresetSummer, SmoothnessSmooth);
+        SmoothnessSmooth);
     graph->GPara1 = a1;
     graph->GPara2 = dq;
     graph->EdgeNum = n;
-    graph->FunForm = FunFormExplicit;
     // 4 to 6. Drawn from its numbers alone: nothing to sample.
     FinishOk(this, graph, false);
 }

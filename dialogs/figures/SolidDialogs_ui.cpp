@@ -25,17 +25,6 @@ namespace {
 constexpr int32_t Red = 0x0000FF;
 constexpr int32_t Blue = 0xFF0000;
 
-// Every figure of this file is drawn from its numbers; the curve texts are
-// only kept with the graph.
-std::shared_ptr<Cls9> NewSolidGraph(const QString& name, int32_t graphType, int32_t smooth)
-{
-    std::shared_ptr<Cls9> graph =
-        NewFigureGraph(name, graphType, CoordTypeCartesian3D, QStringLiteral("x"),
-                       QStringLiteral("0"), 100, 0.0f, 1.0f, MaterialPresetSummer, smooth);
-    graph->FunForm = FunFormExplicit;
-    return graph;
-}
-
 // A frame with the x, y and z boxes of a point.
 QGroupBox* PointFrame(const char* name, const QString& title, QLineEdit* x, QLineEdit* y,
                       QLineEdit* z, QLabel* lx = nullptr, QLabel* ly = nullptr,
@@ -164,7 +153,7 @@ void frmF37::Command1_Click()
     if (!FilterBoxes({{Text2, e}, {Text3, e}, {Text4, e}, {Text5, e}, {Text6, e}, {Text7, e}}))
         return;
     std::shared_ptr<Cls9> graph =
-        NewSolidGraph(Text1->text(), GraphTypeSpaceLine, SmoothnessFaceted);
+        NewParameterGraph(Text1->text(), GraphTypeSpaceLine, SmoothnessFaceted);
     Cls9& g = *graph;
     if (!ReadNumbers({{Text2, &g.GPara1},
                       {Text3, &g.GPara2},
@@ -267,7 +256,7 @@ void SolidDialog::Command1_Click()
     }
     // 3 to 6.
     const int32_t show = Option1->isChecked() ? ShowModelWireframe : ShowModelSurface;
-    std::shared_ptr<Cls9> graph = NewSolidGraph(Text1->text(), info.graphType, info.smooth);
+    std::shared_ptr<Cls9> graph = NewParameterGraph(Text1->text(), info.graphType, info.smooth);
     Cls9& g = *graph;
     g.Show = show;
     int para = 4;

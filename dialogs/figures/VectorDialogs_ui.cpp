@@ -31,18 +31,6 @@ QGroupBox* PairFrame(const char* name, const QString& title, QLabel* firstLabel,
     return frame;
 }
 
-// A vector graph: drawn from GPara1 to GPara4, never sampled, so its curve
-// text is a plain "0" over 0 to 1.
-std::shared_ptr<Cls9> NewVectorGraph(const QString& name, int32_t graphType)
-{
-    std::shared_ptr<Cls9> graph =
-        NewFigureGraph(name, graphType, CoordTypeCartesian3D, QStringLiteral("x"),
-                       QStringLiteral("0"), 100, 0.0f, 1.0f, MaterialPresetSummer,
-                       SmoothnessFaceted);
-    graph->FunForm = FunFormExplicit;
-    return graph;
-}
-
 } // namespace
 
 frmF47::frmF47(QWidget* parent) : QDialog(parent)
@@ -89,7 +77,8 @@ void frmF47::Command1_Click()
     float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
     if (!ReadNumbers({{Text2, &x1}, {Text3, &y1}, {Text5, &x2}, {Text6, &y2}}))
         return;
-    std::shared_ptr<Cls9> graph = NewVectorGraph(Text1->text(), GraphTypePlaneVector);
+    std::shared_ptr<Cls9> graph =
+        NewParameterGraph(Text1->text(), GraphTypePlaneVector, SmoothnessFaceted);
     graph->GPara1 = x1;
     graph->GPara2 = y1;
     graph->GPara3 = x2;
@@ -186,7 +175,8 @@ void frmF48::Command1_Click()
     } else if (!ReadNumbers({{Text5, &third}, {Text6, &fourth}})) {
         return;
     }
-    std::shared_ptr<Cls9> graph = NewVectorGraph(Text1->text(), GraphTypeVectorOperation);
+    std::shared_ptr<Cls9> graph =
+        NewParameterGraph(Text1->text(), GraphTypeVectorOperation, SmoothnessFaceted);
     graph->GPara1 = dx;
     graph->GPara2 = dy;
     graph->GPara3 = third;
