@@ -380,8 +380,7 @@ std::unique_ptr<QDialog> MakeEditDialog(const Cls9& g, QWidget* parent)
     // the solids to 3D documents.
     FigureDialog which;
     if (FigureDialogFor(g, which)) {
-        const bool solid = type >= GraphTypeSpaceLine && type <= GraphTypeSphere;
-        if (kind == (solid ? DocumentKind3D : DocumentKind2D))
+        if (kind == (IsSolidFigure(which) ? DocumentKind3D : DocumentKind2D))
             return MakeFigureDialog(which, parent, QString(), &g);
     }
     return nullptr;

@@ -89,14 +89,9 @@ std::unique_ptr<QDialog> Make(FigureDialog which)
     return MakeFigureDialog(which, nullptr, QString(), EditedGraphFor(which).get());
 }
 
-bool IsSolid(FigureDialog d)
-{
-    return d >= FigureDialog::SpaceLine && d <= FigureDialog::Sphere;
-}
-
 int32_t KindOf(FigureDialog d)
 {
-    return IsSolid(d) ? DocumentKind3D : DocumentKind2D;
+    return IsSolidFigure(d) ? DocumentKind3D : DocumentKind2D;
 }
 
 } // namespace
