@@ -13,12 +13,13 @@
 #include "model/Cls8.h"
 #include "model/Cls9.h"
 #include "model/Globals.h"
+#include "platform/AppTitle.h"
+#include "platform/MessageBox.h"
 #include "platform/PictureCapture_gl.h"
 #include "view/AnimationPlayback.h"
 #include "view/Cls10.h"
 #include "view/DrawingArea_gl.h"
 #include "view/DrawingMessages.h"
-#include "platform/MessageBox.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -28,7 +29,6 @@
 #include <QMenu>
 #include <QTimer>
 #include <QTemporaryDir>
-#include <QCoreApplication>
 
 #include <algorithm>
 #include <exception>
@@ -295,8 +295,7 @@ void AnimationCommands::CaptureFrame()
         // fail at save time.
         g_CaptureFrames = false;
         m_window->Timer1->stop();
-        ShowMessage(QStringLiteral("写入文件时出错。"), QCoreApplication::applicationName(),
-                    MsgIcon::Information);
+        ShowMessage(QStringLiteral("写入文件时出错。"), AppTitle(), MsgIcon::Information);
         if (onRecordingFinished)
             onRecordingFinished();
         return;

@@ -288,10 +288,11 @@ void FillFrmF4(frmF4& d, const Cls9& g)
     }
 }
 
-// The point dialogs' coordinate systems: three in space, two in the plane,
-// with the graph's own chosen.
+// What the still and the animated point dialogs show alike: the coordinate
+// systems (three in space, two in the plane, the graph's own chosen), the
+// name, the coordinate boxes (z only in space) and the marker.
 template <class PointDialog>
-void FillCoordinateSystems(PointDialog& d, const Cls9& g, bool space)
+void FillPoint(PointDialog& d, const Cls9& g, bool space)
 {
     d.Combo1->clear();
     if (space) {
@@ -304,12 +305,6 @@ void FillCoordinateSystems(PointDialog& d, const Cls9& g, bool space)
         if (g.CoordType >= CoordTypeCartesian2D && g.CoordType <= CoordTypePolar)
             d.SetCombo1Index(g.CoordType - CoordTypeCartesian2D);
     }
-}
-
-void FillFrmF16(frmF16& d, const Cls9& g)
-{
-    const bool space = g_DocumentKind == DocumentKind3D;
-    FillCoordinateSystems(d, g, space);
 
     d.Text1->setText(g.NameS);
     if (space) {
@@ -328,33 +323,20 @@ void FillFrmF16(frmF16& d, const Cls9& g)
 
     d.Label5->setVisible(space);
     d.Text4->setVisible(space);
+}
+
+void FillFrmF16(frmF16& d, const Cls9& g)
+{
+    FillPoint(d, g, g_DocumentKind == DocumentKind3D);
     d.Frame2->setVisible(g_DocumentKind != DocumentKind25D);
 }
 
 void FillFrmF17(frmF17& d, const Cls9& g)
 {
     // A 3D document's animated point moves in space, like its still points.
-    const bool space = g_DocumentKind == DocumentKind3D;
-    FillCoordinateSystems(d, g, space);
-
-    d.Text1->setText(g.NameS);
-    if (space) {
-        d.Text2->setText(g.ExpressX);
-        d.Text3->setText(g.ExpressY);
-        d.Text4->setText(g.ExpressZ);
-    } else {
-        d.Text2->setText(g.ExpressY);
-        d.Text3->setText(g.ExpressZ);
-    }
+    FillPoint(d, g, g_DocumentKind == DocumentKind3D);
     d.Text5->setText(NumberText(g.MinT));
     d.Text6->setText(NumberText(g.MaxT));
-
-    d.Picture1->SetColor(g.PointColor);
-    SelectPointSize(d.Combo2, g.PointSize);
-    (g.PointHollow ? d.Option2 : d.Option1)->setChecked(true);
-
-    d.Label5->setVisible(space);
-    d.Text4->setVisible(space);
     d.Frame3->setVisible(true);
 
     // The t segments are the document's frame count, not the graph's.
@@ -398,8 +380,7 @@ std::unique_ptr<QDialog> MakeEditDialog(const Cls9& g, QWidget* parent)
     // the solids to 3D documents.
     FigureDialog which;
     if (FigureDialogFor(g, which)) {
-        const bool solid = type >= GraphTypeSpaceLine && type <= GraphTypeSphere;
-        if (kind == (solid ? DocumentKind3D : DocumentKind2D))
+        if (kind == (IsSolidFigure(which) ? DocumentKind3D : DocumentKind2D))
             return MakeFigureDialog(which, parent, QString(), &g);
     }
     return nullptr;

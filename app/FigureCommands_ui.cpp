@@ -16,7 +16,6 @@ struct FigureItem {
     const char* caption;
     FigureDialog dialog;
     const char* dialogCaption; // nullptr: the dialog keeps its own title
-    bool solid;                // solids and the space line turn the view
 };
 
 void AddItems(frmF1* window, QMenu* menu, std::initializer_list<FigureItem> items)
@@ -31,7 +30,8 @@ void AddItems(frmF1* window, QMenu* menu, std::initializer_list<FigureItem> item
         const QString caption =
             item.dialogCaption ? QString::fromUtf8(item.dialogCaption) : QString();
         const FigureDialog which = item.dialog;
-        const bool solid = item.solid;
+        // Solids and the space line turn the view.
+        const bool solid = IsSolidFigure(which);
         QObject::connect(action, &QAction::triggered, window, [=] {
             RunFigureCommand(window, which, caption, 0.0f, solid ? -15.0f : 0.0f,
                              solid ? 45.0f : 0.0f);
@@ -47,7 +47,7 @@ QMenu* AddSubMenu(QMenu* menu, const char* name, const char* caption)
     return sub;
 }
 
-constexpr FigureItem Separator{nullptr, nullptr, FigureDialog::Line, nullptr, false};
+constexpr FigureItem Separator{nullptr, nullptr, FigureDialog::Line, nullptr};
 
 } // namespace
 
@@ -55,29 +55,29 @@ void AddFigureCommands(frmF1* window, QMenu* draw)
 {
     using F = FigureDialog;
     AddItems(window, AddSubMenu(draw, "mnuDrawPart", "平面解析几何"),
-             {{"mnuDrawVector", "平面向量", F::Vector, nullptr, false},
-              {"mnuDrawVec2DOp", "平面向量运算", F::VectorOperation, nullptr, false},
+             {{"mnuDrawVector", "平面向量", F::Vector, nullptr},
+              {"mnuDrawVec2DOp", "平面向量运算", F::VectorOperation, nullptr},
               Separator,
-              {"mnuDrawPartLine", "直线", F::Line, "直线", false},
-              {"mnuDrawPartCircle", "圆", F::Circle, "圆", false},
-              {"mnuDrawPartEllipse", "椭圆", F::Ellipse, "椭圆", false},
-              {"mnuDrawPartHyperbola", "双曲线", F::Hyperbola, "双曲线", false},
-              {"mnuDrawPartParabola", "抛物线", F::Parabola, "抛物线", false}});
-    AddItems(window, draw, {{"mnuDrawIP", "相交", F::Intersection, "相交关系", false}});
+              {"mnuDrawPartLine", "直线", F::Line, "直线"},
+              {"mnuDrawPartCircle", "圆", F::Circle, "圆"},
+              {"mnuDrawPartEllipse", "椭圆", F::Ellipse, "椭圆"},
+              {"mnuDrawPartHyperbola", "双曲线", F::Hyperbola, "双曲线"},
+              {"mnuDrawPartParabola", "抛物线", F::Parabola, "抛物线"}});
+    AddItems(window, draw, {{"mnuDrawIP", "相交", F::Intersection, "相交关系"}});
     AddItems(window, AddSubMenu(draw, "mnuDrawShulie", "数列"),
-             {{"mnuDrawSLDif", "等差数列", F::ArithmeticSequence, nullptr, false},
-              {"mnuDrawSLScale", "等比数列", F::GeometricSequence, nullptr, false}});
+             {{"mnuDrawSLDif", "等差数列", F::ArithmeticSequence, nullptr},
+              {"mnuDrawSLScale", "等比数列", F::GeometricSequence, nullptr}});
     AddItems(window, AddSubMenu(draw, "mnuDrawGeometry", "立体几何"),
-             {{"mnuDrawSpaLine", "空间直线", F::SpaceLine, nullptr, true},
+             {{"mnuDrawSpaLine", "空间直线", F::SpaceLine, nullptr},
               Separator,
-              {"mnuDrawPrism", "棱柱", F::Prism, nullptr, true},
-              {"mnuDrawPyramid", "棱锥", F::Pyramid, nullptr, true},
-              {"mnuDrawLT", "棱台", F::PyramidFrustum, nullptr, true},
-              {"mnuDrawCyl", "圆柱", F::Cylinder, nullptr, true},
-              {"mnuDrawCone", "圆锥", F::Cone, nullptr, true},
-              {"mnuDrawYT", "圆台", F::ConeFrustum, nullptr, true},
-              {"mnuDrawSphere", "球", F::Sphere, nullptr, true}});
-    AddItems(window, draw, {{"mnuDrawLimit", "极限", F::Limit, nullptr, false}});
+              {"mnuDrawPrism", "棱柱", F::Prism, nullptr},
+              {"mnuDrawPyramid", "棱锥", F::Pyramid, nullptr},
+              {"mnuDrawLT", "棱台", F::PyramidFrustum, nullptr},
+              {"mnuDrawCyl", "圆柱", F::Cylinder, nullptr},
+              {"mnuDrawCone", "圆锥", F::Cone, nullptr},
+              {"mnuDrawYT", "圆台", F::ConeFrustum, nullptr},
+              {"mnuDrawSphere", "球", F::Sphere, nullptr}});
+    AddItems(window, draw, {{"mnuDrawLimit", "极限", F::Limit, nullptr}});
 }
 
 void RunFigureCommand(frmF1* window, FigureDialog which, const QString& caption, float roll,

@@ -4,7 +4,6 @@
 
 #include "app/AnimationCommands_ui.h"
 #include "app/AppIcons_ui.h"
-#include "app/frmF23_ui.h"
 #include "app/DemoMenu_ui.h"
 #include "app/FigureCommands_ui.h"
 #include "app/EditCommand_ui.h"
@@ -789,13 +788,10 @@ void frmF1::SetCommandStates(int32_t documentKind)
         const bool enabled = documentKind == DocumentKind2D    ? state.kind2D
                              : documentKind == DocumentKind25D ? state.kind25D
                                                                : state.kind3D;
-        const QString name = QString::fromLatin1(state.name);
-        // A button whose menu item this window lacks runs nothing.
-        const bool runnable = !name.startsWith(QLatin1String("bar")) ||
-                              ToolbarCommandExists(this, name);
-        for (QAction* action : findChildren<QAction*>(name))
-            action->setEnabled(enabled && runnable);
+        for (QAction* action : findChildren<QAction*>(QString::fromLatin1(state.name)))
+            action->setEnabled(enabled);
     }
+    DisableButtonsWithoutCommand();
 }
 
 void frmF1::EnablePlaybackCommands()

@@ -142,6 +142,7 @@ private:
     void UpdateResultPane();
     QWidget* ClientArea() const;
     int ToolbarHeightTwips() const;
+    // A button whose menu item this window lacks would run nothing.
     void DisableButtonsWithoutCommand();
 
     WindowLayoutInput m_layoutIn;

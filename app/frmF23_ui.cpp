@@ -1,18 +1,17 @@
 // frmF23, the "动画保存为AVI文件" dialog: captures the animation's frames and writes the AVI file.
 #include "app/frmF23_ui.h"
-#include "platform/AppTitle.h"
 
 #include "app/AnimationCommands_ui.h"
 #include "app/frmF1_ui.h"
 #include "io/cDIB.h"
 #include "model/Cls8.h"
 #include "model/Globals.h"
+#include "platform/AppTitle.h"
 #include "platform/AviWriter_ui.h"
 #include "platform/FileDialog_ui.h"
 #include "platform/MessageBox.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QFile>
 #include <QGridLayout>
 #include <QLabel>
@@ -41,6 +40,16 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption, c
     b->setToolTip(tip);
     b->setAutoDefault(false);
     return b;
+}
+
+// Removes the frame bitmaps 1 to last; a missing one is skipped.
+void RemoveFrameFiles(int32_t last)
+{
+    for (int32_t n = 1; n <= last; ++n) {
+        const QString path = AnimationCommands::FrameBitmapPath(n);
+        if (!path.isEmpty())
+            QFile::remove(path);
+    }
 }
 
 void WriteError()
@@ -181,12 +190,7 @@ void frmF23::Command4_Click()
     // (and the choice made from them) go.
     List1->clear();
     List2->clear();
-    const int32_t last = std::max(g_FrameCount, g_CapturedFrameCount) + 1;
-    for (int32_t n = 1; n <= last; ++n) {
-        const QString path = AnimationCommands::FrameBitmapPath(n);
-        if (!path.isEmpty())
-            QFile::remove(path);
-    }
+    RemoveFrameFiles(std::max(g_FrameCount, g_CapturedFrameCount) + 1);
     // Recording plays the animation once forward; a looping mode would
     // never end it.
     if (m_window) {
@@ -279,9 +283,7 @@ void frmF23::Command5_Click()
             WriteError();
         return;
     }
-    const int32_t last = std::max(g_FrameCount, g_CapturedFrameCount);
-    for (int32_t n = 1; n <= last; ++n)
-        QFile::remove(AnimationCommands::FrameBitmapPath(n)); // a missing one is skipped
+    RemoveFrameFiles(std::max(g_FrameCount, g_CapturedFrameCount));
 }
 
 void AddAviExportCommand(frmF1* window, QMenu* menu)

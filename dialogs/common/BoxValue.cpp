@@ -1,6 +1,8 @@
 // How the dialogs read numbers out of their text boxes.
 #include "dialogs/common/BoxValue.h"
 
+#include "platform/MessageBox.h"
+
 #include <cmath>
 #include <limits>
 
@@ -52,6 +54,11 @@ double Val(const QString& text)
     if (!ok)
         return std::isinf(value) ? value : 0.0;
     return value;
+}
+
+void ShowBadData()
+{
+    ShowMessage(QStringLiteral("存在非法数据。"), QStringLiteral("出错"), MsgIcon::Warning);
 }
 
 std::optional<int32_t> RoundToInt32(double value)

@@ -1,5 +1,6 @@
 #pragma once
-// How the graph dialogs read numbers out of their boxes.
+// How the dialogs read numbers out of their boxes, and the message for a
+// box they cannot read.
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -12,3 +13,6 @@ double Val(const QString& text);
 // Rounds to the nearest 32-bit integer, halves to the even neighbour (2.5
 // gives 2, 3.5 gives 4). Nothing when the value does not fit.
 std::optional<int32_t> RoundToInt32(double value);
+
+// "存在非法数据。", titled "出错".
+void ShowBadData();

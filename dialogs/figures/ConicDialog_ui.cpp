@@ -63,20 +63,6 @@ ConicMembers Members(Conic c, Cls9& g)
     }
 }
 
-struct ConicValues {
-    int32_t form, color, width;
-    bool compute;
-};
-
-ConicValues Values(Conic c, const Cls9& g)
-{
-    switch (c) {
-    case Conic::Ellipse: return {g.GEllipseType, g.GEllipseColor, g.GEllipseWidth, g.GEllipseCompute};
-    case Conic::Hyperbola: return {g.GHyperType, g.GHyperColor, g.GHyperWidth, g.GHyperCompute};
-    default: return {g.GParaType, g.GParaColor, g.GParaWidth, g.GParaCompute};
-    }
-}
-
 QString U(const char* text)
 {
     return QString::fromUtf8(text);
@@ -140,7 +126,6 @@ ConicDialog::ConicDialog(Conic conic, QWidget* parent) : QDialog(parent), m_coni
     GraphDialog::Row(style, 0, Label10, Picture1);
     GraphDialog::Row(style, 1, Label11, Combo2);
 
-    GraphDialog::MakeOkCancel(Command1, Command2);
     auto* top = new QGridLayout;
     GraphDialog::Row(top, 0, Label1, Text1);
     GraphDialog::Row(top, 1, Label2, Combo1);
@@ -151,10 +136,9 @@ ConicDialog::ConicDialog(Conic conic, QWidget* parent) : QDialog(parent), m_coni
     layout->addWidget(Check1);
     layout->addWidget(Label9);
     layout->addWidget(Frame2);
-    layout->addLayout(GraphDialog::ButtonRow(Command1, Command2));
+    dialogrows::AddOkCancel(this, layout, Command1, Command2, &ConicDialog::Command1_Click,
+                            &ConicDialog::Command2_Click);
 
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Combo1, &QComboBox::currentIndexChanged, this, [this] { Combo1_Click(); });
     Combo1_Click();
 }
@@ -168,17 +152,18 @@ void ConicDialog::Combo1_Click()
 
 void ConicDialog::Fill(const Cls9& g)
 {
-    const ConicValues m = Values(m_conic, g);
+    // Only read through the members.
+    const ConicMembers m = Members(m_conic, const_cast<Cls9&>(g));
     Text1->setText(g.NameS);
-    SelectValue(Combo1, m.form);
+    SelectValue(Combo1, *m.form);
     Text2->setText(Padded(g.GPara1));
     Text3->setText(Padded(g.GPara2));
     Text4->setText(Padded(g.GPara3));
     if (Text5)
         Text5->setText(Padded(g.GPara4));
-    Picture1->SetColor(m.color);
-    SelectValue(Combo2, m.width);
-    Check1->setChecked(m.compute);
+    Picture1->SetColor(*m.color);
+    SelectValue(Combo2, *m.width);
+    Check1->setChecked(*m.compute);
 }
 
 void ConicDialog::Command1_Click()
@@ -256,7 +241,7 @@ void ConicDialog::Command1_Click()
                        minV, maxV, MaterialPresetMetal, SmoothnessSmoother);
     Cls9& g = *graph;
     g.FunForm = funForm;
-    ConicMembers m = Members(m_conic, g);
+    const ConicMembers m = Members(m_conic, g);
     *m.form = form;
     g.GPara1 = a;
     g.GPara2 = b;

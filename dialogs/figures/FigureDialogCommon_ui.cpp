@@ -122,9 +122,16 @@ bool ReadNumbers(std::initializer_list<std::pair<const QLineEdit*, float*>> boxe
     return true;
 }
 
-void ShowBadData()
+bool EvaluateBounds(const QLineEdit* minBox, const QLineEdit* maxBox, float& min, float& max)
 {
-    ShowMessage(QStringLiteral("存在非法数据。"), QStringLiteral("出错"), MsgIcon::Warning);
+    RangeEvaluator range;
+    if (!range.Evaluate(minBox->text(), min) || !range.Evaluate(maxBox->text(), max))
+        return false;
+    if (!AllFloat({min, max})) {
+        ShowBadData();
+        return false;
+    }
+    return true;
 }
 
 void RefuseFigure(const QString& text)
@@ -139,6 +146,15 @@ std::shared_ptr<Cls9> NewFigureGraph(const QString& name, int32_t graphType, int
     return Cls9::Init(g_LastGraphID, name, graphType, coordType, QStringLiteral("0"), expY, expZ,
                       1, stepV, 0.0f, 1.0f, minV, maxV, FillStyleSingleColor, 0xFF0000, 0xFF0000,
                       0, 2, material, ShowModelWireframe, smooth, false, false, false, 0);
+}
+
+std::shared_ptr<Cls9> NewParameterGraph(const QString& name, int32_t graphType, int32_t smooth)
+{
+    std::shared_ptr<Cls9> graph =
+        NewFigureGraph(name, graphType, CoordTypeCartesian3D, QStringLiteral("x"),
+                       QStringLiteral("0"), 100, 0.0f, 1.0f, MaterialPresetSummer, smooth);
+    graph->FunForm = FunFormExplicit;
+    return graph;
 }
 
 std::shared_ptr<Cls9> EditedGraph()
@@ -157,6 +173,16 @@ bool FinishOk(QDialog* dialog, const std::shared_ptr<Cls9>& graph, bool sample)
     dialog->accept();
     RefreshMainWindow();
     return true;
+}
+
+bool FinishOk2D(QDialog* dialog, const std::shared_ptr<Cls9>& graph)
+{
+    const int32_t kind = g_DocumentKind;
+    g_DocumentKind = DocumentKind2D;
+    if (FinishOk(dialog, graph, true))
+        return true;
+    g_DocumentKind = kind;
+    return false;
 }
 
 } // namespace FigureDialogs

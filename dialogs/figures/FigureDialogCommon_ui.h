@@ -1,8 +1,11 @@
 #pragma once
 // What the figure dialogs share: their widgets (choice, width and number
 // lists, colour boxes), reading and writing their number boxes, their
-// refusal messages, the graph they all build and the end of a good OK.
+// refusal messages, the graph they all build, the end of a good OK and
+// making a dialog filled from the graph an edit opens it on.
+#include "dialogs/common/BoxValue.h"
 #include "dialogs/common/ColorBox_ui.h"
+#include "dialogs/common/DialogRows_ui.h"
 #include "dialogs/common/DialogWidgets_ui.h"
 #include "dialogs/graph/GraphDialogSupport.h"
 
@@ -74,11 +77,13 @@ bool FilterExpressions(std::initializer_list<QLineEdit*> boxes);
 // number beyond the float range shows "存在非法数据。" and gives false.
 bool ReadNumbers(std::initializer_list<std::pair<const QLineEdit*, float*>> boxes);
 
+// Evaluates the expressions of a range's two boxes, in order (either may
+// be above the other). A bound that does not compile gives false after the
+// compiler's message; one beyond the float range after "存在非法数据。".
+bool EvaluateBounds(const QLineEdit* minBox, const QLineEdit* maxBox, float& min, float& max);
+
 // True when every value is a number that a 32-bit float holds.
 bool AllFloat(std::initializer_list<double> values);
-
-// "存在非法数据。", titled "出错".
-void ShowBadData();
 
 // A figure the data cannot make, titled "提示" with the stop icon.
 void RefuseFigure(const QString& text);
@@ -88,6 +93,10 @@ std::shared_ptr<Cls9> NewFigureGraph(const QString& name, int32_t graphType, int
                                      const QString& expY, const QString& expZ, int32_t stepV,
                                      float minV, float maxV, int32_t material, int32_t smooth);
 
+// A 3D graph drawn from its parameters alone (vectors, sequences, the space
+// line, solids): never sampled, so its curve is a plain "0" over 0 to 1.
+std::shared_ptr<Cls9> NewParameterGraph(const QString& name, int32_t graphType, int32_t smooth);
+
 // The graph an edit opens the dialog on (the selected list entry), or
 // nullptr when no entry is selected.
 std::shared_ptr<Cls9> EditedGraph();
@@ -95,5 +104,19 @@ std::shared_ptr<Cls9> EditedGraph();
 // Stores the graph (create or edit), and on success clears the editing
 // state, closes the dialog and repaints. False leaves the dialog open.
 bool FinishOk(QDialog* dialog, const std::shared_ptr<Cls9>& graph, bool sample);
+
+// FinishOk for a sampled graph that makes the document 2D: the kind changes
+// only with the stored graph, so a refused OK leaves everything as it was.
+bool FinishOk2D(QDialog* dialog, const std::shared_ptr<Cls9>& graph);
+
+// A new dialog, filled from `edited` when there is one.
+template <class Dialog, class... Args>
+std::unique_ptr<QDialog> MakeFilled(const Cls9* edited, QWidget* parent, Args... args)
+{
+    auto dialog = std::make_unique<Dialog>(args..., parent);
+    if (edited)
+        dialog->Fill(*edited);
+    return dialog;
+}
 
 } // namespace FigureDialogs

@@ -32,6 +32,13 @@ enum class FigureDialog {
     Sphere,             // frmF44, 57
 };
 
+// The space line and the solids: figures of 3D documents, the others of 2D
+// documents.
+inline bool IsSolidFigure(FigureDialog which)
+{
+    return which >= FigureDialog::SpaceLine && which <= FigureDialog::Sphere;
+}
+
 // Shows the dialog of `which` modally and returns when it is closed. A
 // non-empty `caption` replaces the dialog's own title (the Draw menu sets
 // some). With g_EditingGraph set the dialog opens filled from the selected

@@ -10,18 +10,7 @@
 #include "dialogs/figures/frmF33_ui.h"
 #include "model/Cls9.h"
 
-namespace {
-
-template <class Dialog, class... Args>
-std::unique_ptr<QDialog> Make(const Cls9* edited, QWidget* parent, Args... args)
-{
-    auto dialog = std::make_unique<Dialog>(args..., parent);
-    if (edited)
-        dialog->Fill(*edited);
-    return dialog;
-}
-
-} // namespace
+using FigureDialogs::MakeFilled;
 
 std::unique_ptr<QDialog> MakePlaneFigureDialog(FigureDialog which, QWidget* parent,
                                                const QString& caption)
@@ -36,20 +25,15 @@ std::unique_ptr<QDialog> MakePlaneFigureDialog(FigureDialog which, QWidget* pare
 std::unique_ptr<QDialog> MakePlaneFigureDialogFor(FigureDialog which, QWidget* parent,
                                                   const Cls9* edited)
 {
-    std::unique_ptr<QDialog> dialog;
+    using F = FigureDialog;
     switch (which) {
-    case FigureDialog::Line: dialog = Make<frmF32>(edited, parent); break;
-    case FigureDialog::Circle: dialog = Make<frmF33>(edited, parent); break;
-    case FigureDialog::Ellipse: dialog = Make<ConicDialog>(edited, parent, Conic::Ellipse); break;
-    case FigureDialog::Hyperbola:
-        dialog = Make<ConicDialog>(edited, parent, Conic::Hyperbola);
-        break;
-    case FigureDialog::Parabola:
-        dialog = Make<ConicDialog>(edited, parent, Conic::Parabola);
-        break;
-    case FigureDialog::Vector: dialog = Make<frmF47>(edited, parent); break;
-    case FigureDialog::VectorOperation: dialog = Make<frmF48>(edited, parent); break;
+    case F::Line: return MakeFilled<frmF32>(edited, parent);
+    case F::Circle: return MakeFilled<frmF33>(edited, parent);
+    case F::Ellipse: return MakeFilled<ConicDialog>(edited, parent, Conic::Ellipse);
+    case F::Hyperbola: return MakeFilled<ConicDialog>(edited, parent, Conic::Hyperbola);
+    case F::Parabola: return MakeFilled<ConicDialog>(edited, parent, Conic::Parabola);
+    case F::Vector: return MakeFilled<frmF47>(edited, parent);
+    case F::VectorOperation: return MakeFilled<frmF48>(edited, parent);
     default: return nullptr;
     }
-    return dialog;
 }

@@ -68,7 +68,6 @@ SequenceDialog::SequenceDialog(bool geometric, QWidget* parent)
     GraphDialog::Row(params, 0, Label4, Text2);
     GraphDialog::Row(params, 1, Label5, Text3);
     GraphDialog::Row(params, 2, Label6, Text4);
-    GraphDialog::MakeOkCancel(Command1, Command2);
 
     auto* top = new QGridLayout;
     GraphDialog::Row(top, 0, Label1, Text1);
@@ -76,9 +75,8 @@ SequenceDialog::SequenceDialog(bool geometric, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(Frame1);
-    layout->addLayout(GraphDialog::ButtonRow(Command1, Command2));
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    dialogrows::AddOkCancel(this, layout, Command1, Command2, &SequenceDialog::Command1_Click,
+                            &SequenceDialog::Command2_Click);
 }
 
 void SequenceDialog::Fill(const Cls9& g)
@@ -116,14 +114,12 @@ void SequenceDialog::Command1_Click()
         return;
     }
 
-    std::shared_ptr<Cls9> graph = NewFigureGraph(
+    std::shared_ptr<Cls9> graph = NewParameterGraph(
         Text1->text(), m_geometric ? GraphTypeGeometricSequence : GraphTypeArithmeticSequence,
-        CoordTypeCartesian3D, QStringLiteral("x"), QStringLiteral("0"), 100, 0.0f, 1.0f,
-        MaterialPresetSummer, SmoothnessSmooth);
+        SmoothnessSmooth);
     graph->GPara1 = a1;
     graph->GPara2 = dq;
     graph->EdgeNum = n;
-    graph->FunForm = FunFormExplicit;
     // 4 to 6. Drawn from its numbers alone: nothing to sample.
     FinishOk(this, graph, false);
 }

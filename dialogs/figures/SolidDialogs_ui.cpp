@@ -25,17 +25,6 @@ namespace {
 constexpr int32_t Red = 0x0000FF;
 constexpr int32_t Blue = 0xFF0000;
 
-// Every figure of this file is drawn from its numbers; the curve texts are
-// only kept with the graph.
-std::shared_ptr<Cls9> NewSolidGraph(const QString& name, int32_t graphType, int32_t smooth)
-{
-    std::shared_ptr<Cls9> graph =
-        NewFigureGraph(name, graphType, CoordTypeCartesian3D, QStringLiteral("x"),
-                       QStringLiteral("0"), 100, 0.0f, 1.0f, MaterialPresetSummer, smooth);
-    graph->FunForm = FunFormExplicit;
-    return graph;
-}
-
 // A frame with the x, y and z boxes of a point.
 QGroupBox* PointFrame(const char* name, const QString& title, QLineEdit* x, QLineEdit* y,
                       QLineEdit* z, QLabel* lx = nullptr, QLabel* ly = nullptr,
@@ -132,7 +121,6 @@ frmF37::frmF37(QWidget* parent) : QDialog(parent)
     auto* style = new QGridLayout(Frame3);
     GraphDialog::Row(style, 0, Label8, Picture1);
     GraphDialog::Row(style, 1, Label9, Combo1);
-    GraphDialog::MakeOkCancel(Command1, Command2);
 
     auto* name = new QHBoxLayout;
     name->addWidget(Label1);
@@ -142,9 +130,8 @@ frmF37::frmF37(QWidget* parent) : QDialog(parent)
     layout->addWidget(Frame1);
     layout->addWidget(Frame2);
     layout->addWidget(Frame3);
-    layout->addLayout(GraphDialog::ButtonRow(Command1, Command2));
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    dialogrows::AddOkCancel(this, layout, Command1, Command2, &frmF37::Command1_Click,
+                            &frmF37::Command2_Click);
 }
 
 void frmF37::Fill(const Cls9& g)
@@ -166,7 +153,7 @@ void frmF37::Command1_Click()
     if (!FilterBoxes({{Text2, e}, {Text3, e}, {Text4, e}, {Text5, e}, {Text6, e}, {Text7, e}}))
         return;
     std::shared_ptr<Cls9> graph =
-        NewSolidGraph(Text1->text(), GraphTypeSpaceLine, SmoothnessFaceted);
+        NewParameterGraph(Text1->text(), GraphTypeSpaceLine, SmoothnessFaceted);
     Cls9& g = *graph;
     if (!ReadNumbers({{Text2, &g.GPara1},
                       {Text3, &g.GPara2},
@@ -223,7 +210,6 @@ SolidDialog::SolidDialog(Solid solid, QWidget* parent) : QDialog(parent), m_soli
     auto* style = new QHBoxLayout(Frame4);
     style->addWidget(new QLabel(QStringLiteral("颜色")));
     style->addWidget(Picture1);
-    GraphDialog::MakeOkCancel(Command1, Command2);
 
     auto* name = new QHBoxLayout;
     name->addWidget(new QLabel(QStringLiteral("名称")));
@@ -234,9 +220,8 @@ SolidDialog::SolidDialog(Solid solid, QWidget* parent) : QDialog(parent), m_soli
     layout->addWidget(Frame2);
     layout->addWidget(Frame3);
     layout->addWidget(Frame4);
-    layout->addLayout(GraphDialog::ButtonRow(Command1, Command2));
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    dialogrows::AddOkCancel(this, layout, Command1, Command2, &SolidDialog::Command1_Click,
+                            &SolidDialog::Command2_Click);
 }
 
 QLineEdit* SolidDialog::Text(int k) const
@@ -271,7 +256,7 @@ void SolidDialog::Command1_Click()
     }
     // 3 to 6.
     const int32_t show = Option1->isChecked() ? ShowModelWireframe : ShowModelSurface;
-    std::shared_ptr<Cls9> graph = NewSolidGraph(Text1->text(), info.graphType, info.smooth);
+    std::shared_ptr<Cls9> graph = NewParameterGraph(Text1->text(), info.graphType, info.smooth);
     Cls9& g = *graph;
     g.Show = show;
     int para = 4;

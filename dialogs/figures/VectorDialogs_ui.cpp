@@ -31,18 +31,6 @@ QGroupBox* PairFrame(const char* name, const QString& title, QLabel* firstLabel,
     return frame;
 }
 
-// A vector graph: drawn from GPara1 to GPara4, never sampled, so its curve
-// text is a plain "0" over 0 to 1.
-std::shared_ptr<Cls9> NewVectorGraph(const QString& name, int32_t graphType)
-{
-    std::shared_ptr<Cls9> graph =
-        NewFigureGraph(name, graphType, CoordTypeCartesian3D, QStringLiteral("x"),
-                       QStringLiteral("0"), 100, 0.0f, 1.0f, MaterialPresetSummer,
-                       SmoothnessFaceted);
-    graph->FunForm = FunFormExplicit;
-    return graph;
-}
-
 } // namespace
 
 frmF47::frmF47(QWidget* parent) : QDialog(parent)
@@ -61,7 +49,6 @@ frmF47::frmF47(QWidget* parent) : QDialog(parent)
     Text6 = MakeText("Text6");
     Frame1 = PairFrame("Frame1", QStringLiteral("起点"), Label2, Text2, Label3, Text3);
     Frame2 = PairFrame("Frame2", QStringLiteral("终点"), Label5, Text5, Label6, Text6);
-    GraphDialog::MakeOkCancel(Command1, Command2);
     auto* name = new QHBoxLayout;
     name->addWidget(Label1);
     name->addWidget(Text1);
@@ -69,9 +56,8 @@ frmF47::frmF47(QWidget* parent) : QDialog(parent)
     layout->addLayout(name);
     layout->addWidget(Frame1);
     layout->addWidget(Frame2);
-    layout->addLayout(GraphDialog::ButtonRow(Command1, Command2));
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    dialogrows::AddOkCancel(this, layout, Command1, Command2, &frmF47::Command1_Click,
+                            &frmF47::Command2_Click);
 }
 
 void frmF47::Fill(const Cls9& g)
@@ -91,7 +77,8 @@ void frmF47::Command1_Click()
     float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
     if (!ReadNumbers({{Text2, &x1}, {Text3, &y1}, {Text5, &x2}, {Text6, &y2}}))
         return;
-    std::shared_ptr<Cls9> graph = NewVectorGraph(Text1->text(), GraphTypePlaneVector);
+    std::shared_ptr<Cls9> graph =
+        NewParameterGraph(Text1->text(), GraphTypePlaneVector, SmoothnessFaceted);
     graph->GPara1 = x1;
     graph->GPara2 = y1;
     graph->GPara3 = x2;
@@ -125,7 +112,6 @@ frmF48::frmF48(QWidget* parent) : QDialog(parent)
     Text4 = MakeText("Text4");
     Frame1 = PairFrame("Frame1", QStringLiteral("向量1"), Label2, Text2, Label3, Text3);
     Frame2 = PairFrame("Frame2", QStringLiteral("向量2"), Label5, Text5, Label6, Text6);
-    GraphDialog::MakeOkCancel(Command1, Command2);
     auto* grid = new QGridLayout;
     GraphDialog::Row(grid, 0, Label1, Text1);
     GraphDialog::Row(grid, 1, Label4, Combo1);
@@ -138,9 +124,8 @@ frmF48::frmF48(QWidget* parent) : QDialog(parent)
     grid->addLayout(constant, 3, 0, 1, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addLayout(GraphDialog::ButtonRow(Command1, Command2));
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    dialogrows::AddOkCancel(this, layout, Command1, Command2, &frmF48::Command1_Click,
+                            &frmF48::Command2_Click);
     connect(Combo1, &QComboBox::currentIndexChanged, this, [this] { Combo1_Click(); });
     // Form_Load: the constant hidden, "相加" chosen.
     Label7->setVisible(false);
@@ -190,7 +175,8 @@ void frmF48::Command1_Click()
     } else if (!ReadNumbers({{Text5, &third}, {Text6, &fourth}})) {
         return;
     }
-    std::shared_ptr<Cls9> graph = NewVectorGraph(Text1->text(), GraphTypeVectorOperation);
+    std::shared_ptr<Cls9> graph =
+        NewParameterGraph(Text1->text(), GraphTypeVectorOperation, SmoothnessFaceted);
     graph->GPara1 = dx;
     graph->GPara2 = dy;
     graph->GPara3 = third;

@@ -162,15 +162,10 @@ void frmF25::Command1_Click()
                       {Text4, BoxCleaner::Expression}}))
         return;
     // 4. The range; a bound beyond the float range cannot be sampled.
-    RangeEvaluator ranges;
     float minX = 0.0f;
     float maxX = 0.0f;
-    if (!ranges.Evaluate(Text4->text(), minX) || !ranges.Evaluate(Text5->text(), maxX))
+    if (!EvaluateBounds(Text4, Text5, minX, maxX))
         return;
-    if (!AllFloat({minX, maxX})) {
-        ShowBadData();
-        return;
-    }
     // 5. The segments, bounded: every segment of one curve is compared with
     // every segment of the other each time the graph is drawn.
     const double count = Val(Text6->text());
@@ -204,12 +199,8 @@ void frmF25::Command1_Click()
     g.ShowArea = Check2->isChecked();
     g.AreaColor = Picture4->Color();
 
-    // 3, 7, 8. The document becomes 2D only with the graph: a refused OK
-    // leaves everything as it was.
-    const int32_t kind = g_DocumentKind;
-    g_DocumentKind = DocumentKind2D;
-    if (!FinishOk(this, graph, true))
-        g_DocumentKind = kind;
+    // 3, 7, 8.
+    FinishOk2D(this, graph);
 }
 
 void frmF25::Command2_Click()

@@ -39,7 +39,6 @@ frmF30::frmF30(QWidget* parent) : QDialog(parent)
     Check1->setChecked(true);
     Check2 = Named(new QCheckBox(QStringLiteral("显示曲线")), "Check2");
     Check2->setChecked(true);
-    GraphDialog::MakeOkCancel(Command1, Command2);
 
     auto* name = new QHBoxLayout;
     name->addWidget(Label1);
@@ -57,9 +56,8 @@ frmF30::frmF30(QWidget* parent) : QDialog(parent)
     layout->addLayout(name);
     layout->addLayout(limit);
     layout->addLayout(options);
-    layout->addLayout(GraphDialog::ButtonRow(Command1, Command2));
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    dialogrows::AddOkCancel(this, layout, Command1, Command2, &frmF30::Command1_Click,
+                            &frmF30::Command2_Click);
 }
 
 void frmF30::Fill(const Cls9& g)
@@ -107,11 +105,8 @@ void frmF30::Command1_Click()
     g.LimitX0 = x0;
     g.LimitShowP = Check1->isChecked();
     g.LimitShowL = Check2->isChecked();
-    // 3, 7, 8. The document becomes 2D only with the graph.
-    const int32_t kind = g_DocumentKind;
-    g_DocumentKind = DocumentKind2D;
-    if (!FinishOk(this, graph, true))
-        g_DocumentKind = kind;
+    // 3, 7, 8.
+    FinishOk2D(this, graph);
 }
 
 void frmF30::Command2_Click()

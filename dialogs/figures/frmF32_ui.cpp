@@ -233,14 +233,9 @@ void frmF32::Command1_Click()
         return;
     // 2, 3. Name and the range, in either order.
     const QString name = Text1->text();
-    RangeEvaluator range;
     float minV = 0.0f, maxV = 0.0f;
-    if (!range.Evaluate(Text6->text(), minV) || !range.Evaluate(Text7->text(), maxV))
+    if (!EvaluateBounds(Text6, Text7, minV, maxV))
         return;
-    if (!AllFloat({minV, maxV})) {
-        ShowBadData();
-        return;
-    }
     // 4. The four parameters, hidden boxes included.
     float p1 = 0.0f, p2 = 0.0f, p3 = 0.0f, p4 = 0.0f;
     if (!ReadNumbers({{Text2, &p1}, {Text3, &p2}, {Text4, &p3}, {Text5, &p4}}))

@@ -21,11 +21,6 @@
 
 namespace {
 
-void ShowBadData()
-{
-    ShowMessage(QStringLiteral("存在非法数据。"), QStringLiteral("出错"), MsgIcon::Warning);
-}
-
 // Samples a graph; an error inside sampling counts as a failed sampling.
 bool Sample(Cls9& graph)
 {

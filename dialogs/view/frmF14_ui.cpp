@@ -82,7 +82,7 @@ void frmF14::Command1_Click()
             continue;
         QString cleaned;
         if (!Module1::CleanNumberText(Text[i]->text(), cleaned)) {
-            ShowMessage(QStringLiteral("存在非法数据。"), QStringLiteral("出错"), MsgIcon::Warning);
+            ShowBadData();
             Text[i]->setFocus();
             return;
         }

@@ -7,7 +7,6 @@
 #include "dialogs/view/AxesCommand_ui.h"
 #include "model/Cls3.h"
 #include "model/Globals.h"
-#include "platform/MessageBox.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -252,8 +251,7 @@ void frmF3::Command1_Click()
         for (int i = 0; i < 3; ++i) {
             counts[i] = LabelCount(boxes[i]);
             if (!counts[i]) {
-                ShowMessage(QStringLiteral("存在非法数据。"), QStringLiteral("出错"),
-                            MsgIcon::Warning);
+                ShowBadData();
                 SSTab1->setCurrentIndex(3);
                 boxes[i]->setFocus();
                 return;

@@ -8,6 +8,7 @@
 #include "model/Cls8.h"
 #include "model/Cls9.h"
 #include "model/Globals.h"
+#include "platform/AppTitle.h"
 #include "platform/AviWriter_ui.h"
 #include "platform/FileDialog_ui.h"
 #include "platform/MessageBox.h"
@@ -323,6 +324,7 @@ void TestAviExport::failedWriteKeepsFramesAndRemovesPartialVideo()
     d->Command5->click();
     QCOMPARE(messages.Count(), 1);
     QCOMPARE(messages.Messages()[0].text, QStringLiteral("写入文件时出错。"));
+    QCOMPARE(messages.Messages()[0].title, AppTitle());
     QVERIFY(!QFile::exists(path));
     QVERIFY(QFile::exists(AnimationCommands::FrameBitmapPath(1)));
     QVERIFY(QFile::exists(AnimationCommands::FrameBitmapPath(2)));
@@ -409,6 +411,7 @@ void TestAviExport::unwritableFrameStopsTheRecording()
     QVERIFY(!m_window->Timer1->isActive());
     QCOMPARE(messages.Count(), 1);
     QCOMPARE(messages.Messages()[0].text, QStringLiteral("写入文件时出错。"));
+    QCOMPARE(messages.Messages()[0].title, AppTitle());
     QCOMPARE(d->List1->count(), 1);
     QCOMPARE(g_CapturedFrameCount, 1);
     QDir(blocked).removeRecursively();

@@ -18,6 +18,7 @@
 #include "model/Globals.h"
 #include "model/ListLabel.h"
 #include "platform/MessageBox.h"
+#include "dialogs/FigureDialogTesting.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -119,23 +120,10 @@ void TestEditCommand::FinishCreating(QDialog& d, const std::function<void()>& ok
 void TestEditCommand::CreateFigure(FigureDialog which, const QStringList& controls)
 {
     std::unique_ptr<QDialog> d = MakeFigureDialog(which, m_window);
-    for (const QString& pair : controls) {
-        const QString name = pair.section(u'=', 0, 0);
-        const QString value = pair.section(u'=', 1);
-        if (auto* box = d->findChild<QLineEdit*>(name))
-            box->setText(value);
-        else if (auto* combo = d->findChild<QComboBox*>(name))
-            combo->setCurrentIndex(value.toInt());
-        else if (auto* check = d->findChild<QCheckBox*>(name))
-            check->setChecked(value == u'1');
-        else if (auto* option = d->findChild<QRadioButton*>(name))
-            option->setChecked(value == u'1');
-        else
-            QFAIL(qPrintable(QStringLiteral("no control ") + name));
-    }
-    FinishCreating(*d, [&] {
-        d->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-    });
+    FigureDialogTesting::SetControls(*d, controls);
+    if (QTest::currentTestFailed())
+        return;
+    FinishCreating(*d, [&] { FigureDialogTesting::ClickOk(*d); });
 }
 
 QString TestEditCommand::Record(int position) const

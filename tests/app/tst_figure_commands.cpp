@@ -2,6 +2,8 @@
 // order and submenus, their states per document kind, and the figures they
 // make through their dialogs: listed, ticked, turned to the figure view and
 // saved; Cancel adds nothing.
+#include "MainWindowFixture.h"
+
 #include "dialogs/common/DialogHost.h"
 #include "app/frmF1_ui.h"
 #include "io/DocumentReader.h"
@@ -11,17 +13,15 @@
 #include "model/Globals.h"
 #include "platform/MessageBox.h"
 #include "model/Cls3.h"
+#include "dialogs/FigureDialogTesting.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -68,13 +68,12 @@ QStringList Names(const QMenu* menu)
 
 } // namespace
 
+using namespace FigureDialogTesting;
+
 void TestFigureCommands::initTestCase()
 {
-    QVERIFY(m_dataHome.isValid());
-    qputenv("XDG_DATA_HOME", m_dataHome.path().toLocal8Bit());
-    m_window = new frmF1;
-    m_window->Form_Load(QString());
-    m_window->show();
+    apptest::UseDataHome(m_dataHome);
+    m_window = apptest::ShowMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
 
@@ -258,14 +257,8 @@ void TestFigureCommands::createsThroughMenu()
         // The line and circle commands choose the first equation form.
         if (dialog == QStringLiteral("frmF32") || dialog == QStringLiteral("frmF33"))
             QCOMPARE(d->findChild<QComboBox*>(QStringLiteral("Combo1"))->currentIndex(), 0);
-        for (const QString& pair : boxes) {
-            const QString name = pair.section(u'=', 0, 0);
-            if (auto* check = d->findChild<QCheckBox*>(name))
-                check->setChecked(pair.section(u'=', 1) == u'1');
-            else
-                d->findChild<QLineEdit*>(name)->setText(pair.section(u'=', 1));
-        }
-        d->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        SetControls(*d, boxes);
+        ClickOk(*d);
     });
     // Listing and ticking the new figure raised no message.
     QCOMPARE(recorder.Count(), 0);
@@ -296,15 +289,15 @@ void TestFigureCommands::cancelAddsNothing()
 {
     g_ShownGraphs.RotYaw = 30.0f;
     Trigger("mnuDrawPartCircle", [](QDialog* d) {
-        d->findChild<QLineEdit*>(QStringLiteral("Text4"))->setText(QStringLiteral("2"));
-        d->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+        SetControls(*d, {"Text4=2"});
+        Click(*d, "Command2");
     });
     // A refused OK, then Cancel.
     Trigger("mnuDrawPartHyperbola", [](QDialog* d) {
         MessageRecorder recorder;
-        d->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        ClickOk(*d);
         QCOMPARE(recorder.Count(), 1);
-        d->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+        Click(*d, "Command2");
     });
     QCOMPARE(m_window->List1->count(), 0);
     QCOMPARE(g_AllGraphs.FunSurfs.Count(), 0);
@@ -319,19 +312,15 @@ void TestFigureCommands::animationMenuIn3D()
     QVERIFY(Action("mnuAniCur25D")->isEnabled());
     Trigger("mnuAni25DCurCart", [](QDialog* d) {
         QCOMPARE(d->objectName(), QStringLiteral("frmF4"));
-        for (const auto& [name, text] : {std::pair{"Text2", "sin(x+t)"}, {"Text5", "-3"},
-                                         {"Text6", "3"}, {"Text7", "20"}, {"Text4", "0"},
-                                         {"Text8", "1"}})
-            d->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
-        d->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        SetControls(*d, {"Text2=sin(x+t)", "Text5=-3", "Text6=3", "Text7=20", "Text4=0",
+                         "Text8=1"});
+        ClickOk(*d);
         QCOMPARE(d->result(), int(QDialog::Accepted));
     });
     Trigger("mnuAniPoint", [](QDialog* d) {
         QCOMPARE(d->objectName(), QStringLiteral("frmF17"));
-        for (const auto& [name, text] : {std::pair{"Text2", "t"}, {"Text3", "1"},
-                                         {"Text4", "t"}, {"Text5", "0"}, {"Text6", "2"}})
-            d->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
-        d->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        SetControls(*d, {"Text2=t", "Text3=1", "Text4=t", "Text5=0", "Text6=2"});
+        ClickOk(*d);
         QCOMPARE(d->result(), int(QDialog::Accepted));
     });
     QCOMPARE(m_window->List1->count(), 2);
@@ -350,10 +339,8 @@ void TestFigureCommands::manyCrossingsReportedOnce()
     const QString tooMany = QStringLiteral("交点数目大于50个。");
     MessageRecorder recorder;
     Trigger("mnuDrawIP", [](QDialog* d) {
-        for (const auto& [name, text] : {std::pair{"Text2", "sin(10x)"}, {"Text3", "0"},
-                                         {"Text4", "-20"}, {"Text5", "20"}, {"Text6", "4000"}})
-            d->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
-        d->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        SetControls(*d, {"Text2=sin(10x)", "Text3=0", "Text4=-20", "Text5=20", "Text6=4000"});
+        ClickOk(*d);
         QCOMPARE(d->result(), int(QDialog::Accepted));
     });
     const auto count = [&] {

@@ -1,22 +1,30 @@
 #pragma once
 // What the figure-dialog tests share: filling controls by name, pressing
-// OK, the graph members the tables compare as text, the graph record and a
-// clean scene.
+// OK, the graph members the tables compare as text, the graph record, a
+// clean scene, and the checks every figure dialog goes through (the graph
+// built, the colour boxes, an edit in place).
+#include "dialogs/common/ColorBox_ui.h"
+#include "dialogs/common/DialogHost.h"
 #include "model/Cls8.h"
 #include "model/Cls9.h"
 #include "model/Globals.h"
 #include "model/ListLabel.h"
+#include "platform/ColorDialog_ui.h"
+#include "platform/MessageBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 
 #include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 
 namespace FigureDialogTesting {
 
@@ -135,6 +143,142 @@ inline void ResetScenes(int32_t kind = DocumentKind2D)
 inline QString Record(const Cls9& g)
 {
     return g.Save().value_or(QStringLiteral("<no record>"));
+}
+
+// Fills the dialog, presses OK and checks the one graph it adds (created,
+// shown, ID 1, savable) against "member=value" pairs.
+inline void CheckBuilds(QDialog& d, const QStringList& inputs, const QStringList& expected)
+{
+    SetControls(d, inputs);
+    MessageRecorder recorder;
+    ClickOk(d);
+    for (const auto& m : recorder.Messages())
+        qWarning() << m.title << m.text;
+    QCOMPARE(recorder.Count(), 0);
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QCOMPARE(g_AllGraphs.FunSurfs.Count(), 1);
+    const auto g = g_AllGraphs.FunSurfs.Item(1);
+    QCOMPARE(g.get(), g_ShownGraphs.FunSurfs.Item(QStringLiteral("1")).get());
+    QCOMPARE(g->ID, 1);
+    for (const QString& pair : expected)
+        QCOMPARE(Member(*g, pair.section(u'=', 0, 0)), pair.section(u'=', 1));
+    // What is created can be saved.
+    QVERIFY(g->Save().has_value());
+}
+
+// Fills the dialog, then the colour box: it opens on `initial`, keeps it
+// when the colour dialog is cancelled (not black) and takes 0x00FF00 when
+// picked; OK then stores the graph.
+inline void PickGreenAndOk(QDialog& d, const QStringList& inputs, const QString& box,
+                           int32_t initial)
+{
+    SetControls(d, inputs);
+    auto* picture = d.findChild<ColorBox*>(box);
+    QVERIFY(picture);
+    QCOMPARE(picture->Color(), initial);
+    std::optional<int32_t> answer;
+    const auto previous = SetColorDialogHandler([&](int32_t) { return answer; });
+    picture->PickColor();
+    QCOMPARE(picture->Color(), initial);
+    answer = 0x00FF00;
+    picture->PickColor();
+    SetColorDialogHandler(previous);
+    QCOMPARE(picture->Color(), 0x00FF00);
+    ClickOk(d);
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+}
+
+// An edit in place through `make` (the dialog as the editing command opens
+// it): a point (ID 7) is listed first so the figure is not the first row;
+// OK without a change gives back the same graph, a refused edit then
+// Cancel changes nothing, a good edit keeps object, ID and row and relabels
+// it. With `rebuilds`, the scene is drawn again only for the good edit.
+inline void CheckEditInPlace(const std::function<std::unique_ptr<QDialog>()>& make,
+                             QListWidget* list, const QStringList& inputs,
+                             const QStringList& change, const QString& changedLabel,
+                             const QStringList& failing, int* rebuilds = nullptr)
+{
+    CurrentDialogHost()->AddListEntry(QStringLiteral("other"));
+    auto other = Cls9::Init(7, QStringLiteral("p"), GraphTypePoint, CoordTypeCartesian2D, "0",
+                            "1", "1", 1, 1, 0, 1, 0, 0, 4, 0, 0, 0, 1, 4, 2, 2);
+    QVERIFY(other->GetPoints());
+    g_AllGraphs.FunSurfs.Add(other, QStringLiteral("7"));
+    g_ShownGraphs.FunSurfs.Add(other, QStringLiteral("7"));
+    g_LastGraphID = 7;
+    {
+        std::unique_ptr<QDialog> d = make();
+        SetControls(*d, inputs);
+        ClickOk(*d);
+        QCOMPARE(d->result(), int(QDialog::Accepted));
+    }
+    QCOMPARE(g_AllGraphs.FunSurfs.Count(), 2);
+    const auto g = g_AllGraphs.FunSurfs.Item(2);
+    const QString label = GraphListLabel(*g, g_DocumentKind);
+    CurrentDialogHost()->AddListEntry(label);
+    list->setCurrentRow(1);
+    const QString record = Record(*g);
+    const auto unchanged = [&] {
+        QCOMPARE(g_AllGraphs.FunSurfs.Count(), 2);
+        QCOMPARE(g_AllGraphs.FunSurfs.Item(2).get(), g.get());
+        QCOMPARE(Record(*g), record);
+        QCOMPARE(list->item(1)->text(), label);
+    };
+
+    // OK without a change gives back the same graph and label.
+    g_EditingGraph = true;
+    {
+        std::unique_ptr<QDialog> d = make();
+        MessageRecorder recorder;
+        ClickOk(*d);
+        QCOMPARE(recorder.Count(), 0);
+        QCOMPARE(d->result(), int(QDialog::Accepted));
+    }
+    QVERIFY(!g_EditingGraph);
+    unchanged();
+    QCOMPARE(g->ID, 8);
+
+    // A refused edit, then Cancel: nothing changed, nothing redrawn, still
+    // editing.
+    g_EditingGraph = true;
+    if (rebuilds)
+        *rebuilds = 0;
+    {
+        std::unique_ptr<QDialog> d = make();
+        SetControls(*d, failing);
+        MessageRecorder recorder;
+        ClickOk(*d);
+        QCOMPARE(recorder.Count(), 1);
+        QCOMPARE(d->result(), int(QDialog::Rejected));
+        unchanged();
+        QVERIFY(g_EditingGraph);
+        SetControls(*d, change);
+        Click(*d, "Command2");
+        QCOMPARE(d->result(), int(QDialog::Rejected));
+    }
+    unchanged();
+    QVERIFY(g_EditingGraph);
+    if (rebuilds)
+        QCOMPARE(*rebuilds, 0);
+
+    // A good edit: same object, ID and row, new definition and label, and
+    // the scene drawn again.
+    {
+        std::unique_ptr<QDialog> d = make();
+        SetControls(*d, change);
+        ClickOk(*d);
+        QCOMPARE(d->result(), int(QDialog::Accepted));
+    }
+    QVERIFY(!g_EditingGraph);
+    if (rebuilds)
+        QCOMPARE(*rebuilds, 1);
+    QCOMPARE(g_AllGraphs.FunSurfs.Count(), 2);
+    QCOMPARE(g_AllGraphs.FunSurfs.Item(2).get(), g.get());
+    QCOMPARE(g_ShownGraphs.FunSurfs.Item(QStringLiteral("8")).get(), g.get());
+    QCOMPARE(g->ID, 8);
+    QCOMPARE(g_LastGraphID, 8);
+    QCOMPARE(list->item(1)->text(), changedLabel);
+    QCOMPARE(list->item(0)->text(), QStringLiteral("other"));
+    QVERIFY(Record(*g) != record);
 }
 
 } // namespace FigureDialogTesting

@@ -2,15 +2,15 @@
 // the graph each builds from its boxes (members, curve texts, list label),
 // the refusals with their messages, edits in place on the real main window
 // (OK without change, a failed edit, Cancel) and the colour boxes.
+#include "app/MainWindowFixture.h"
+
 #include "dialogs/common/DialogHost.h"
 #include "app/frmF1_ui.h"
 #include "dialogs/figures/PlaneFigureDialogs_ui.h"
-#include "dialogs/common/ColorBox_ui.h"
 #include "model/Cls8.h"
 #include "model/Cls9.h"
 #include "model/Globals.h"
 #include "model/ListLabel.h"
-#include "platform/ColorDialog_ui.h"
 #include "platform/MessageBox.h"
 #include "FigureDialogTesting.h"
 
@@ -54,11 +54,8 @@ using namespace FigureDialogTesting;
 
 void TestPlaneFigureDialogs::initTestCase()
 {
-    QVERIFY(m_dataHome.isValid());
-    qputenv("XDG_DATA_HOME", m_dataHome.path().toLocal8Bit());
-    m_window = new frmF1;
-    m_window->Form_Load(QString());
-    m_window->show();
+    apptest::UseDataHome(m_dataHome);
+    m_window = apptest::ShowMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
 
@@ -200,23 +197,7 @@ void TestPlaneFigureDialogs::buildsGraph()
 
     std::unique_ptr<QDialog> d = MakePlaneFigureDialog(dialog, nullptr);
     QVERIFY(d);
-    SetControls(*d, inputs);
-    MessageRecorder recorder;
-    ClickOk(*d);
-    for (const auto& m : recorder.Messages())
-        qWarning() << m.title << m.text;
-    QCOMPARE(recorder.Count(), 0);
-    QCOMPARE(d->result(), int(QDialog::Accepted));
-    QCOMPARE(g_AllGraphs.FunSurfs.Count(), 1);
-    const auto g = g_AllGraphs.FunSurfs.Item(1);
-    QCOMPARE(g.get(), g_ShownGraphs.FunSurfs.Item(QStringLiteral("1")).get());
-    QCOMPARE(g->ID, 1);
-    for (const QString& pair : expected) {
-        const QString name = pair.section(u'=', 0, 0);
-        QCOMPARE(Member(*g, name), pair.section(u'=', 1));
-    }
-    // What is created can be saved.
-    QVERIFY(g->Save().has_value());
+    CheckBuilds(*d, inputs, expected);
 }
 
 void TestPlaneFigureDialogs::refusals_data()
@@ -366,80 +347,8 @@ void TestPlaneFigureDialogs::editInPlace()
     QFETCH(QString, changedLabel);
     QFETCH(QStringList, failing);
 
-    // A point before the figure, so the figure is not the first row.
-    m_window->AddListEntry(QStringLiteral("other"));
-    auto other = Cls9::Init(7, QStringLiteral("p"), GraphTypePoint, CoordTypeCartesian2D, "0",
-                            "1", "1", 1, 1, 0, 1, 0, 0, 4, 0, 0, 0, 1, 4, 2, 2);
-    QVERIFY(other->GetPoints());
-    g_AllGraphs.FunSurfs.Add(other, QStringLiteral("7"));
-    g_ShownGraphs.FunSurfs.Add(other, QStringLiteral("7"));
-    g_LastGraphID = 7;
-    {
-        std::unique_ptr<QDialog> d = MakePlaneFigureDialog(dialog, nullptr);
-        SetControls(*d, inputs);
-        ClickOk(*d);
-        QCOMPARE(d->result(), int(QDialog::Accepted));
-    }
-    QCOMPARE(g_AllGraphs.FunSurfs.Count(), 2);
-    const auto g = g_AllGraphs.FunSurfs.Item(2);
-    const QString label = GraphListLabel(*g, DocumentKind2D);
-    m_window->AddListEntry(label);
-    m_window->List1->setCurrentRow(1);
-    const QString record = Record(*g);
-    const auto unchanged = [&] {
-        QCOMPARE(g_AllGraphs.FunSurfs.Count(), 2);
-        QCOMPARE(g_AllGraphs.FunSurfs.Item(2).get(), g.get());
-        QCOMPARE(Record(*g), record);
-        QCOMPARE(m_window->List1->item(1)->text(), label);
-    };
-
-    // OK without a change gives back the same graph and label.
-    g_EditingGraph = true;
-    {
-        std::unique_ptr<QDialog> d = MakePlaneFigureDialog(dialog, nullptr);
-        MessageRecorder recorder;
-        ClickOk(*d);
-        QCOMPARE(recorder.Count(), 0);
-        QCOMPARE(d->result(), int(QDialog::Accepted));
-    }
-    QVERIFY(!g_EditingGraph);
-    unchanged();
-    QCOMPARE(g->ID, 8);
-
-    // A refused edit, then Cancel: nothing changed, still editing.
-    g_EditingGraph = true;
-    {
-        std::unique_ptr<QDialog> d = MakePlaneFigureDialog(dialog, nullptr);
-        SetControls(*d, failing);
-        MessageRecorder recorder;
-        ClickOk(*d);
-        QCOMPARE(recorder.Count(), 1);
-        QCOMPARE(d->result(), int(QDialog::Rejected));
-        unchanged();
-        QVERIFY(g_EditingGraph);
-        SetControls(*d, change);
-        d->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
-        QCOMPARE(d->result(), int(QDialog::Rejected));
-    }
-    unchanged();
-    QVERIFY(g_EditingGraph);
-
-    // A good edit: same object, ID and row, new definition and label.
-    {
-        std::unique_ptr<QDialog> d = MakePlaneFigureDialog(dialog, nullptr);
-        SetControls(*d, change);
-        ClickOk(*d);
-        QCOMPARE(d->result(), int(QDialog::Accepted));
-    }
-    QVERIFY(!g_EditingGraph);
-    QCOMPARE(g_AllGraphs.FunSurfs.Count(), 2);
-    QCOMPARE(g_AllGraphs.FunSurfs.Item(2).get(), g.get());
-    QCOMPARE(g_ShownGraphs.FunSurfs.Item(QStringLiteral("8")).get(), g.get());
-    QCOMPARE(g->ID, 8);
-    QCOMPARE(g_LastGraphID, 8);
-    QCOMPARE(m_window->List1->item(1)->text(), changedLabel);
-    QCOMPARE(m_window->List1->item(0)->text(), QStringLiteral("other"));
-    QVERIFY(Record(*g) != record);
+    CheckEditInPlace([&] { return MakePlaneFigureDialog(dialog, nullptr); }, m_window->List1,
+                     inputs, change, changedLabel, failing);
 }
 
 void TestPlaneFigureDialogs::colourBoxes_data()
@@ -466,19 +375,9 @@ void TestPlaneFigureDialogs::colourBoxes()
     QFETCH(int, initial);
 
     std::unique_ptr<QDialog> d = MakePlaneFigureDialog(dialog, nullptr);
-    SetControls(*d, inputs);
-    auto* picture = d->findChild<ColorBox*>(box);
-    QCOMPARE(picture->Color(), initial);
-    std::optional<int32_t> answer;
-    const auto previous = SetColorDialogHandler([&](int32_t) { return answer; });
-    picture->PickColor(); // cancelled: the colour stays, not black
-    QCOMPARE(picture->Color(), initial);
-    answer = 0x00FF00;
-    picture->PickColor();
-    SetColorDialogHandler(previous);
-    QCOMPARE(picture->Color(), 0x00FF00);
-    ClickOk(*d);
-    QCOMPARE(d->result(), int(QDialog::Accepted));
+    PickGreenAndOk(*d, inputs, box, initial);
+    if (QTest::currentTestFailed())
+        return;
     const Cls9& g = *g_AllGraphs.FunSurfs.Item(1);
     const int32_t stored = box == QStringLiteral("Picture2") ? g.GLinePointColor
                            : dialog == FigureDialog::Circle  ? g.GCircleEquaColor

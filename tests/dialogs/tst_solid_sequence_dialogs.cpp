@@ -4,15 +4,15 @@
 // leave, edits in place on the real main window (OK without change, a
 // refused edit, Cancel, a good edit that redraws), the colour boxes and the
 // lists that take no typing.
+#include "app/MainWindowFixture.h"
+
 #include "app/frmF1_ui.h"
-#include "dialogs/common/ColorBox_ui.h"
 #include "dialogs/common/DialogHost.h"
 #include "dialogs/figures/FigureDialogs_ui.h"
 #include "model/Cls8.h"
 #include "model/Cls9.h"
 #include "model/Globals.h"
 #include "model/ListLabel.h"
-#include "platform/ColorDialog_ui.h"
 #include "platform/MessageBox.h"
 #include "FigureDialogTesting.h"
 
@@ -89,25 +89,17 @@ std::unique_ptr<QDialog> Make(FigureDialog which)
     return MakeFigureDialog(which, nullptr, QString(), EditedGraphFor(which).get());
 }
 
-bool IsSolid(FigureDialog d)
-{
-    return d >= FigureDialog::SpaceLine && d <= FigureDialog::Sphere;
-}
-
 int32_t KindOf(FigureDialog d)
 {
-    return IsSolid(d) ? DocumentKind3D : DocumentKind2D;
+    return IsSolidFigure(d) ? DocumentKind3D : DocumentKind2D;
 }
 
 } // namespace
 
 void TestSolidSequenceDialogs::initTestCase()
 {
-    QVERIFY(m_dataHome.isValid());
-    qputenv("XDG_DATA_HOME", m_dataHome.path().toLocal8Bit());
-    m_window = new frmF1;
-    m_window->Form_Load(QString());
-    m_window->show();
+    apptest::UseDataHome(m_dataHome);
+    m_window = apptest::ShowMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     m_host = std::make_unique<CountingHost>(CurrentDialogHost());
     SetDialogHost(m_host.get());
@@ -235,20 +227,7 @@ void TestSolidSequenceDialogs::buildsGraph()
     g_DocumentKind = KindOf(dialog);
     std::unique_ptr<QDialog> d = Make(dialog);
     QVERIFY(d);
-    SetControls(*d, inputs);
-    MessageRecorder recorder;
-    Click(*d, "Command1");
-    for (const auto& m : recorder.Messages())
-        qWarning() << m.title << m.text;
-    QCOMPARE(recorder.Count(), 0);
-    QCOMPARE(d->result(), int(QDialog::Accepted));
-    QCOMPARE(g_AllGraphs.FunSurfs.Count(), 1);
-    const auto g = g_AllGraphs.FunSurfs.Item(1);
-    QCOMPARE(g.get(), g_ShownGraphs.FunSurfs.Item(QStringLiteral("1")).get());
-    QCOMPARE(g->ID, 1);
-    for (const QString& pair : expected)
-        QCOMPARE(Member(*g, pair.section(u'=', 0, 0)), pair.section(u'=', 1));
-    QVERIFY(g->Save().has_value());
+    CheckBuilds(*d, inputs, expected);
 }
 
 void TestSolidSequenceDialogs::refusals_data()
@@ -427,85 +406,8 @@ void TestSolidSequenceDialogs::editInPlace()
     QFETCH(QStringList, failing);
 
     g_DocumentKind = KindOf(dialog);
-    // A point before the figure, so the figure is not the first row.
-    m_window->AddListEntry(QStringLiteral("other"));
-    auto other = Cls9::Init(7, QStringLiteral("p"), GraphTypePoint, CoordTypeCartesian2D, "0",
-                            "1", "1", 1, 1, 0, 1, 0, 0, 4, 0, 0, 0, 1, 4, 2, 2);
-    QVERIFY(other->GetPoints());
-    g_AllGraphs.FunSurfs.Add(other, QStringLiteral("7"));
-    g_ShownGraphs.FunSurfs.Add(other, QStringLiteral("7"));
-    g_LastGraphID = 7;
-    {
-        std::unique_ptr<QDialog> d = Make(dialog);
-        SetControls(*d, inputs);
-        Click(*d, "Command1");
-        QCOMPARE(d->result(), int(QDialog::Accepted));
-    }
-    QCOMPARE(g_AllGraphs.FunSurfs.Count(), 2);
-    const auto g = g_AllGraphs.FunSurfs.Item(2);
-    const QString label = GraphListLabel(*g, g_DocumentKind);
-    m_window->AddListEntry(label);
-    m_window->List1->setCurrentRow(1);
-    const QString record = Record(*g);
-    const auto unchanged = [&] {
-        QCOMPARE(g_AllGraphs.FunSurfs.Count(), 2);
-        QCOMPARE(g_AllGraphs.FunSurfs.Item(2).get(), g.get());
-        QCOMPARE(Record(*g), record);
-        QCOMPARE(m_window->List1->item(1)->text(), label);
-    };
-
-    // OK without a change gives back the same graph and label.
-    g_EditingGraph = true;
-    {
-        std::unique_ptr<QDialog> d = Make(dialog);
-        MessageRecorder recorder;
-        Click(*d, "Command1");
-        QCOMPARE(recorder.Count(), 0);
-        QCOMPARE(d->result(), int(QDialog::Accepted));
-    }
-    QVERIFY(!g_EditingGraph);
-    unchanged();
-    QCOMPARE(g->ID, 8);
-
-    // A refused edit, then Cancel: nothing changed, nothing redrawn, still
-    // editing.
-    g_EditingGraph = true;
-    m_host->rebuilds = 0;
-    {
-        std::unique_ptr<QDialog> d = Make(dialog);
-        SetControls(*d, failing);
-        MessageRecorder recorder;
-        Click(*d, "Command1");
-        QCOMPARE(recorder.Count(), 1);
-        QCOMPARE(d->result(), int(QDialog::Rejected));
-        unchanged();
-        QVERIFY(g_EditingGraph);
-        SetControls(*d, change);
-        Click(*d, "Command2");
-        QCOMPARE(d->result(), int(QDialog::Rejected));
-    }
-    unchanged();
-    QVERIFY(g_EditingGraph);
-    QCOMPARE(m_host->rebuilds, 0);
-
-    // A good edit: same object, ID and row, new definition and label, and
-    // the scene drawn again.
-    {
-        std::unique_ptr<QDialog> d = Make(dialog);
-        SetControls(*d, change);
-        Click(*d, "Command1");
-        QCOMPARE(d->result(), int(QDialog::Accepted));
-    }
-    QVERIFY(!g_EditingGraph);
-    QCOMPARE(m_host->rebuilds, 1);
-    QCOMPARE(g_AllGraphs.FunSurfs.Count(), 2);
-    QCOMPARE(g_AllGraphs.FunSurfs.Item(2).get(), g.get());
-    QCOMPARE(g_ShownGraphs.FunSurfs.Item(QStringLiteral("8")).get(), g.get());
-    QCOMPARE(g->ID, 8);
-    QCOMPARE(g_LastGraphID, 8);
-    QCOMPARE(m_window->List1->item(1)->text(), changedLabel);
-    QCOMPARE(m_window->List1->item(0)->text(), QStringLiteral("other"));
-    QVERIFY(Record(*g) != record);
+    CheckEditInPlace([&] { return Make(dialog); }, m_window->List1, inputs, change, changedLabel,
+                     failing, &m_host->rebuilds);
 }
 
 void TestSolidSequenceDialogs::editFillsBoxes()
@@ -588,19 +490,9 @@ void TestSolidSequenceDialogs::colourBoxes()
 
     g_DocumentKind = KindOf(dialog);
     std::unique_ptr<QDialog> d = Make(dialog);
-    SetControls(*d, inputs);
-    auto* picture = d->findChild<ColorBox*>(box);
-    QCOMPARE(picture->Color(), initial);
-    std::optional<int32_t> answer;
-    const auto previous = SetColorDialogHandler([&](int32_t) { return answer; });
-    picture->PickColor(); // cancelled: the colour stays, not black
-    QCOMPARE(picture->Color(), initial);
-    answer = 0x00FF00;
-    picture->PickColor();
-    SetColorDialogHandler(previous);
-    QCOMPARE(picture->Color(), 0x00FF00);
-    Click(*d, "Command1");
-    QCOMPARE(d->result(), int(QDialog::Accepted));
+    PickGreenAndOk(*d, inputs, box, initial);
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(Member(*g_AllGraphs.FunSurfs.Item(1), member), I(0x00FF00));
 }
 
