@@ -276,7 +276,7 @@ QString AnimationCommands::FrameBitmapPath(int32_t n)
     // A folder of this program instance, removed when it ends: two
     // instances never share, overwrite or delete each other's frames.
     static QTemporaryDir folder(
-        QDir(QDir::tempPath()).filePath(QStringLiteral("qgraph-frames-XXXXXX")));
+        QDir(QDir::tempPath()).filePath(QStringLiteral("kvrm-frames-XXXXXX")));
     if (!folder.isValid())
         return QString();
     return QDir(folder.path()).filePath(QStringLiteral("Graph%1.bmp").arg(n));

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Fails when a source file includes a folder above its own layer.
+# Fails when a source file includes a folder above its own layer, or a dialog
+# folder beside its own.
 # Usage: check_layers.sh <source dir>
 set -euo pipefail
 cd "${1:?usage: check_layers.sh <source dir>}"
@@ -24,6 +25,13 @@ function layer(path,    parts) {
     inc = substr($0, RSTART + 1, RLENGTH - 2)
     if (layer(inc) > layer(file)) {
         print file " includes " inc " from a layer above its own"
+        bad = 1
+    }
+    # The graph, figure and view dialogs stand side by side: what two of
+    # them share lives in dialogs/common.
+    split(file, f, "/"); split(inc, g, "/")
+    if (f[1] == "dialogs" && g[1] == "dialogs" && f[2] != "common" && g[2] != "common" && f[2] != g[2]) {
+        print file " includes " inc " from a dialog folder beside its own"
         bad = 1
     }
 }

@@ -5,5 +5,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j "$(nproc)" --target qgraph
-exec ./build/qgraph "$@"
+cmake --build build -j "$(nproc)" --target kvrm
+exec ./build/kvrm "$@"

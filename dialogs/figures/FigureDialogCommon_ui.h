@@ -7,7 +7,7 @@
 #include "dialogs/common/ColorBox_ui.h"
 #include "dialogs/common/DialogRows_ui.h"
 #include "dialogs/common/DialogWidgets_ui.h"
-#include "dialogs/graph/GraphDialogSupport.h"
+#include "dialogs/common/DialogOk_ui.h"
 
 #include <QComboBox>
 #include <QDialog>

@@ -4,7 +4,7 @@
 #include "dialogs/common/BoxValue.h"
 #include "dialogs/common/ColorBox_ui.h"
 #include "dialogs/common/DialogHost.h"
-#include "dialogs/graph/GraphDialogSupport.h"
+#include "dialogs/common/DialogOk_ui.h"
 #include "dialogs/graph/PointDialogCommon_ui.h"
 #include "model/Cls9.h"
 #include "model/Globals.h"

@@ -5,7 +5,7 @@
 #include "dialogs/common/ColorBox_ui.h"
 #include "dialogs/common/DialogHost.h"
 #include "dialogs/common/DialogWidgets_ui.h"
-#include "dialogs/graph/GraphDialogSupport.h"
+#include "dialogs/common/DialogOk_ui.h"
 #include "model/Cls9.h"
 #include "model/Globals.h"
 #include "platform/MessageBox.h"

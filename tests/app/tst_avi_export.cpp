@@ -376,7 +376,7 @@ void TestAviExport::recordingTwiceListsEachFrameOnce()
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     // Frames live in a folder of this instance, not one shared by all.
     const QString folder = QFileInfo(AnimationCommands::FrameBitmapPath(1)).absolutePath();
-    QVERIFY(QFileInfo(folder).fileName().startsWith(QStringLiteral("qgraph-frames-")));
+    QVERIFY(QFileInfo(folder).fileName().startsWith(QStringLiteral("kvrm-frames-")));
     QVERIFY(QFileInfo(folder).isDir());
 
     frmF23* d = OpenDialog();

@@ -86,23 +86,23 @@ void TestHelpDemo::dataFolder_data()
 {
     QTest::addColumn<QString>("program");
     QTest::addColumn<QString>("expected");
-    const QString build = QStringLiteral("/home/s/out/qgraph-build");
-    const QString source = QStringLiteral("/home/s/src/qgraph");
+    const QString build = QStringLiteral("/home/s/out/kvrm-build");
+    const QString source = QStringLiteral("/home/s/src/kvrm");
     QTest::newRow("installed") << "/usr/local/bin" << "/usr/local/share/curvarium";
     QTest::newRow("installed in a prefix with blanks")
         << "/opt/数学 工具/bin" << "/opt/数学 工具/share/curvarium";
     QTest::newRow("build folder outside the checkout") << build << source;
     QTest::newRow("tests below the build folder") << build + "/tests" << source;
     QTest::newRow("a folder that only starts like the build folder")
-        << build + "-old/bin" << "/home/s/out/qgraph-build-old/share/curvarium";
+        << build + "-old/bin" << "/home/s/out/kvrm-build-old/share/curvarium";
 }
 
 void TestHelpDemo::dataFolder()
 {
     QFETCH(QString, program);
     QFETCH(QString, expected);
-    QCOMPARE(DataFolderFor(program, QStringLiteral("/home/s/out/qgraph-build"),
-                           QStringLiteral("/home/s/src/qgraph"), QStringLiteral("share/curvarium")),
+    QCOMPARE(DataFolderFor(program, QStringLiteral("/home/s/out/kvrm-build"),
+                           QStringLiteral("/home/s/src/kvrm"), QStringLiteral("share/curvarium")),
              expected);
 }
 

@@ -29,8 +29,8 @@ TEST(FileAssociation, ExecArgumentsAreQuotedWhereNeeded)
         QString path;
         QString exec; // as it stands in the desktop entry
     } cases[] = {
-        {"/opt/qgraph/qgraph", "/opt/qgraph/qgraph %f"},
-        {"/home/用户/数学 绘图/qgraph", "\"/home/用户/数学 绘图/qgraph\" %f"},
+        {"/opt/kvrm/kvrm", "/opt/kvrm/kvrm %f"},
+        {"/home/用户/数学 绘图/kvrm", "\"/home/用户/数学 绘图/kvrm\" %f"},
         {"/tmp/a$b/q\"x", "\"/tmp/a\\\\$b/q\\\\\"x\" %f"},
         {"/tmp/100%/q", "\"/tmp/100%%/q\" %f"},
         {"/tmp/back\\slash/q", "\"/tmp/back\\\\\\\\slash/q\" %f"},
@@ -52,7 +52,7 @@ TEST(FileAssociation, WrittenOnlyWhenDifferent)
 {
     QTemporaryDir dir;
     const QString data = dir.filePath("数据 home");
-    FileAssociationFiles f = BuildFileAssociation(data, "/opt/q g/qgraph", "/opt/q g/Curvarium.ico");
+    FileAssociationFiles f = BuildFileAssociation(data, "/opt/q g/kvrm", "/opt/q g/Curvarium.ico");
     ASSERT_TRUE(WriteFileAssociation(f, false));
     EXPECT_EQ(Read(f.desktopEntryPath), f.desktopEntry);
     EXPECT_EQ(Read(f.mimePackagePath), f.mimePackage);
@@ -65,7 +65,7 @@ TEST(FileAssociation, WrittenOnlyWhenDifferent)
 
     // A moved program is written again, whole.
     QFile::setPermissions(f.desktopEntryPath, QFile::ReadOwner | QFile::WriteOwner);
-    f = BuildFileAssociation(data, "/usr/local/bin/qgraph", "/usr/local/bin/Curvarium.ico");
+    f = BuildFileAssociation(data, "/usr/local/bin/kvrm", "/usr/local/bin/Curvarium.ico");
     ASSERT_TRUE(WriteFileAssociation(f, false));
     EXPECT_EQ(Read(f.desktopEntryPath), f.desktopEntry);
 }

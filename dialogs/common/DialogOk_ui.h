@@ -1,5 +1,5 @@
 #pragma once
-// The steps every graph dialog's OK shares: cleaning a box, evaluating range
+// The steps every graph and figure dialog's OK shares: cleaning a box, evaluating range
 // expressions, reading a position list, and creating the graph in both scenes
 // or copying it into the graph being edited.
 #include "model/PointGrid.h"

@@ -1,5 +1,5 @@
-// The steps every graph dialog's OK shares: boxes, range expressions, positions, create or update.
-#include "dialogs/graph/GraphDialogSupport.h"
+// The steps every graph and figure dialog's OK shares: boxes, range expressions, positions, create or update.
+#include "dialogs/common/DialogOk_ui.h"
 
 #include "dialogs/common/BoxValue.h"
 #include "dialogs/common/DialogHost.h"
