@@ -1,5 +1,8 @@
 // The demonstration documents of the Demo menu, as graph records: each
 // entry names its file below samples/, its document kind and its graphs.
+// Every graph is written as its dialog's OK stores it, with the controls a
+// user did not touch left as the dialog opens, so that opening a demo and
+// pressing OK in its editing dialog changes nothing.
 #include "SampleDocuments.h"
 
 #include "model/Cls9.h"
@@ -10,6 +13,39 @@
 
 namespace {
 constexpr float kTwoPi = 6.283185f;
+
+// What the 2D function dialog stores from its analysis tabs as they open:
+// every option off, with the colours, widths, marker sizes and symbols the
+// tabs start with.
+void FunctionDialogDefaults(Cls9& g)
+{
+    g.Show2DCurve = true;
+    g.InvColor = 0x0000FF;
+    g.InvWidth = 1;
+    g.DevColor = 0xFF00FF;
+    g.DevWidth = 1;
+    g.IntColor = 0x0080FF;
+    g.MaxColor = 0x004000;
+    g.MaxSize = 2;
+    g.MaxSymbol = MarkerSymbolFilledCircle;
+    g.MinColor = 0x404080;
+    g.MinSize = 2;
+    g.MinSymbol = MarkerSymbolFilledCircle;
+    g.GuaiColor = 0x800080;
+    g.GuaiSize = 2;
+    g.GuaiSymbol = MarkerSymbolFilledCircle;
+    g.JOColor = 0xC0C000;
+    g.JOWidth = 1;
+    g.RootColor = 0x400040;
+    g.RootSize = 2;
+    g.RootSymbol = MarkerSymbolFilledCircle;
+    g.CurvColor = 0x008000;
+    g.CurvWidth = 1;
+    g.QieColor = 0x000080;
+    g.QieWidth = 1;
+    g.NmlColor = 0x004040;
+    g.NmlWidth = 1;
+}
 
 // A curve as the 2D function dialog stores it: explicit (y = f(x),
 // r = f(a)) or parametric (x = f1(u), y = f2(u)).
@@ -26,21 +62,23 @@ GraphRef Curve(int32_t id, const char* name, bool polar, const char* f1, const c
                             0xFF0000, 0xFF0000, color, 2, MaterialPresetMetal, ShowModelWireframe,
                             SmoothnessSmoother);
     g->FunForm = parametric ? FunFormParametric : FunFormExplicit;
-    g->Show2DCurve = true;
+    FunctionDialogDefaults(*g);
     return g;
 }
 
 // f(x, y) <= 0 over a rectangle, scanned rather than sampled along a curve.
+// The dialog passes no segment counts; sampling, which its OK runs before
+// the graph is stored, makes them one each.
 GraphRef Inequality(int32_t id, const char* name, const char* f, float x0, float x1, float y0,
                     float y1, int32_t color)
 {
     GraphRef g = Cls9::Init(id, QString::fromUtf8(name), GraphType2DFunction,
                             CoordTypeCartesian2D, QStringLiteral("0"), QStringLiteral("x"),
-                            QString::fromUtf8(f), 0, 0, x0, x1, y0, y1, FillStyleSingleColor,
+                            QString::fromUtf8(f), 1, 1, x0, x1, y0, y1, FillStyleSingleColor,
                             0xFF0000, 0xFF0000, color, 1, MaterialPresetMetal,
                             ShowModelWireframe, SmoothnessSmoother);
     g->FunForm = FunFormInequality;
-    g->Show2DCurve = true;
+    FunctionDialogDefaults(*g);
     return g;
 }
 
@@ -71,18 +109,46 @@ GraphRef Surface(int32_t id, const char* name, bool polar, const char* f, float 
     return g;
 }
 
-GraphRef Solid(int32_t id, const char* name, int32_t type, std::initializer_list<float> paras,
-               int32_t color)
+// A figure drawn from its numbers alone (vector, sequence, space line,
+// solid), as those dialogs build it before setting the figure's members.
+GraphRef ParameterFigure(int32_t id, const char* name, int32_t type, int32_t smooth)
 {
-    GraphRef g = Cls9::Init(id, QString::fromUtf8(name), type, CoordTypeCartesian3D, QString(),
-                            QString(), QString(), 1, 1, 0.0f, 1.0f, 0.0f, 0.0f,
-                            FillStyleSingleColor, 0xFF0000, 0xFF0000, 0, 1, MaterialPresetMetal,
-                            ShowModelSurface, SmoothnessSmooth);
+    GraphRef g = Cls9::Init(id, QString::fromUtf8(name), type, CoordTypeCartesian3D,
+                            QStringLiteral("0"), QStringLiteral("x"), QStringLiteral("0"), 1, 100,
+                            0.0f, 1.0f, 0.0f, 1.0f, FillStyleSingleColor, 0xFF0000, 0xFF0000, 0,
+                            2, MaterialPresetSummer, ShowModelWireframe, smooth);
     g->FunForm = FunFormExplicit;
-    float* paraSlots[] = {&g->GPara1, &g->GPara2, &g->GPara3, &g->GPara4, &g->GPara5, &g->GPara6};
+    return g;
+}
+
+void SetParas(Cls9& g, std::initializer_list<float> paras)
+{
+    float* paraSlots[] = {&g.GPara1, &g.GPara2, &g.GPara3, &g.GPara4, &g.GPara5, &g.GPara6};
     int i = 0;
     for (float p : paras)
         *paraSlots[i++] = p;
+}
+
+// A solid shown as a body (the dialogs' default look): prisms, pyramids and
+// their frustums faceted, the round solids smooth. The solid dialogs have
+// no width.
+GraphRef Solid(int32_t id, const char* name, int32_t type, std::initializer_list<float> paras,
+               int32_t color)
+{
+    const bool faceted =
+        type == GraphTypePrism || type == GraphTypePyramid || type == GraphTypePyramidFrustum;
+    GraphRef g = ParameterFigure(id, name, type, faceted ? SmoothnessFaceted : SmoothnessSmooth);
+    g->Show = ShowModelSurface;
+    SetParas(*g, paras);
+    g->GeomColor = color;
+    return g;
+}
+
+// A space line from start (x, y, z) to end (x, y, z), 2 wide.
+GraphRef SpaceLine(int32_t id, const char* name, std::initializer_list<float> ends, int32_t color)
+{
+    GraphRef g = ParameterFigure(id, name, GraphTypeSpaceLine, SmoothnessFaceted);
+    SetParas(*g, ends);
     g->GeomColor = color;
     g->GeomWidth = 2;
     return g;
@@ -167,29 +233,18 @@ GraphRef Circle(int32_t id, const char* name, int32_t circleForm, float p1, floa
 
 GraphRef Vector(int32_t id, const char* name, int32_t type, float p1, float p2, float p3, float p4)
 {
-    GraphRef g = Cls9::Init(id, QString::fromUtf8(name), type, CoordTypeCartesian3D,
-                            QStringLiteral("0"), QStringLiteral("x"), QStringLiteral("0"), 1, 100,
-                            0.0f, 1.0f, 0.0f, 1.0f, FillStyleSingleColor, kBlue, kBlue, 0, 2,
-                            MaterialPresetSummer, ShowModelWireframe, SmoothnessFaceted);
-    g->FunForm = FunFormExplicit;
-    g->GPara1 = p1;
-    g->GPara2 = p2;
-    g->GPara3 = p3;
-    g->GPara4 = p4;
+    GraphRef g = ParameterFigure(id, name, type, SmoothnessFaceted);
+    SetParas(*g, {p1, p2, p3, p4});
     return g;
 }
 
 GraphRef Sequence(int32_t id, const char* name, int32_t type, float first, float step,
                   int32_t terms)
 {
-    GraphRef g = Cls9::Init(id, QString::fromUtf8(name), type, CoordTypeCartesian3D,
-                            QStringLiteral("0"), QStringLiteral("x"), QStringLiteral("0"), 1, 100,
-                            0.0f, 1.0f, 0.0f, 1.0f, FillStyleSingleColor, kBlue, kBlue, 0, 2,
-                            MaterialPresetSummer, ShowModelWireframe, SmoothnessSmooth);
+    GraphRef g = ParameterFigure(id, name, type, SmoothnessSmooth);
     g->GPara1 = first;
     g->GPara2 = step;
     g->EdgeNum = terms;
-    g->FunForm = FunFormExplicit;
     return g;
 }
 
@@ -386,8 +441,7 @@ const std::vector<Sample>& Samples()
         {"samples/3D/空间直线.qgd", DocumentKind3D,
          [] {
              return std::vector<GraphRef>{
-                 Solid(1, "AB", GraphTypeSpaceLine, {-2.0f, -1.0f, 0.0f, 2.0f, 1.0f, 3.0f},
-                       0x0000FF),
+                 SpaceLine(1, "AB", {-2.0f, -1.0f, 0.0f, 2.0f, 1.0f, 3.0f}, 0x0000FF),
                  Point(2, "A", CoordTypeCartesian3D, "-2", "-1", "0", 0xFF0000),
                  Point(3, "B", CoordTypeCartesian3D, "2", "1", "3", 0xFF0000)};
          }},
@@ -637,23 +691,28 @@ const std::vector<Sample>& Samples()
          }},
         {"samples/2D/三点绘圆.qgd", DocumentKind2D,
          [] {
-             // Only the circle found from the three points is shown.
-             return std::vector<GraphRef>{With(
-                 Circle(1, "过三点的圆", CircleFormStandard, 0.0f, 0.0f, 0.0f, "0sin(u)+(0)",
-                        "0cos(u)+(0)", kBlue),
-                 [](Cls9& g) {
-                     g.GShowCircle = false;
-                     g.GShowCircleEqua = true;
-                     g.GCircleEquaType = CircleEquationGivenThreePoints;
-                     g.GPara5 = 0.0f;
-                     g.GPara6 = 0.0f;
-                     g.GPara7 = 4.0f;
-                     g.GPara8 = 0.0f;
-                     g.GPara9 = 0.0f;
-                     g.GPara10 = 3.0f;
-                     g.GCircleEquaColor = kRed;
-                     g.GCircleEquaWidth = 2;
-                 })};
+             // The circle x^2+y^2-4x-3y=0, thin, under the circle the dialog
+             // finds through three of its points, (0, 0), (4, 0) and (0, 3),
+             // with its equation in standard form. The circle dialog does not
+             // mark the points it is given: they are added as points, as a
+             // user marks them.
+             GraphRef circle = Circle(1, "过三点的圆", CircleFormGeneral, -4.0f, -3.0f, 0.0f,
+                                      "2.5sin(u)+(2)", "2.5cos(u)+(1.5)", kBlue);
+             circle->GCircleWidth = 1;
+             circle->GShowCircleEqua = true;
+             circle->GCircleEquaType = CircleEquationGivenThreePoints;
+             circle->GPara5 = 0.0f;
+             circle->GPara6 = 0.0f;
+             circle->GPara7 = 4.0f;
+             circle->GPara8 = 0.0f;
+             circle->GPara9 = 0.0f;
+             circle->GPara10 = 3.0f;
+             circle->GCircleEquaColor = kRed;
+             circle->GCircleEquaWidth = 2;
+             return std::vector<GraphRef>{
+                 circle, Point(2, "A", CoordTypeCartesian2D, "0", "0", "0", kBlue),
+                 Point(3, "B", CoordTypeCartesian2D, "0", "4", "0", kBlue),
+                 Point(4, "C", CoordTypeCartesian2D, "0", "0", "3", kBlue)};
          }},
         // ---- conics ----
         {"samples/2D/标准椭圆.qgd", DocumentKind2D,

@@ -1,12 +1,16 @@
 // The Help menu with the About box, and the Demo menu opening the sample
-// documents on the real main window.
+// documents on the real main window: each demo saves back to its own bytes
+// and holds only graphs its dialogs make.
 #include "app/DemoMenu_ui.h"
+#include "app/EditCommand_ui.h"
 #include "app/HelpMenu_ui.h"
 #include "app/ProgramFolder.h"
 #include "app/frmF1_ui.h"
 #include "app/frmF2_ui.h"
 #include "SampleDocuments.h"
+#include "io/DocumentWriter.h"
 #include "model/Cls8.h"
+#include "model/Cls9.h"
 #include "model/Globals.h"
 #include "platform/MessageBox.h"
 #include "platform/ShellOpen_ui.h"
@@ -42,6 +46,8 @@ private slots:
     void animatedDemoShowsFrameOneAndDoesNotPlay();
     void missingOrUnreadableDemoLeavesTheDrawing();
     void everyDemoOpensItsDocument();
+    void demosAreAsTheirDialogsMakeThem();
+    void threePointCircleDemoMarksItsPoints();
 
 private:
     QAction* Action(const char* name) const { return m_window->findChild<QAction*>(name); }
@@ -372,6 +378,92 @@ void TestHelpDemo::everyDemoOpensItsDocument()
         QCOMPARE(g_ShownGraphs.FunSurfs.Count(), graphs);
         QCOMPARE(g_ShownGraphs.Animation(), sample->frames > 0);
     }
+}
+
+void TestHelpDemo::demosAreAsTheirDialogsMakeThem()
+{
+    // Opening a demo and saving it gives back its bytes, and pressing OK in
+    // each graph's editing dialog without a change gives back the same
+    // record: nothing in a demo differs from what its dialog makes, so
+    // 编辑... then OK never changes what the demo shows.
+    QSet<QString> checked;
+    for (const DemoItem& item : DemoItems()) {
+        const QString path = DemoDocumentPath(item.document);
+        if (checked.contains(path))
+            continue;
+        checked << path;
+        QFile file(path);
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
+        const QByteArray bytes = file.readAll();
+        const QString doc = QString::fromUtf8(item.document);
+        {
+            MessageRecorder messages;
+            messages.Answer(MsgAnswer::No);
+            Action(item.control)->trigger();
+        }
+        QString why;
+        QCOMPARE(CurrentDocumentFile(&why).value_or(QByteArray()), bytes);
+
+        for (int row = 0; row < m_window->List1->count(); ++row) {
+            const GraphRef g = g_AllGraphs.FunSurfs.Item(row + 1);
+            const QString before = g->Save().value_or(QString());
+            const QString label = m_window->List1->item(row)->text();
+            m_window->List1->setCurrentRow(row);
+            MessageRecorder messages;
+            bool opened = false;
+            bool accepted = false;
+            // The timer fires only in the dialog's modal loop; a command that
+            // opens none stops it unfired.
+            QTimer timer;
+            timer.setSingleShot(true);
+            connect(&timer, &QTimer::timeout, m_window, [&] {
+                auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                if (!d)
+                    return;
+                opened = true;
+                d->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+                accepted = d->result() == QDialog::Accepted;
+                if (d->isVisible())
+                    d->reject();
+            });
+            timer.start(0);
+            mnuFunEdit_Click(m_window);
+            timer.stop();
+            const QString where = doc + QStringLiteral(" row %1").arg(row);
+            QVERIFY2(opened, qPrintable(where + QStringLiteral(": no editing dialog")));
+            QVERIFY2(accepted, qPrintable(where + QStringLiteral(": OK refused")));
+            QVERIFY2(messages.Count() == 0, qPrintable(where));
+            const QString after = g->Save().value_or(QString());
+            QVERIFY2(after == before,
+                     qPrintable(QStringLiteral("%1 changed by OK:\n%2\n%3").arg(where, before, after)));
+            QVERIFY2(m_window->List1->item(row)->text() == label, qPrintable(where));
+        }
+        QCOMPARE(CurrentDocumentFile(&why).value_or(QByteArray()), bytes);
+    }
+    QCOMPARE(checked.size(), 60);
+}
+
+void TestHelpDemo::threePointCircleDemoMarksItsPoints()
+{
+    // The circle dialog draws the circle through three points without
+    // marking them, so the demo adds a point at each.
+    Action("mnuDemoCircleThreePoints")->trigger();
+    GraphRef circle;
+    QList<QPointF> points;
+    for (int i = 1; i <= g_ShownGraphs.FunSurfs.Count(); ++i) {
+        const GraphRef g = g_ShownGraphs.FunSurfs.Item(i);
+        if (g->GraphType == GraphTypeCircle)
+            circle = g;
+        else if (g->GraphType == GraphTypePoint && g->CoordType == CoordTypeCartesian2D)
+            points << QPointF(g->ExpressY.toDouble(), g->ExpressZ.toDouble());
+    }
+    QVERIFY(circle);
+    QVERIFY(circle->GShowCircleEqua);
+    QCOMPARE(circle->GCircleEquaType, int32_t(CircleEquationGivenThreePoints));
+    const QList<QPointF> given = {QPointF(circle->GPara5, circle->GPara6),
+                                  QPointF(circle->GPara7, circle->GPara8),
+                                  QPointF(circle->GPara9, circle->GPara10)};
+    QCOMPARE(points, given);
 }
 
 QTEST_MAIN(TestHelpDemo)
