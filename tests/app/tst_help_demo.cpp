@@ -1,13 +1,16 @@
-// The Help menu with the About box, and the Demo menu opening the sample
+// The Help menu with the About box, the help file against the menus and
+// the calculator it describes, and the Demo menu opening the sample
 // documents on the real main window: each demo saves back to its own bytes
 // and holds only graphs its dialogs make.
 #include "app/DemoMenu_ui.h"
 #include "app/EditCommand_ui.h"
 #include "app/HelpMenu_ui.h"
 #include "app/ProgramFolder.h"
+#include "app/Toolbars_ui.h"
 #include "app/frmF1_ui.h"
 #include "app/frmF2_ui.h"
 #include "SampleDocuments.h"
+#include "expr/FrmFunCal_ui.h"
 #include "io/DocumentWriter.h"
 #include "model/Cls8.h"
 #include "model/Cls9.h"
@@ -20,12 +23,18 @@
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTimer>
 #include <QtTest>
+
+#include <algorithm>
 
 class TestHelpDemo : public QObject {
     Q_OBJECT
@@ -39,6 +48,8 @@ private slots:
     void aboutBoxTextsLinkAndOk();
     void helpFileOpensOnTheDesktop();
     void homeAndSupportPagesGoToTheDesktop();
+    void helpNamesTheMenusAsTheyAre();
+    void helpCalculatorExamplesHold();
     void demoMenuStructure();
     void demoItemsNameTheSampleFolders();
     void demoAsksToSaveAGraphFirst_data();
@@ -198,6 +209,121 @@ void TestHelpDemo::homeAndSupportPagesGoToTheDesktop()
     MessageRecorder messages;
     Action("mnuHelpHome")->trigger();
     QCOMPARE(messages.Count(), 1);
+}
+
+namespace {
+
+QString HelpText()
+{
+    QFile file(HelpFilePath());
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QStringList Captured(const QString& text, const char* pattern)
+{
+    QStringList found;
+    const QRegularExpression re(QString::fromUtf8(pattern),
+                                QRegularExpression::DotMatchesEverythingOption);
+    for (auto it = re.globalMatch(text); it.hasNext();)
+        found << it.next().captured(1);
+    return found;
+}
+
+const QString kArrow = QStringLiteral(" → ");
+
+// Every item of the menu bar's menus with its caption path, the Demo menu's
+// documents left out.
+void MenuItems(QMenu* menu, const QString& path, QList<QPair<QString, QAction*>>& items)
+{
+    for (QAction* a : menu->actions()) {
+        if (a->isSeparator())
+            continue;
+        const QString itemPath = path + kArrow + a->text();
+        items.append({itemPath, a});
+        if (a->menu())
+            MenuItems(a->menu(), itemPath, items);
+    }
+}
+
+} // namespace
+
+void TestHelpDemo::helpNamesTheMenusAsTheyAre()
+{
+    // The help names commands by their menu paths (span.menu), with the
+    // shortcut in the same table row (kbd). Each path is a command of the
+    // program, with exactly the shortcut the help gives it; every command
+    // with a shortcut is named with it; and every command of the menu bar
+    // is named, itself or through its submenu.
+    const QString help = HelpText();
+    QVERIFY(!help.isEmpty());
+    QList<QPair<QString, QAction*>> items;
+    for (QAction* top : m_window->menuBar()->actions()) {
+        if (top->menu() && top->menu()->objectName() != QStringLiteral("mnuDemo"))
+            MenuItems(top->menu(), top->text(), items);
+    }
+    QMap<QString, QAction*> byPath;
+    for (const auto& [path, action] : items)
+        byPath.insert(path, action);
+
+    // A path's shortcut is the kbd of its table row; a path named outside a
+    // row, or in a row without one, has none.
+    QSet<QString> named;
+    QMap<QString, QString> namedShortcut;
+    for (const QString& segment : help.split(QStringLiteral("<tr>"))) {
+        const QString row = segment.section(QStringLiteral("</tr>"), 0, 0);
+        const QStringList keys = Captured(row, "<kbd>(.*?)</kbd>");
+        QVERIFY2(keys.size() <= 1, qPrintable(row));
+        for (const QString& path : Captured(segment, "<span class=\"menu\">(.*?)</span>")) {
+            named << path;
+            if (namedShortcut.value(path).isEmpty())
+                namedShortcut.insert(path, row.contains(path) ? keys.value(0) : QString());
+        }
+    }
+    // A span without an arrow is a caption alone: a top menu, or an item
+    // of the list's or the drawing area's pop-up menu.
+    const QList<QAction*> all = m_window->findChildren<QAction*>();
+    for (const QString& path : named) {
+        if (!path.contains(kArrow)) {
+            const bool found = std::any_of(all.begin(), all.end(), [&](QAction* a) {
+                return a->text() == path && !a->associatedObjects().isEmpty();
+            });
+            QVERIFY2(found, qPrintable(path));
+            continue;
+        }
+        QVERIFY2(byPath.contains(path), qPrintable(path));
+        QCOMPARE(byPath[path]->shortcut().toString(), namedShortcut[path]);
+    }
+    for (const auto& [path, action] : items) {
+        if (!action->shortcut().isEmpty())
+            QCOMPARE(namedShortcut.value(path), action->shortcut().toString());
+        QStringList parts = path.split(kArrow);
+        bool covered = false;
+        while (parts.size() >= 2 && !covered) {
+            covered = named.contains(parts.join(kArrow));
+            parts.removeLast();
+        }
+        QVERIFY2(covered, qPrintable(path + QStringLiteral(" is not in the help")));
+    }
+    // The status bar's text over no toolbar button.
+    QVERIFY(help.contains(QStringLiteral("“") + IdleHint() + QStringLiteral("”")));
+}
+
+void TestHelpDemo::helpCalculatorExamplesHold()
+{
+    // Each "expression 得 result" of the help is what the calculator shows.
+    const QStringList examples = Captured(HelpText(), "<span class=\"calc\">(.*?)</span>");
+    QVERIFY(examples.size() >= 4);
+    for (const QString& example : examples) {
+        const QString expression = Captured(example, "<code>(.*?)</code>").value(0);
+        const QString result = Captured(example, "<samp>(.*?)</samp>").value(0);
+        QVERIFY2(!expression.isEmpty() && !result.isEmpty(), qPrintable(example));
+        frmFunCal calculator(m_window);
+        calculator.findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->setPlainText(expression);
+        MessageRecorder messages;
+        calculator.Command18_Click();
+        QCOMPARE(messages.Count(), 0);
+        QCOMPARE(calculator.findChild<QLineEdit*>(QStringLiteral("Text2"))->text(), result);
+    }
 }
 
 void TestHelpDemo::demoMenuStructure()
