@@ -397,6 +397,13 @@ bool Sampler::Run()
     if (g_FrameCount == 0)
         g_FrameCount = 1;
 
+    // A hidden circle has no curve to trace (its dialog stores no
+    // expressions for it); only its tangent and derived circle are checked.
+    if (g.GraphType == GraphTypeCircle && !g.GShowCircle) {
+        ReportFigureProblems(g);
+        return true;
+    }
+
     m_txtX = Module1::InsertImplicitMultiply(g.ExpressX);
     m_txtY = Module1::InsertImplicitMultiply(g.ExpressY);
     m_txtZ = Module1::InsertImplicitMultiply(g.ExpressZ);

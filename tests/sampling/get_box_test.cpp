@@ -278,6 +278,42 @@ TEST_F(FigureBoxTest, LineWithPointAndSecondLine)
     }
 }
 
+// The circle dialog stores no expressions for a hidden circle; opening,
+// pasting or resampling such a graph must not compile the empty text.
+TEST_F(FigureBoxTest, HiddenCircleIsNotTraced)
+{
+    MessageRecorder rec;
+    auto hidden = Figure(GraphTypeCircle, "", "", 0, 6.2832f);
+    hidden->GShowCircle = false;
+    hidden->GShowCircleEqua = true;
+    hidden->GCircleEquaType = CircleEquationGivenCenterRadius;
+    hidden->GPara5 = 1;
+    hidden->GPara6 = 2;
+    hidden->GPara7 = 3;
+    EXPECT_TRUE(hidden->GetPoints());
+    EXPECT_EQ(rec.Count(), 0);
+    ExpectBox(hidden->GetBox(), {-2, 4, -1, 5, 0, 0}, "only the derived circle");
+
+    // What is wrong with the figures it does draw is still said.
+    hidden->GCircleEquaType = CircleEquationGivenThreePoints;
+    hidden->GPara5 = 0;
+    hidden->GPara6 = 0;
+    hidden->GPara7 = 1;
+    hidden->GPara8 = 1;
+    hidden->GPara9 = 2;
+    hidden->GPara10 = 2;
+    EXPECT_TRUE(hidden->GetPoints());
+    ASSERT_EQ(rec.Count(), 1);
+    EXPECT_EQ(rec.Messages()[0].text,
+              QStringLiteral("无法根据给定的三个点绘圆，它们可能重合或在同一条直线上。"));
+
+    // A shown circle without expressions cannot be traced.
+    rec.Clear();
+    auto shown = Figure(GraphTypeCircle, "", "", 0, 6.2832f);
+    shown->GShowCircle = true;
+    EXPECT_FALSE(shown->GetPoints());
+}
+
 TEST_F(FigureBoxTest, CircleTangentsAndSecondCircle)
 {
     MessageRecorder rec;
