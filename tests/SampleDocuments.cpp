@@ -691,12 +691,13 @@ const std::vector<Sample>& Samples()
          }},
         {"samples/2D/三点绘圆.qgd", DocumentKind2D,
          [] {
-             // The circle x^2+y^2-4x-3y=0, hidden, and the circle the dialog
-             // finds through three of its points, (0, 0), (4, 0) and (0, 3),
-             // with its equation in standard form. A hidden circle keeps no
-             // expressions. The circle dialog does not mark the points it is
-             // given: they are added as points, as a user marks them.
-             GraphRef circle = Circle(1, "过三点的圆", CircleFormGeneral, -4.0f, -3.0f, 0.0f, "",
+             // The circle (x-2)^2+(y-1.5)^2=2.5^2, hidden, and the circle the
+             // dialog finds through three of its points, (0, 0), (4, 0) and
+             // (0, 3), with its equation. A hidden circle keeps no expressions
+             // and is stored in the standard form. The circle dialog does not
+             // mark the points it is given: they are added as points, as a
+             // user marks them.
+             GraphRef circle = Circle(1, "过三点的圆", CircleFormStandard, 2.0f, 1.5f, 2.5f, "",
                                       "", kBlue);
              circle->GShowCircle = false;
              circle->GCircleWidth = 1;
