@@ -10,6 +10,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -77,6 +78,10 @@ public:
     // Should a graph ever yield no box, the result is nullptr and
     // g_SceneScale keeps its value (Cls9::GetBox now always gives one).
     std::shared_ptr<Cls1> GetBox(int32_t lngAnimStep = 0);
+    // The same box, calling boxing(graph) just before each graph is boxed:
+    // a graph's box may raise messages, and the caller can tell whose.
+    std::shared_ptr<Cls1> GetBox(int32_t lngAnimStep,
+                                 const std::function<void(const GraphRef&)>& boxing);
 
     // Draws each graph: animated ones at the step, the others still.
     // Defined in Cls8_gl.cpp.

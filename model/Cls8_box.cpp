@@ -67,11 +67,19 @@ Cls1 FinishSceneBox(const Cls1& u)
 
 std::shared_ptr<Cls1> Cls8::GetBox(int32_t lngAnimStep)
 {
+    return GetBox(lngAnimStep, {});
+}
+
+std::shared_ptr<Cls1> Cls8::GetBox(int32_t lngAnimStep,
+                                   const std::function<void(const GraphRef&)>& boxing)
+{
     Cls1 u;
     u.MinX = u.MinY = u.MinZ = EmptyBound;
     u.MaxX = u.MaxY = u.MaxZ = -EmptyBound;
 
     for (const GraphRef& g : FunSurfs) {
+        if (boxing)
+            boxing(g);
         const std::shared_ptr<Cls1> box = g->Animation ? g->GetBox(lngAnimStep) : g->GetBox();
         if (!box)
             return nullptr; // the graph showed why; the scene has no box

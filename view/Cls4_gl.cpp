@@ -2,6 +2,7 @@
 #include "view/Cls4.h"
 
 #include "model/Cls8.h"
+#include "view/DrawingMessages.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -16,7 +17,7 @@ float LargestSceneExtent()
 {
     std::shared_ptr<Cls1> box;
     try {
-        box = g_ShownGraphs.GetBox(0);
+        box = SceneBoxByGraph(g_ShownGraphs, 0);
     } catch (const std::exception&) {
         box = nullptr;
     }

@@ -12,6 +12,8 @@
 
 namespace {
 
+DrawingMessageScope* s_current = nullptr;
+
 struct ShownMemo {
     QString fingerprint;
     std::set<QString> texts;
@@ -64,15 +66,27 @@ bool FirstTimeFor(ShownMemo& memo, const QString& fingerprint, const QString& te
 
 } // namespace
 
-DrawingMessageScope::DrawingMessageScope()
+DrawingMessageScope::DrawingMessageScope() : m_outer(s_current)
 {
     m_collector.emplace();
+    s_current = this;
+}
+
+DrawingMessageScope::~DrawingMessageScope()
+{
+    s_current = m_outer;
+}
+
+DrawingMessageScope* DrawingMessageScope::Current()
+{
+    return s_current;
 }
 
 void DrawingMessageScope::SetGraph(const GraphRef& graph)
 {
     if (!m_collector)
         return;
+    m_graph = graph;
     if (!graph) {
         m_collector->SetSource(QString());
         return;
@@ -121,7 +135,21 @@ std::vector<MessageRequest> DrawingMessageScope::Finish(bool everything)
     }
     m_graphs.clear();
     m_index.clear();
+    m_graph = nullptr;
     return out;
+}
+
+std::shared_ptr<Cls1> SceneBoxByGraph(Cls8& scene, int32_t lngAnimStep)
+{
+    DrawingMessageScope* scope = DrawingMessageScope::Current();
+    if (!scope)
+        return scene.GetBox(lngAnimStep);
+    struct Restore {
+        DrawingMessageScope* s;
+        GraphRef previous;
+        ~Restore() { s->SetGraph(previous); }
+    } restore{scope, scope->Graph()};
+    return scene.GetBox(lngAnimStep, [scope](const GraphRef& g) { scope->SetGraph(g); });
 }
 
 void ShowMessages(const std::vector<MessageRequest>& messages)

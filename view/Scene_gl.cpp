@@ -37,7 +37,7 @@ void DrawGuarded(const char* what, F&& draw)
 std::shared_ptr<Cls1> ShownBox(int32_t step)
 {
     try {
-        return g_ShownGraphs.GetBox(step);
+        return SceneBoxByGraph(g_ShownGraphs, step);
     } catch (const std::exception& e) {
         qWarning().noquote() << "scene box of step" << step << "failed:" << e.what();
     } catch (...) {
@@ -66,20 +66,17 @@ void RotationBlock()
     glMultMatrixf(m.data());
 }
 
-// The message scope of the build under way.
-DrawingMessageScope* s_messages = nullptr;
-
 // Messages raised while a graph is drawn belong to it.
 struct SourceScope {
     explicit SourceScope(const GraphRef& graph)
     {
-        if (s_messages)
-            s_messages->SetGraph(graph);
+        if (DrawingMessageScope* scope = DrawingMessageScope::Current())
+            scope->SetGraph(graph);
     }
     ~SourceScope()
     {
-        if (s_messages)
-            s_messages->SetGraph(nullptr);
+        if (DrawingMessageScope* scope = DrawingMessageScope::Current())
+            scope->SetGraph(nullptr);
     }
     SourceScope(const SourceScope&) = delete;
     SourceScope& operator=(const SourceScope&) = delete;
@@ -212,15 +209,12 @@ void BuildSceneLists(SceneMessages when)
     std::vector<MessageRequest> messages;
     {
         DrawingMessageScope scope;
-        DrawingMessageScope* outer = s_messages;
-        s_messages = &scope;
         // Sets g_SceneScale before anything is drawn.
         ShownBox(0);
         if (g_ShownGraphs.Animation())
             BuildAnimatedLists();
         else
             BuildStillList();
-        s_messages = outer;
         messages = scope.Finish();
     }
     // Every list is closed now.

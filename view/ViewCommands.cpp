@@ -4,6 +4,7 @@
 #include "model/Cls1.h"
 #include "model/Cls8.h"
 #include "view/Cls4.h"
+#include "view/DrawingMessages.h"
 
 #include <cmath>
 #include <exception>
@@ -125,10 +126,16 @@ bool FitCameraToScene(Cls4& camera, Cls8& scene)
     if (scene.FunSurfs.Count() == 0)
         return false;
     std::shared_ptr<Cls1> box;
-    try {
-        box = scene.GetBox(0);
-    } catch (const std::exception&) {
-        return false;
+    {
+        // What the graphs' boxes raise is theirs: the drawing of the same
+        // unchanged graphs has shown it already.
+        DrawingMessageScope scope;
+        try {
+            box = SceneBoxByGraph(scene, 0);
+        } catch (const std::exception&) {
+            box = nullptr;
+        }
+        ShowMessages(scope.Finish());
     }
     if (!box)
         return false;

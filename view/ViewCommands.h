@@ -57,5 +57,6 @@ void ApplyIsoView(ViewState& view, Cls8& scene);
 
 // Fit: the camera's view volume twice the largest extent of the scene's box
 // (step 0), centred on it. False, with the camera unchanged, for an empty
-// scene or a box that cannot be had or holds no finite size.
+// scene or a box that cannot be had or holds no finite size. A message the
+// boxing raises is shown only if not shown before for the same graph.
 bool FitCameraToScene(Cls4& camera, Cls8& scene);

@@ -1,7 +1,8 @@
 // Messages raised while the scene is drawn: a document whose graphs raise
 // them is opened from the command line and rebuilt; no box may open while a
 // display list is being compiled, each message is shown once, and a graph
-// that changes brings its message back.
+// that changes brings its message back. A message raised while the scene's
+// box is worked out belongs to the graph that raised it.
 #include "MainWindowFixture.h"
 
 #include "dialogs/common/DialogHost.h"
@@ -11,6 +12,7 @@
 #include "model/Cls9.h"
 #include "model/Globals.h"
 #include "platform/MessageBox.h"
+#include "view/Cls4.h"
 #include "view/DrawingArea_gl.h"
 #include "view/ViewState.h"
 
@@ -64,6 +66,45 @@ std::vector<GraphRef> NoisyGraphs()
     return {derivative, crossings, sequence, syntax};
 }
 
+// A line with a second line whose x(u) does not compile: the box of the
+// line (and so of the scene) compiles it as well as sampling and drawing.
+GraphRef LineWithBadX(int32_t id)
+{
+    auto g = std::make_shared<Cls9>();
+    g->ID = id;
+    g->GraphType = GraphTypeLine;
+    g->CoordType = CoordTypeCartesian2D;
+    g->FunForm = FunFormParametric;
+    g->ExpressX = QStringLiteral("0");
+    g->ExpressY = QStringLiteral("u+*2");
+    g->ExpressZ = QStringLiteral("u");
+    g->MinV = -5;
+    g->MaxV = 5;
+    g->StepV = 100;
+    g->GLineType = LineFormSlopeIntercept;
+    g->GPara1 = 0;
+    g->GPara2 = 1;
+    g->GShowLineLine = true;
+    g->GLineLineType = LineFormSlopeIntercept;
+    g->GPara5 = 1;
+    g->GPara6 = -1;
+    return g;
+}
+
+void WriteDocument(const QString& path, const std::vector<GraphRef>& graphs)
+{
+    g_AllGraphs.FunSurfs.Clear();
+    g_ShownGraphs.FunSurfs.Clear();
+    for (const GraphRef& g : graphs)
+        g_AllGraphs.FunSurfs.Add(g, GraphCollection::KeyOf(*g));
+    g_DocumentKind = DocumentKind2D;
+    QString error;
+    const auto bytes = CurrentDocumentFile(&error);
+    QVERIFY2(bytes, qPrintable(error));
+    QVERIFY(WriteFileReplacing(path, *bytes, &error));
+    g_AllGraphs.FunSurfs.Clear();
+}
+
 } // namespace
 
 class TestDrawingMessages : public QObject {
@@ -72,6 +113,7 @@ private slots:
     void initTestCase();
     void cleanup();
     void shownOnceAfterTheListsAreClosed();
+    void boxMessageBelongsToItsGraph();
 
 private:
     frmF1* m_window = nullptr;
@@ -98,18 +140,9 @@ void TestDrawingMessages::shownOnceAfterTheListsAreClosed()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("noisy.qgd"));
-    {
-        g_AllGraphs.FunSurfs.Clear();
-        g_ShownGraphs.FunSurfs.Clear();
-        for (const GraphRef& g : NoisyGraphs())
-            g_AllGraphs.FunSurfs.Add(g, GraphCollection::KeyOf(*g));
-        g_DocumentKind = DocumentKind2D;
-        QString error;
-        const auto bytes = CurrentDocumentFile(&error);
-        QVERIFY2(bytes, qPrintable(error));
-        QVERIFY(WriteFileReplacing(path, *bytes, &error));
-        g_AllGraphs.FunSurfs.Clear();
-    }
+    WriteDocument(path, NoisyGraphs());
+    if (QTest::currentTestFailed())
+        return;
 
     // Every box, and whether a display list was open when it was shown.
     QStringList shown;
@@ -160,6 +193,72 @@ void TestDrawingMessages::shownOnceAfterTheListsAreClosed()
     QVERIFY(shown.first().contains(QStringLiteral("的导数")));
 
     SetMessageHandler(std::move(previous));
+}
+
+void TestDrawingMessages::boxMessageBelongsToItsGraph()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("line.qgd"));
+    WriteDocument(path, {LineWithBadX(1)});
+    if (QTest::currentTestFailed())
+        return;
+
+    MessageRecorder shown;
+    auto settle = [] {
+        QCoreApplication::processEvents();
+        QTest::qWait(50);
+        QCoreApplication::processEvents();
+    };
+    auto texts = [&] {
+        QStringList all;
+        for (const MessageRequest& r : shown.Messages())
+            all << r.text;
+        return all.join(QLatin1Char('|'));
+    };
+
+    m_window = new frmF1;
+    m_window->Form_Load(path);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    settle();
+    QCOMPARE(g_ShownGraphs.FunSurfs.Count(), 1);
+    QVERIFY2(shown.Count() == 1, qPrintable(texts()));
+    QVERIFY2(shown.Messages().front().text.contains(QStringLiteral("缺少运算符")),
+             qPrintable(texts()));
+    shown.Clear();
+
+    // Another graph is added and ticked, then changed, then unticked.
+    GraphRef other = Function(2, QStringLiteral("x/2"));
+    g_AllGraphs.FunSurfs.Add(other, GraphCollection::KeyOf(*other));
+    const int row = m_window->AddListEntry(QStringLiteral("y=x/2"));
+    m_window->SetEntryTicked(row, true);
+    settle();
+    QCOMPARE(g_ShownGraphs.FunSurfs.Count(), 2);
+    other->ExpressZ = QStringLiteral("x/3");
+    QVERIFY(other->GetPoints());
+    m_window->BuildDisplayLists();
+    settle();
+    m_window->SetEntryTicked(row, false);
+    settle();
+    QVERIFY2(shown.Count() == 0, qPrintable(texts()));
+
+    // The view changes: rotation, ISO view, fit, and frames in perspective.
+    g_ShownGraphs.RotYaw += 10.0f;
+    m_window->BuildDisplayLists();
+    m_window->mnuViewISO_Click();
+    m_window->mnuViewFit_Click();
+    g_Camera.ProjectType = ProjectionPerspective;
+    m_window->Display(g_CurFrame);
+    m_window->picDraw->update();
+    settle();
+    g_Camera.ProjectType = ProjectionOrthographic;
+    QVERIFY2(shown.Count() == 0, qPrintable(texts()));
+
+    // The line itself changes: its message is due again, once.
+    g_ShownGraphs.FunSurfs.Item(1)->ExpressY = QStringLiteral("u-*2");
+    m_window->BuildDisplayLists();
+    settle();
+    QVERIFY2(shown.Count() == 1, qPrintable(texts()));
 }
 
 QTEST_MAIN(TestDrawingMessages)
