@@ -3,14 +3,17 @@
 // parabola): segments, markers and analysis lines, without any OpenGL call.
 #include "draw/PlaneFigures.h"
 
+#include "draw/SegmentMerge.h"
 #include "expr/Cls6.h"
 #include "expr/ExprError.h"
 #include "expr/Globals.h"
 #include "expr/Module1.h"
 #include "expr/NumberText.h"
 #include "model/Cls9.h"
+#include "model/StyleLists.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <numbers>
 #include <optional>
@@ -20,8 +23,20 @@ namespace {
 constexpr int32_t Black = 0;
 const QString kHint = QStringLiteral("提示");
 
-QString S(double v) { return SignedNumberText(static_cast<float>(v)); }
-QString N(double v) { return NumberText(static_cast<float>(v)); }
+// A value that fits a 32-bit float once rounded.
+bool FitsFloat(double v) { return std::fabs(v) <= FLT_MAX; }
+
+// Signed and plain number text. The figures work their quantities out in
+// double, so a result is left unwritable only when it lies beyond the
+// 32-bit range: it then reads "溢出", never an empty number.
+QString S(double v)
+{
+    return FitsFloat(v) ? SignedNumberText(static_cast<float>(v)) : QStringLiteral("溢出");
+}
+QString N(double v)
+{
+    return FitsFloat(v) ? NumberText(static_cast<float>(v)) : QStringLiteral("溢出");
+}
 
 bool Usable(float v) { return v != UndefinedSample && std::isfinite(v); }
 
@@ -36,6 +51,7 @@ struct Pt {
 std::vector<Pt> Samples(const Cls9& g)
 {
     std::vector<Pt> out;
+    out.reserve(static_cast<size_t>(std::max<int32_t>(g.StepV, 0)) + 1);
     for (int32_t i = 0; i <= g.StepV; ++i) {
         if (!g.Vert3D.InRange(0, i))
             break;
@@ -49,37 +65,68 @@ class Planner {
 public:
     Planner(PlaneFigurePlan& plan, float scale) : m_plan(plan), m_s(scale) {}
 
+    // A segment in a figure's width member. A width beyond the dialogs'
+    // list is drawn at the list's nearer end; a segment with an end that
+    // has no place in GL units is left out.
     void Line(int32_t color, int32_t width, double x1, double y1, double x2, double y2)
     {
-        m_plan.ops.push_back(LineOp(color, width, static_cast<float>(x1) / m_s,
-                                    static_cast<float>(y1) / m_s, 0.0f,
-                                    static_cast<float>(x2) / m_s, static_cast<float>(y2) / m_s,
-                                    0.0f));
+        float v[4];
+        if (!Scaled({x1, y1, x2, y2}, v))
+            return;
+        m_plan.ops.push_back(LineOp(color, kPlaneFigureWidths.Clamp(width), v[0], v[1], 0.0f,
+                                    v[2], v[3], 0.0f));
     }
     void Marker(int32_t color, float size, double x, double y)
     {
-        m_plan.ops.push_back(MarkerOp(color, size, MarkerSymbolFilledCircle,
-                                      static_cast<float>(x) / m_s, static_cast<float>(y) / m_s));
+        float v[2];
+        if (!Scaled({x, y}, v))
+            return;
+        m_plan.ops.push_back(MarkerOp(color, size, MarkerSymbolFilledCircle, v[0], v[1]));
     }
     void Text(const QString& line) { m_plan.lines << line; }
     void Stop(const QString& message) { m_plan.message = message; }
 
     // Joins each pair of neighbouring usable samples; with a mirror axis,
     // also their images reflected about y = axis. `split` (optional) refuses
-    // a segment whose two ends lie on different branches.
+    // a segment whose two ends lie on different branches. The joined
+    // samples go through the sub-pixel merge of the function curves, each
+    // branch and its image as runs of their own: a figure of a million
+    // steps becomes about as many chords as it covers pixels, drawn the
+    // same. They are merged a few thousand at a time, which keeps the work
+    // in the cache; a chord then ends at a sample where one batch ends.
     template <typename Split>
     void Join(const std::vector<Pt>& pts, int32_t color, int32_t width,
               std::optional<float> axis, Split split)
     {
+        constexpr size_t kBatch = 4096 * 6; // floats: 4096 segments
+        const int32_t drawn = kPlaneFigureWidths.Clamp(width);
+        std::vector<float> curve, image;
+        curve.reserve(kBatch);
+        if (axis)
+            image.reserve(kBatch);
+        auto flush = [&](std::vector<float>& run) {
+            const std::vector<float> chords = MergeShortSegments(run);
+            for (size_t k = 0; k + 5 < chords.size(); k += 6)
+                m_plan.ops.push_back(LineOp(color, drawn, chords[k], chords[k + 1], 0.0f,
+                                            chords[k + 3], chords[k + 4], 0.0f));
+            run.clear();
+        };
         for (size_t i = 0; i + 1 < pts.size(); ++i) {
             const Pt& p = pts[i];
             const Pt& q = pts[i + 1];
             if (!p.ok || !q.ok || split(p, q))
                 continue;
-            Line(color, width, p.x, p.y, q.x, q.y);
-            if (axis)
-                Line(color, width, p.x, 2.0f * *axis - p.y, q.x, 2.0f * *axis - q.y);
+            AddSegment(curve, p.x, p.y, q.x, q.y);
+            if (curve.size() >= kBatch)
+                flush(curve);
+            if (axis) {
+                AddSegment(image, p.x, 2.0 * *axis - p.y, q.x, 2.0 * *axis - q.y);
+                if (image.size() >= kBatch)
+                    flush(image);
+            }
         }
+        flush(curve);
+        flush(image);
     }
     void Join(const std::vector<Pt>& pts, int32_t color, int32_t width)
     {
@@ -106,10 +153,30 @@ public:
         if (!best || bestDist > step * 1.001 || (best->x == vx && best->y == axis))
             return;
         Line(color, width, best->x, best->y, vx, axis);
-        Line(color, width, best->x, 2.0f * axis - best->y, vx, axis);
+        Line(color, width, best->x, 2.0 * axis - best->y, vx, axis);
     }
 
 private:
+    // Divides by the scene scale into `out`; false when a result does not
+    // fit a 32-bit float.
+    template <size_t n>
+    bool Scaled(const double (&in)[n], float* out) const
+    {
+        for (size_t i = 0; i < n; ++i) {
+            const double v = in[i] / m_s;
+            if (!FitsFloat(v))
+                return false;
+            out[i] = static_cast<float>(v);
+        }
+        return true;
+    }
+    void AddSegment(std::vector<float>& out, double x1, double y1, double x2, double y2) const
+    {
+        float v[4];
+        if (Scaled({x1, y1, x2, y2}, v))
+            out.insert(out.end(), {v[0], v[1], 0.0f, v[2], v[3], 0.0f});
+    }
+
     PlaneFigurePlan& m_plan;
     float m_s;
 };
@@ -119,14 +186,16 @@ private:
 // A line as A·x + B·y + C = 0. A vertical line has B = 0 (a line through two
 // points with x1 = x2 is x - x1 = 0); a line with A = B = 0 is no line.
 struct LineEq {
-    float A = 0.0f, B = 0.0f, C = 0.0f;
-    float k = 0.0f;      // slope, when not vertical
-    float b = 0.0f;      // intercept, when not vertical
+    // Worked out in double: a slope or intercept of stored 32-bit values
+    // (1e30 / 1e-30) may lie far beyond the float range.
+    double A = 0.0, B = 0.0, C = 0.0;
+    double k = 0.0;      // slope, when not vertical
+    double b = 0.0;      // intercept, when not vertical
     bool valid = false;  // A and B not both 0
-    bool Vertical() const { return valid && B == 0.0f; }
+    bool Vertical() const { return valid && B == 0.0; }
 };
 
-LineEq LineFrom(int32_t form, float p1, float p2, float p3, float p4)
+LineEq LineFrom(int32_t form, double p1, double p2, double p3, double p4)
 {
     LineEq l;
     switch (form) {
@@ -134,7 +203,7 @@ LineEq LineFrom(int32_t form, float p1, float p2, float p3, float p4)
         l.A = p1;
         l.B = p2;
         l.C = p3;
-        if (p2 != 0.0f) {
+        if (p2 != 0.0) {
             l.k = -p1 / p2;
             l.b = -p3 / p2;
         }
@@ -149,8 +218,8 @@ LineEq LineFrom(int32_t form, float p1, float p2, float p3, float p4)
         break;
     case LineFormTwoPoint:
         if (p3 == p1) {
-            l.A = 1.0f;
-            l.B = 0.0f;
+            l.A = 1.0;
+            l.B = 0.0;
             l.C = -p1;
         } else {
             l.k = (p4 - p2) / (p3 - p1);
@@ -162,10 +231,10 @@ LineEq LineFrom(int32_t form, float p1, float p2, float p3, float p4)
     }
     if (form != LineFormGeneral && !(form == LineFormTwoPoint && p3 == p1)) {
         l.A = l.k;
-        l.B = -1.0f;
+        l.B = -1.0;
         l.C = l.b;
     }
-    l.valid = l.A != 0.0f || l.B != 0.0f;
+    l.valid = l.A != 0.0 || l.B != 0.0;
     return l;
 }
 
@@ -193,7 +262,7 @@ QString Through(bool vertical, double k, double px, double py)
 {
     if (vertical)
         return QStringLiteral("x=") + S(px);
-    return QStringLiteral("y=") + S(k) + "x+" + S(py - static_cast<float>(k) * px);
+    return QStringLiteral("y=") + S(k) + "x+" + S(py - k * px);
 }
 
 // Returns false when the figure ends here.
@@ -232,15 +301,19 @@ bool PointRelation(const Cls9& g, const LineEq& l, Planner& out)
         QString eq;
         if (l.Vertical())
             eq = Through(false, 0.0, px, py);
-        else if (l.k == 0.0f)
+        else if (l.k == 0.0)
             eq = Through(true, 0.0, px, py);
         else
-            eq = Through(false, -1.0 / static_cast<double>(l.k), px, py);
+            eq = Through(false, -1.0 / l.k, px, py);
         out.Text(QStringLiteral("    垂线的方程： ") + eq);
         out.Text(QStringLiteral("    垂足：(") + S(xf) + "," + S(yf) + ")");
         out.Text(QStringLiteral("    垂距：") + S(d));
     }
-    out.Marker(g.GLinePointColor, g.GLinePointSize > 0 ? static_cast<float>(g.GLinePointSize) : 3.0f,
+    // A size beyond the dialog's list is drawn at its largest; a record
+    // without one (0) shows the marker at size 3.
+    out.Marker(g.GLinePointColor,
+               g.GLinePointSize > 0 ? static_cast<float>(kLinePointSizes.Clamp(g.GLinePointSize))
+                                    : 3.0f,
                px, py);
     return true;
 }
@@ -345,8 +418,10 @@ bool Tangents(const Cls9& g, Planner& out)
     out.Text(QStringLiteral("  根据已知条件求圆的切线"));
     double a = 0.0, b = 0.0, r = 0.0;
     if (g.GCircleType == CircleFormGeneral) {
-        const float q = g.GPara1 * g.GPara1 + g.GPara2 * g.GPara2 - 4.0f * g.GPara3;
-        if (q < 0.0f) {
+        // In double: D² + E² of large coefficients lies beyond the float range.
+        const double D = g.GPara1, E = g.GPara2, F = g.GPara3;
+        const double q = D * D + E * E - 4.0 * F;
+        if (q < 0.0) {
             out.Stop(kNoCircle);
             return false;
         }
@@ -354,9 +429,9 @@ bool Tangents(const Cls9& g, Planner& out)
             out.Stop(kPointCircle);
             return false;
         }
-        a = -g.GPara1 / 2.0f;
-        b = -g.GPara2 / 2.0f;
-        r = std::sqrt(static_cast<double>(q) / 4.0);
+        a = -D / 2.0;
+        b = -E / 2.0;
+        r = std::sqrt(q / 4.0);
     } else if (g.GCircleType == CircleFormStandard || g.GCircleType == CircleFormParametric) {
         a = g.GPara1;
         b = g.GPara2;
@@ -453,11 +528,11 @@ void DerivedCircle(const Cls9& g, Planner& out)
         return;
     }
     // 101 points from u = 0 to 6.2832, just past a full turn, so it closes.
-    float px = 0.0f, py = 0.0f;
+    double px = 0.0, py = 0.0;
     for (int i = 0; i <= 100; ++i) {
         const float u = static_cast<float>(i * 62832) / 1000000.0f;
-        const float x = static_cast<float>(r * std::cos(u) + x0);
-        const float y = static_cast<float>(r * std::sin(u) + y0);
+        const double x = r * std::cos(u) + x0;
+        const double y = r * std::sin(u) + y0;
         if (i > 0)
             out.Line(g.GCircleEquaColor, g.GCircleEquaWidth, px, py, x, y);
         px = x;
@@ -501,12 +576,13 @@ void PlanEllipse(const Cls9& g, Planner& out)
     if (!g.GEllipseCompute)
         return;
     // a sin u and -a sin u trace one ellipse: the semi-axes are magnitudes.
-    const float a = std::fabs(g.GPara1), b = std::fabs(g.GPara2);
-    const float h = g.GPara3, k = g.GPara4;
+    // Everything in double: a² of a = 1e20 lies beyond the float range,
+    // a²/c does not.
+    const double a = std::fabs(static_cast<double>(g.GPara1));
+    const double b = std::fabs(static_cast<double>(g.GPara2));
+    const double h = g.GPara3, k = g.GPara4;
     const bool wide = a > b;
-    const float c = static_cast<float>(
-        std::sqrt(wide ? static_cast<double>(a) * a - static_cast<double>(b) * b
-                       : static_cast<double>(b) * b - static_cast<double>(a) * a));
+    const double c = std::sqrt(wide ? a * a - b * b : b * b - a * a);
     out.Text(QStringLiteral("    顶点坐标：(") + S(-a + h) + ", " + S(k) + ")  (" + S(a + h) + ", " +
              S(k) + ")");
     out.Text(QStringLiteral("             (") + S(h) + ", " + S(-b + k) + ")  (" + S(h) + ", " +
@@ -519,20 +595,20 @@ void PlanEllipse(const Cls9& g, Planner& out)
                  S(c + k) + ")");
     out.Text(QStringLiteral("    对称轴：x=") + S(h) + QStringLiteral(" 和 y=") + S(k));
     // A circle has no directrices.
-    if (c != 0.0f) {
+    if (c != 0.0) {
         if (wide) {
-            const float t = a * a / c;
+            const double t = a * a / c;
             out.Text(QStringLiteral("    准线方程：x=") + S(-t + h) + QStringLiteral(" 和 x=") +
                      S(t + h));
         } else {
-            const float t = b * b / c;
+            const double t = b * b / c;
             out.Text(QStringLiteral("    准线方程：y=") + S(-t + k) + QStringLiteral(" 和 y=") +
                      S(t + k));
         }
     }
     // A circle (c = 0, a point included) has eccentricity 0.
-    const float major = wide ? a : b;
-    out.Text(QStringLiteral("    离心率：e=") + S(c == 0.0f ? 0.0f : c / major));
+    const double major = wide ? a : b;
+    out.Text(QStringLiteral("    离心率：e=") + S(c == 0.0 ? 0.0 : c / major));
 }
 
 // ---- Hyperbolas and parabolas ----------------------------------------------
@@ -545,7 +621,7 @@ double SampleStep(const Cls9& g)
 void PlanHyperbola(const Cls9& g, Planner& out)
 {
     const float a = g.GPara1, b = g.GPara2, c = g.GPara3, d = g.GPara4;
-    const float aa = std::fabs(a), bb = std::fabs(b);
+    const float aa = std::fabs(a);
     const std::vector<Pt> pts = Samples(g);
     const int32_t color = g.GHyperColor, width = g.GHyperWidth;
     if (g.GHyperType == HyperbolaFormHorizontal) {
@@ -565,32 +641,35 @@ void PlanHyperbola(const Cls9& g, Planner& out)
     if (!g.GHyperCompute)
         return;
     const bool horizontal = g.GHyperType == HyperbolaFormHorizontal;
-    const float e = static_cast<float>(
-        std::sqrt(static_cast<double>(a) * a + static_cast<double>(b) * b));
+    // The text's quantities in double: a², b² and b/a of stored values may
+    // lie beyond the float range where the results do not.
+    const double A = std::fabs(static_cast<double>(a)), B = std::fabs(static_cast<double>(b));
+    const double C = c, D = d;
+    const double e = std::sqrt(A * A + B * B);
     if (horizontal) {
-        out.Text(QStringLiteral("    顶点坐标：(") + S(c - aa) + ", " + S(d) + ")  (" + S(aa + c) +
-                 ", " + S(d) + ")");
-        out.Text(QStringLiteral("    焦点坐标：(") + S(c - e) + ", " + S(d) + ")  (" + S(e + c) +
-                 ", " + S(d) + ")");
+        out.Text(QStringLiteral("    顶点坐标：(") + S(C - A) + ", " + S(D) + ")  (" + S(A + C) +
+                 ", " + S(D) + ")");
+        out.Text(QStringLiteral("    焦点坐标：(") + S(C - e) + ", " + S(D) + ")  (" + S(e + C) +
+                 ", " + S(D) + ")");
     } else {
-        out.Text(QStringLiteral("    顶点坐标：(") + S(c) + ", " + S(d - bb) + ")  (" + S(c) + ", " +
-                 S(bb + d) + ")");
-        out.Text(QStringLiteral("    焦点坐标：(") + S(c) + ", " + S(d - e) + ")  (" + S(c) + ", " +
-                 S(e + d) + ")");
+        out.Text(QStringLiteral("    顶点坐标：(") + S(C) + ", " + S(D - B) + ")  (" + S(C) + ", " +
+                 S(B + D) + ")");
+        out.Text(QStringLiteral("    焦点坐标：(") + S(C) + ", " + S(D - e) + ")  (" + S(C) + ", " +
+                 S(e + D) + ")");
     }
-    out.Text(QStringLiteral("    对称轴：x=") + S(c) + QStringLiteral(" 和 y=") + S(d));
+    out.Text(QStringLiteral("    对称轴：x=") + S(C) + QStringLiteral(" 和 y=") + S(D));
     if (horizontal) {
-        const float t = a * a / e;
-        out.Text(QStringLiteral("    准线方程：x=") + S(c - t) + QStringLiteral(" 和 x=") + S(t + c));
-        out.Text(QStringLiteral("    离心率：e=") + S(e / aa));
+        const double t = A * A / e;
+        out.Text(QStringLiteral("    准线方程：x=") + S(C - t) + QStringLiteral(" 和 x=") + S(t + C));
+        out.Text(QStringLiteral("    离心率：e=") + S(e / A));
     } else {
-        const float t = b * b / e;
-        out.Text(QStringLiteral("    准线方程：y=") + S(d - t) + QStringLiteral(" 和 y=") + S(t + d));
-        out.Text(QStringLiteral("    离心率：e=") + S(e / bb));
+        const double t = B * B / e;
+        out.Text(QStringLiteral("    准线方程：y=") + S(D - t) + QStringLiteral(" 和 y=") + S(t + D));
+        out.Text(QStringLiteral("    离心率：e=") + S(e / B));
     }
-    const float slope = bb / aa;
-    out.Text(QStringLiteral("    渐近线方程: y=") + S(-slope) + "(x-" + S(c) + ")+" + S(d) +
-             QStringLiteral(" 和  y=") + S(slope) + "(x-" + S(c) + ")+" + S(d));
+    const double slope = B / A;
+    out.Text(QStringLiteral("    渐近线方程: y=") + S(-slope) + "(x-" + S(C) + ")+" + S(D) +
+             QStringLiteral(" 和  y=") + S(slope) + "(x-" + S(C) + ")+" + S(D));
 }
 
 void PlanParabola(const Cls9& g, Planner& out)
@@ -608,15 +687,17 @@ void PlanParabola(const Cls9& g, Planner& out)
     }
     if (!g.GParaCompute)
         return;
+    // In double: p/2 + a of values near the float limit lies beyond it.
+    const double half = p / 2.0;
     out.Text(QStringLiteral("    顶点坐标：(") + S(a) + ", " + S(b) + ")");
     if (horizontal) {
-        out.Text(QStringLiteral("    焦点坐标：(") + S(p / 2.0f + a) + ", " + S(b) + ")");
+        out.Text(QStringLiteral("    焦点坐标：(") + S(half + a) + ", " + S(b) + ")");
         out.Text(QStringLiteral("    对称轴：y=") + S(b));
-        out.Text(QStringLiteral("    准线方程：x=") + S(-p / 2.0f + a));
+        out.Text(QStringLiteral("    准线方程：x=") + S(-half + a));
     } else {
-        out.Text(QStringLiteral("    焦点坐标：(") + S(a) + ", " + S(p / 2.0f + b) + ")");
+        out.Text(QStringLiteral("    焦点坐标：(") + S(a) + ", " + S(half + b) + ")");
         out.Text(QStringLiteral("    对称轴：x=") + S(a));
-        out.Text(QStringLiteral("    准线方程：y=") + S(-p / 2.0f + b));
+        out.Text(QStringLiteral("    准线方程：y=") + S(-half + b));
     }
     out.Text(QStringLiteral("    离心率：e=1"));
 }

@@ -26,7 +26,10 @@ struct PlaneFigurePlan {
 
 // Plans a figure graph (GraphTypeLine .. GraphTypeParabola). `scale` is the
 // scene scale. Reads the graph only: its samples, members and box stay as
-// they are. Samples that are undefined or not finite are never joined. A
+// they are. Samples that are undefined or not finite are never joined; runs
+// of joined samples shorter than a pixel become chords (SegmentMerge.h).
+// Widths and the point's size beyond the dialogs' lists are planned at the
+// list's end (StyleLists.h); a number with no 32-bit form reads "溢出". A
 // problem that stops the figure (a tangent point off the circle, three
 // points on one line, ...) ends the plan at that point and is given in
 // `message`; what was planned before it stays. A line whose x(u) does not

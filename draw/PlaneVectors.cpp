@@ -6,6 +6,7 @@
 #include "model/Cls9.h"
 #include "model/Globals.h"
 
+#include <cfloat>
 #include <cmath>
 #include <numbers>
 
@@ -24,8 +25,7 @@ constexpr Rgb kGrey{0.8f, 0.8f, 0.8f};
 // empty text.
 QString N(double v)
 {
-    const float f = static_cast<float>(v);
-    return std::isfinite(f) ? NumberText(f) : QStringLiteral("溢出");
+    return std::fabs(v) <= FLT_MAX ? NumberText(static_cast<float>(v)) : QStringLiteral("溢出");
 }
 
 bool Finite(float x, float y) { return std::isfinite(x) && std::isfinite(y); }

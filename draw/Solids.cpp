@@ -3,6 +3,7 @@
 
 #include "draw/Curve2D.h"
 #include "model/Cls9.h"
+#include "model/StyleLists.h"
 
 #include <cmath>
 #include <initializer_list>
@@ -190,7 +191,8 @@ SolidPlan PlanSolid(const Cls9& g)
         plan.to[0] = p5;
         plan.to[1] = p6;
         plan.to[2] = p4;
-        plan.lineWidth = LineWidthOf(g.GeomWidth);
+        // A width beyond the dialog's list is drawn at its nearer end.
+        plan.lineWidth = LineWidthOf(kSpaceLineWidths.Clamp(g.GeomWidth));
         return plan;
     }
     if (type < GraphTypePrism || type > GraphTypeSphere)

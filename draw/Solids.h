@@ -33,7 +33,8 @@ struct SolidMesh {
 struct SolidPlan {
     bool drawn = false;        // false: nothing is drawn (kind 58, refused input)
     float r = 0.0f, g = 0.0f, b = 0.0f; // GeomColor
-    // The space line: one segment, unlit, of width lineWidth.
+    // The space line: one segment, unlit, of width lineWidth (GeomWidth,
+    // drawn within the dialog's list of widths).
     bool spaceLine = false;
     float from[3] = {0, 0, 0}; // OpenGL coordinates
     float to[3] = {0, 0, 0};

@@ -11,8 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -227,6 +230,17 @@ protected:
             for (const DrawOp& op : plan.ops)
                 for (float v : {op.x1, op.y1, op.x2, op.y2})
                     EXPECT_TRUE(std::isfinite(v) && v != UndefinedSample);
+        }
+    }
+
+    // The same for figures that are not sampled.
+    void CheckTextsOf(const std::vector<TextCase>& cases)
+    {
+        for (const TextCase& c : cases) {
+            SCOPED_TRACE(c.name);
+            const PlaneFigurePlan plan = PlanPlaneFigure(*c.make(), 1.0f);
+            EXPECT_EQ(plan.lines.join('\n').toStdString(), c.lines.join('\n').toStdString());
+            EXPECT_EQ(plan.message.value_or(QString()).toStdString(), c.message.toStdString());
         }
     }
 
@@ -674,6 +688,181 @@ TEST_F(PlaneFigures, SamplesOutsideThePlotRangeAreNeverJoined)
                 EXPECT_LE(y, 20.0f) << g->GraphType;
                 EXPECT_GE(y, -20.0f) << g->GraphType;
             }
+        }
+    }
+}
+
+// A figure with its parameters only, not sampled: the analysis text does not
+// read the samples, and sampling cannot take every value a document holds.
+std::shared_ptr<Cls9> Bare(int32_t type, int32_t form, std::initializer_list<float> paras)
+{
+    auto g = Figure(type, FunFormParametric, QStringLiteral("u"), QStringLiteral("u"), -5, 5, 0);
+    float* slot[] = {&g->GPara1, &g->GPara2, &g->GPara3, &g->GPara4, &g->GPara5,
+                     &g->GPara6, &g->GPara7, &g->GPara8, &g->GPara9, &g->GPara10};
+    int i = 0;
+    for (float v : paras)
+        *slot[i++] = v;
+    g->GLineType = g->GCircleType = g->GEllipseType = g->GHyperType = g->GParaType = form;
+    g->GEllipseCompute = g->GHyperCompute = g->GParaCompute = true;
+    return g;
+}
+
+TEST_F(PlaneFigures, HugeParametersAreWrittenAsNumbers)
+{
+    CheckTextsOf({
+        // a² overflows a float, a²/c does not.
+        {"ellipse a = 1e20", [] { return Bare(GraphTypeEllipse, 1, {1e20f, 1}); },
+         {"    顶点坐标：(-1E+20,  0)  ( 1E+20,  0)", "             ( 0, -1)  ( 0,  1)",
+          "    焦点坐标：(-1E+20,  0)  ( 1E+20,  0)", "    对称轴：x= 0 和 y= 0",
+          "    准线方程：x=-1E+20 和 x= 1E+20", "    离心率：e= 1"}},
+        {"ellipse b = 1e20", [] { return Bare(GraphTypeEllipse, 1, {1, 1e20f}); },
+         {"    顶点坐标：(-1,  0)  ( 1,  0)", "             ( 0, -1E+20)  ( 0,  1E+20)",
+          "    焦点坐标：( 0, -1E+20)  ( 0,  1E+20)", "    对称轴：x= 0 和 y= 0",
+          "    准线方程：y=-1E+20 和 y= 1E+20", "    离心率：e= 1"}},
+        {"vertical hyperbola b = 1e20",
+         [] { return Bare(GraphTypeHyperbola, HyperbolaFormVertical, {1, 1e20f}); },
+         {"    顶点坐标：( 0, -1E+20)  ( 0,  1E+20)", "    焦点坐标：( 0, -1E+20)  ( 0,  1E+20)",
+          "    对称轴：x= 0 和 y= 0", "    准线方程：y=-1E+20 和 y= 1E+20", "    离心率：e= 1",
+          "    渐近线方程: y=-1E+20(x- 0)+ 0 和  y= 1E+20(x- 0)+ 0"}},
+        // A value with no 32-bit form says so.
+        {"horizontal hyperbola b/a = 1e40",
+         [] { return Bare(GraphTypeHyperbola, HyperbolaFormHorizontal, {1e-20f, 1e20f}); },
+         {"    顶点坐标：(-.00000000000000000001,  0)  ( .00000000000000000001,  0)",
+          "    焦点坐标：(-1E+20,  0)  ( 1E+20,  0)", "    对称轴：x= 0 和 y= 0",
+          "    准线方程：x= 0 和 x= 0", "    离心率：e=溢出",
+          "    渐近线方程: y=溢出(x- 0)+ 0 和  y=溢出(x- 0)+ 0"}},
+        {"parabola focus beyond the float range",
+         [] { return Bare(GraphTypeParabola, ParabolaFormVertical, {3e38f, 3e38f, 3e38f}); },
+         {"    顶点坐标：( 3E+38,  3E+38)", "    焦点坐标：( 3E+38, 溢出)", "    对称轴：x= 3E+38",
+          "    准线方程：y= 1.5E+38", "    离心率：e=1"}},
+    });
+}
+
+// Every line the figures write, a number in each "#": signed or plain
+// number text, or "溢出" where a value has no 32-bit form.
+QRegularExpression AnalysisLine()
+{
+    const char* const forms[] = {
+        "直线： #x+#y+#=0", "直线： y-#=#(x-#)", "直线： y=#x+#", "直线： (y-#)/(#-#)=(x-#)/(#-#)",
+        "  过点(#,#)，求直线的平行线", "  过点(#,#)，求直线的平行线    平行线的方程： y=#x+#",
+        "  过点(#,#)，求直线的平行线    平行线的方程： x=#", "  过点(#,#)，求直线的垂线",
+        "    垂线的方程： y=#x+#", "    垂线的方程： x=#", "    垂足：(#,#)", "    垂距：#",
+        "  与另一直线 #x+#y+#=0的关系", "  与另一直线 y-#=#(x-#)的关系",
+        "  与另一直线 y=#x+#的关系", "  与另一直线(y-#)/(#-#)=(x-#)/(#-#)的关系", "    夹角：#",
+        "    交点：(#, #)", "    没有交点",
+        "圆  (x-#)^2+(y-#)^2=#^2", "圆  x^2+y^2+#x+#y+#=0", "圆  x=#sin(u)+#, y=#cos(u)+#",
+        "  根据已知条件求圆的切线", "    已知切线的斜率k=#", "      切线方程为 y=#x+# 和 y=#x+#",
+        "    已知圆上一点(#, #)", "      切线方程为 y=#x+#", "      切线方程为 x=#",
+        "      圆的方程为  (x-#)^2+(y-#)^2=#^2",
+        "    顶点坐标：(#, #)  (#, #)", "             (#, #)  (#, #)", "    焦点坐标：(#, #)  (#, #)",
+        "    对称轴：x=# 和 y=#", "    准线方程：x=# 和 x=#", "    准线方程：y=# 和 y=#",
+        "    离心率：e=#", "    渐近线方程: y=#(x-#)+# 和  y=#(x-#)+#", "    顶点坐标：(#, #)",
+        "    焦点坐标：(#, #)", "    对称轴：x=#", "    对称轴：y=#", "    准线方程：x=#",
+        "    准线方程：y=#"};
+    const QString number =
+        QStringLiteral("(?:[ -]?(?:\\d+(?:\\.\\d+)?|\\.\\d+)(?:E[+-]\\d+)?|溢出)");
+    QStringList alternatives;
+    for (const char* form : forms)
+        alternatives << QRegularExpression::escape(QString::fromUtf8(form))
+                            .replace(QStringLiteral("\\#"), number);
+    return QRegularExpression("^(?:" + alternatives.join('|') + ")$");
+}
+
+TEST_F(PlaneFigures, NoTextLeavesANumberUnwritten)
+{
+    const QRegularExpression known = AnalysisLine();
+    ASSERT_TRUE(known.isValid());
+    ASSERT_FALSE(known.match(QStringLiteral("    准线方程：x= 和 x= ")).hasMatch());
+    ASSERT_TRUE(known.match(QStringLiteral("    准线方程：x=-1E+20 和 x= .5")).hasMatch());
+
+    // Every figure with every option that writes text.
+    std::vector<std::function<void(Cls9&)>> kinds;
+    for (int32_t form = 1; form <= 4; ++form)
+        for (int32_t point = 0; point <= 2; ++point)
+            for (int32_t second = 0; second <= 4; ++second)
+                kinds.push_back([=](Cls9& g) {
+                    g.GraphType = GraphTypeLine;
+                    g.GLineType = form;
+                    g.GShowLinePoint = point != 0;
+                    g.GLinePointType = point;
+                    g.GShowLineLine = second != 0;
+                    g.GLineLineType = second;
+                });
+    for (int32_t form = 1; form <= 3; ++form)
+        for (int32_t tangent = 0; tangent <= 2; ++tangent)
+            for (int32_t derived = 0; derived <= 4; ++derived)
+                kinds.push_back([=](Cls9& g) {
+                    g.GraphType = GraphTypeCircle;
+                    g.GCircleType = form;
+                    g.GShowCircleTangent = tangent != 0;
+                    g.GCircleTangType = tangent;
+                    g.GShowCircleEqua = derived != 0;
+                    g.GCircleEquaType = derived;
+                });
+    kinds.push_back([](Cls9& g) { g.GraphType = GraphTypeEllipse; });
+    for (int32_t form = 1; form <= 2; ++form) {
+        kinds.push_back([=](Cls9& g) {
+            g.GraphType = GraphTypeHyperbola;
+            g.GHyperType = form;
+        });
+        kinds.push_back([=](Cls9& g) {
+            g.GraphType = GraphTypeParabola;
+            g.GParaType = form;
+        });
+    }
+
+    // Parameters from the float range's ends and its middle, in a fixed
+    // pseudo-random mix, every one alike, and circles through their point.
+    const float values[] = {0.0f, 1.0f, -2.5f, 1e-30f, -1e-30f, 1.4e-45f,
+                            1e20f, -1e20f, 3e38f, -3e38f};
+    constexpr size_t kValues = std::size(values);
+    std::vector<std::array<float, 15>> mixes;
+    for (float v : values) {
+        mixes.emplace_back();
+        mixes.back().fill(v);
+    }
+    uint32_t seed = 12345;
+    for (int i = 0; i < 150; ++i) {
+        std::array<float, 15> m{};
+        for (float& v : m) {
+            seed = seed * 1664525u + 1013904223u;
+            v = values[(seed >> 16) % kValues];
+        }
+        mixes.push_back(m);
+    }
+    for (float v : values) {
+        std::array<float, 15> m{};
+        m.fill(v);
+        m[0] = v / 2;              // centre (a, b) = (v / 2, v)
+        m[2] = std::fabs(v) / 2;   // r
+        m[13] = m[0] + m[2];       // the point (a + r, b) of the circle
+        m[14] = m[1];
+        mixes.push_back(m);
+    }
+
+    int failures = 0;
+    for (size_t k = 0; k < kinds.size() && failures < 10; ++k) {
+        for (const std::array<float, 15>& m : mixes) {
+            auto g = Bare(GraphTypeLine, 1, {m[0], m[1], m[2], m[3], m[4], m[5], m[6], m[7], m[8],
+                                             m[9]});
+            g->GLinePointX = m[10];
+            g->GLinePointY = m[11];
+            g->GCircleTangK = m[12];
+            g->GCircleTangPointX = m[13];
+            g->GCircleTangPointY = m[14];
+            kinds[k](*g);
+            const PlaneFigurePlan plan = PlanPlaneFigure(*g, 1.0f);
+            for (const QString& line : plan.lines) {
+                if (known.match(line).hasMatch() && !line.contains(QLatin1String("nan"), Qt::CaseInsensitive) &&
+                    !line.contains(QLatin1String("inf"), Qt::CaseInsensitive))
+                    continue;
+                ADD_FAILURE() << "kind " << k << ": \"" << line.toStdString() << "\" from "
+                              << m[0] << " " << m[1] << " " << m[2] << " " << m[3] << " ...";
+                ++failures;
+            }
+            for (const DrawOp& op : plan.ops)
+                for (float v : {op.x1, op.y1, op.x2, op.y2})
+                    EXPECT_TRUE(std::isfinite(v));
         }
     }
 }
