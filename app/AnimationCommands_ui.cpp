@@ -138,14 +138,28 @@ void AnimationCommands::PrepareAnimationCommand()
     UpdateAnimationTimerInterval();
 }
 
+int32_t AnimationCommands::RunAnimatedDialog(QDialog& dialog)
+{
+    // The dialog's OK makes playback available before its last checks (the
+    // t range, sampling). A dialog that then ends without a graph, refused
+    // or cancelled, leaves the playback commands as the document had them:
+    // with no animated graph there is nothing to play.
+    const frmF1::SavedCommandStates before = m_window->PlaybackCommandStates();
+    const int32_t oldCount = g_AllGraphs.FunSurfs.Count();
+    dialog.exec();
+    if (g_AllGraphs.FunSurfs.Count() <= oldCount)
+        m_window->RestoreCommandStates(before);
+    return oldCount;
+}
+
 void AnimationCommands::mnuAniPoint_Click()
 {
     PrepareAnimationCommand();
-    const int32_t oldCount = g_AllGraphs.FunSurfs.Count();
+    int32_t oldCount = 0;
     {
         frmF17 dialog(m_window);
         dialog.SetUpForAnimationMenu();
-        dialog.exec();
+        oldCount = RunAnimatedDialog(dialog);
     }
     m_window->repaint();
     float roll, pitch, yaw;
@@ -156,11 +170,11 @@ void AnimationCommands::mnuAniPoint_Click()
 void AnimationCommands::Ani2DFunction(bool polar)
 {
     PrepareAnimationCommand();
-    const int32_t oldCount = g_AllGraphs.FunSurfs.Count();
+    int32_t oldCount = 0;
     {
         frmF5 dialog(m_window);
         SetUpFrmF5ForAnimation(dialog, polar);
-        dialog.exec();
+        oldCount = RunAnimatedDialog(dialog);
     }
     m_window->repaint();
     m_window->FinishCreatingCommand(oldCount, 0.0f, 0.0f, 0.0f);
@@ -171,11 +185,11 @@ void AnimationCommands::Ani25DFunction(bool polar)
     // One-sided lighting for the animated bands; it stays so afterwards.
     g_Light.TwoSides[0] = 0.0f;
     PrepareAnimationCommand();
-    const int32_t oldCount = g_AllGraphs.FunSurfs.Count();
+    int32_t oldCount = 0;
     {
         frmF4 dialog(m_window);
         dialog.SetUpForAnimation(polar);
-        dialog.exec();
+        oldCount = RunAnimatedDialog(dialog);
     }
     m_window->repaint();
     m_window->FinishCreatingCommand(oldCount, 0.0f, -15.0f, 45.0f);

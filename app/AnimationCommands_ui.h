@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 
+class QDialog;
 class QMenu;
 class frmF5;
 class frmF1;
@@ -78,6 +79,9 @@ private:
     void CaptureFrame();
     // Steps 2 to 4 shared by every creating command.
     void PrepareAnimationCommand();
+    // Runs an animated graph's dialog modally; returns the number of graphs
+    // before it opened.
+    int32_t RunAnimatedDialog(QDialog& dialog);
     void Ani2DFunction(bool polar);
     void Ani25DFunction(bool polar);
 

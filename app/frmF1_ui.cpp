@@ -803,6 +803,24 @@ void frmF1::EnablePlaybackCommands()
     DisableButtonsWithoutCommand();
 }
 
+frmF1::SavedCommandStates frmF1::PlaybackCommandStates() const
+{
+    SavedCommandStates states;
+    for (const char* name : PlaybackCommands) {
+        for (QAction* action : findChildren<QAction*>(QString::fromLatin1(name)))
+            states.append({action, action->isEnabled()});
+    }
+    return states;
+}
+
+void frmF1::RestoreCommandStates(const SavedCommandStates& states)
+{
+    for (const auto& [action, enabled] : states) {
+        if (action)
+            action->setEnabled(enabled);
+    }
+}
+
 void frmF1::DisableButtonsWithoutCommand()
 {
     for (QToolBar* bar : {Toolbar1, Toolbar2}) {

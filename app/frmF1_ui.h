@@ -11,7 +11,10 @@
 #include "dialogs/common/DialogHost.h"
 #include "io/GraphClipboard_ui.h"
 
+#include <QList>
 #include <QMainWindow>
+#include <QPair>
+#include <QPointer>
 #include <QString>
 #include <cstdint>
 
@@ -78,6 +81,11 @@ public:
     void mnuViewISO_Click();
     void SetCommandStates(int32_t documentKind);
     void EnablePlaybackCommands() override;
+    // The enabled state of each playback menu item and toolbar button, to
+    // put back with RestoreCommandStates.
+    using SavedCommandStates = QList<QPair<QPointer<QAction>, bool>>;
+    SavedCommandStates PlaybackCommandStates() const;
+    void RestoreCommandStates(const SavedCommandStates& states);
 
     // The part of a creating command after its dialog has closed: rotation,
     // list entry and tick, when the dialog added a graph.

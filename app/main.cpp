@@ -1,24 +1,17 @@
-// Program entry: the application object with its name, icon and Qt's own
-// Chinese texts, then the main window with the document named on the
-// command line.
-#include "app/AppIcons_ui.h"
+// Program entry: the process and application set-up, then the main window
+// with the document named on the command line.
+#include "app/AppStart_ui.h"
 #include "app/frmF1_ui.h"
-#include "platform/AppTitle.h"
-#include "platform/MessageBox_ui.h"
-#include "platform/QtTranslation.h"
+#include "platform/ProcessStart.h"
 
 #include <QApplication>
 #include <QStringList>
 
 int main(int argc, char** argv)
 {
+    PrepareProcess();
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(AppTitle());
-    QApplication::setWindowIcon(ProgramIcon());
-    // Standard buttons and dialogs read in Chinese like the rest of the
-    // program; without the translation installed they stay in English.
-    (void)InstallQtChineseTranslation(&app);
-    InstallQtMessageBoxes();
+    PrepareApplication(app);
 
     // Everything after the program's own path is one document path, also
     // when it holds blanks.

@@ -17,7 +17,6 @@
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QOpenGLWidget>
-#include <QSaveFile>
 
 namespace {
 
@@ -82,20 +81,19 @@ bool WriteBitmap(const QString& path, const QImage& picture)
         ReportError(QStringLiteral("无法保存位图：无法读取绘图区的图像。"));
         return false;
     }
-    // Written as BMP whatever the name says; replaced only when complete.
-    QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly);
-    QString why = file.errorString();
-    if (ok) {
-        QImageWriter writer(&file, "bmp");
-        ok = writer.write(picture);
-        if (!ok)
-            why = writer.errorString();
-    }
-    if (ok)
-        ok = CommitSaveFile(file, &why);
-    else
-        file.cancelWriting();
+    // Written as BMP whatever the name says; an existing file is replaced
+    // only by a complete one.
+    QString why;
+    const bool ok = WriteFileThrough(
+        path,
+        [&picture](QIODevice& device, QString* writerWhy) {
+            QImageWriter writer(&device, "bmp");
+            if (writer.write(picture))
+                return true;
+            *writerWhy = writer.errorString();
+            return false;
+        },
+        &why);
     if (!ok)
         ReportError(QStringLiteral("无法保存位图“%1”：%2").arg(path, why));
     return ok;

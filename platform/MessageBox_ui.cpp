@@ -1,5 +1,6 @@
 // The QMessageBox handler behind ShowMessage.
 #include "platform/MessageBox_ui.h"
+#include "platform/AppTitle.h"
 #include "platform/MessageBox.h"
 
 #include <QApplication>
@@ -25,7 +26,10 @@ void InstallQtMessageBoxes()
             buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
             break;
         }
-        QMessageBox box(icon, r.title, r.text, buttons, QApplication::activeWindow());
+        // A box given no title reads the application's title, in both the
+        // window manager's names of the window (Qt would leave one empty).
+        const QString title = r.title.isEmpty() ? AppTitle() : r.title;
+        QMessageBox box(icon, title, r.text, buttons, QApplication::activeWindow());
         switch (box.exec()) {
         case QMessageBox::Ok: return MsgAnswer::Ok;
         case QMessageBox::Yes: return MsgAnswer::Yes;

@@ -10,7 +10,7 @@ PACKAGES=(
   libfreetype-dev fonts-liberation fonts-wqy-microhei
   libavformat-dev libavcodec-dev libavutil-dev libswscale-dev
   libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
-  xvfb xauth locales
+  xvfb xauth locales x11-utils
 )
 
 missing=()

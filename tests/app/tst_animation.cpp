@@ -37,6 +37,9 @@ private slots:
     void animatedCurveCommand();
     void cancelledCommandStillSetsSpeedAndFonts();
     void animated25DCommand();
+    void dialogWithoutGraphLeavesPlaybackAsItWas_data();
+    void dialogWithoutGraphLeavesPlaybackAsItWas();
+    void refusedDialogKeepsPlaybackOfAnimatedDocument();
     void timerStepsByPlayMode_data();
     void timerStepsByPlayMode();
     void stepCommandsAndStop();
@@ -53,6 +56,9 @@ private:
     // Runs the options command with the two box texts, OK or Cancel.
     void RunOptions(const QString& frames, const QString& speed, bool ok);
     QAction* Action(const char* name) const { return m_window->findChild<QAction*>(name); }
+    // The 22 playback commands (menu items and toolbar buttons) whose
+    // enabled state differs from `enabled`, by name.
+    QStringList PlaybackNotInState(bool enabled) const;
     AnimationCommands* Ani() const { return AnimationCommands::Of(m_window); }
 
     frmF1* m_window = nullptr;
@@ -230,6 +236,118 @@ void TestAnimation::animated25DCommand()
     QCOMPARE(g_ShownGraphs.RotPitch, -15.0f);
     QCOMPARE(g_ShownGraphs.RotYaw, 45.0f);
     QVERIFY(Action("mnuAniStartb")->isEnabled());
+}
+
+QStringList TestAnimation::PlaybackNotInState(bool enabled) const
+{
+    QStringList wrong;
+    int found = 0;
+    for (const char* name :
+         {"mnuAniStartb", "mnuAniPause", "mnuAniStop", "mnuAniFirst", "mnuAniPre", "mnuAniNext",
+          "mnuAniLast", "mnuAniNormal", "mnuAniRev", "mnuAniRepeat", "mnuAniRevRepeat",
+          "barAnimStart", "barAnimPause", "barAnimStop", "barAnimFirst", "barAnimPre",
+          "barAnimNext", "barAnimLast", "barAnimNormal", "barAnimRev", "barAnimNormalRepeat",
+          "barAnimRevRepeat"}) {
+        const QList<QAction*> actions = m_window->findChildren<QAction*>(name);
+        if (actions.isEmpty())
+            wrong << QStringLiteral("%1 (missing)").arg(name);
+        found += int(actions.size());
+        for (QAction* a : actions) {
+            if (a->isEnabled() != enabled)
+                wrong << QString::fromLatin1(name);
+        }
+    }
+    if (found < 22)
+        wrong << QStringLiteral("only %1 commands").arg(found);
+    return wrong;
+}
+
+using BoxTexts = QList<QPair<QString, QString>>;
+Q_DECLARE_METATYPE(BoxTexts)
+
+namespace {
+
+// Fills the named boxes of the open modal dialog; with `refuse`, OK first
+// (which the t range refuses), then Cancel.
+void FillAndLeave(const BoxTexts& boxes, bool refuse)
+{
+    QWidget* d = QApplication::activeModalWidget();
+    QVERIFY(d);
+    for (const auto& [name, text] : boxes) {
+        auto* box = d->findChild<QLineEdit*>(name);
+        QVERIFY2(box, qPrintable(name));
+        box->setText(text);
+    }
+    if (refuse) {
+        d->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        QVERIFY(d->isVisible());
+    }
+    d->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+}
+
+} // namespace
+
+void TestAnimation::dialogWithoutGraphLeavesPlaybackAsItWas_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<BoxTexts>("boxes");
+    QTest::addColumn<bool>("refuse");
+    // t from 5 to 1: every box filled, only the t range is wrong.
+    const BoxTexts point{{"Text2", "t"}, {"Text3", "t"}, {"Text4", "t"},
+                         {"Text5", "5"}, {"Text6", "1"}};
+    const BoxTexts curve{{"Text2", "sin(x+t)"}, {"Text4", "-10"}, {"Text5", "10"},
+                         {"Text7", "5"},        {"Text8", "1"}};
+    const BoxTexts band{{"Text2", "sin(x+t)"}, {"Text5", "-5"}, {"Text6", "5"},
+                        {"Text4", "5"},        {"Text8", "1"}};
+    QTest::newRow("point, refused") << 1 << "mnuAniPoint" << point << true;
+    QTest::newRow("point, cancelled") << 1 << "mnuAniPoint" << point << false;
+    QTest::newRow("point in 3D, refused") << 3 << "mnuAniPoint" << point << true;
+    QTest::newRow("2D Cartesian, refused") << 1 << "mnuAniCur2DCart" << curve << true;
+    QTest::newRow("2D polar, refused") << 1 << "mnuAniCur2DPol" << curve << true;
+    QTest::newRow("2D Cartesian, cancelled") << 1 << "mnuAniCur2DCart" << curve << false;
+    QTest::newRow("2.5D Cartesian, refused") << 2 << "mnuAni25DCurCart" << band << true;
+    QTest::newRow("2.5D polar, refused") << 2 << "mnuAni25DCurPol" << band << true;
+    QTest::newRow("2.5D in 3D, refused") << 3 << "mnuAni25DCurCart" << band << true;
+    QTest::newRow("2.5D polar, cancelled") << 2 << "mnuAni25DCurPol" << band << false;
+}
+
+void TestAnimation::dialogWithoutGraphLeavesPlaybackAsItWas()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, command);
+    QFETCH(BoxTexts, boxes);
+    QFETCH(bool, refuse);
+    if (kind == 2)
+        m_window->mnuFileNew25D_Click();
+    else if (kind == 3)
+        m_window->mnuFileNew3D_Click();
+    QCOMPARE(PlaybackNotInState(false), QStringList());
+
+    MessageRecorder recorder;
+    QTimer::singleShot(0, [&] { FillAndLeave(boxes, refuse); });
+    m_window->findChild<QAction*>(command)->trigger();
+    if (refuse) {
+        QCOMPARE(recorder.Count(), 1);
+        QCOMPARE(recorder.Messages()[0].text, QStringLiteral("最小 t 必须小于最大 t."));
+    }
+    QCOMPARE(g_AllGraphs.FunSurfs.Count(), 0);
+    // No graph, nothing to play: the document's states, not the dialog's.
+    QCOMPARE(PlaybackNotInState(false), QStringList());
+}
+
+void TestAnimation::refusedDialogKeepsPlaybackOfAnimatedDocument()
+{
+    CreateAnimatedCurve();
+    QCOMPARE(PlaybackNotInState(true), QStringList());
+    MessageRecorder recorder;
+    QTimer::singleShot(0, [] {
+        FillAndLeave({{"Text2", "t"}, {"Text3", "t"}, {"Text5", "5"}, {"Text6", "1"}}, true);
+    });
+    Action("mnuAniPoint")->trigger();
+    QCOMPARE(recorder.Count(), 1);
+    QCOMPARE(g_AllGraphs.FunSurfs.Count(), 1);
+    QCOMPARE(PlaybackNotInState(true), QStringList());
 }
 
 void TestAnimation::timerStepsByPlayMode_data()

@@ -5,6 +5,7 @@
 #include "platform/FileDialog_ui.h"
 #include "platform/MessageBox.h"
 #include "platform/PictureCapture_gl.h"
+#include "platform/ProcessStart.h"
 
 #include "DocumentFixtures.h"
 #include "ProgramStateGuard.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QMimeData>
 #include <QOpenGLFunctions>
@@ -23,6 +25,16 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QThread>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 using namespace fixtures;
 
@@ -104,6 +116,29 @@ QByteArray ReadAll(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString SystemText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// A device that refuses every write with "No space left on device": a
+// private node of /dev/full in `dir` where one can be made, else /dev/full
+// itself, but only for a user who cannot replace it; empty when neither.
+QString FullDevice(const QTemporaryDir& dir)
+{
+    const QByteArray node = QFile::encodeName(dir.filePath("full"));
+    if (mknod(node.constData(), S_IFCHR | 0666, makedev(1, 7)) == 0) {
+        const int fd = open(node.constData(), O_WRONLY);
+        if (fd >= 0) {
+            close(fd);
+            return QFile::decodeName(node);
+        }
+    }
+    if (geteuid() != 0 && access("/dev/full", W_OK) == 0)
+        return QStringLiteral("/dev/full");
+    return {};
 }
 
 } // namespace
@@ -349,4 +384,77 @@ TEST_F(DocumentCommands, OpenThroughTheDialog)
     MessageRecorder messages;
     EXPECT_TRUE(FileOpen(nullptr, good));
     EXPECT_EQ(messages.Count(), 0);
+}
+
+// A save that meets the file-size limit (ulimit -f, a quota) must not end
+// the program: it fails, says why, and the old file stays as it was. Each
+// case runs in a child process with the program's start-up routine and a
+// small limit; the child's exit code tells whether all held, its messages
+// go to stderr.
+namespace {
+int SaveUnderFileSizeLimit(const QString& path, int filter, bool saveAs)
+{
+    const QByteArray old = "old content";
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(old) != old.size())
+            return 2;
+    }
+    PrepareProcess();
+    rlimit normal{};
+    getrlimit(RLIMIT_FSIZE, &normal);
+    rlimit small = normal;
+    small.rlim_cur = 16; // smaller than any document or bitmap
+    setrlimit(RLIMIT_FSIZE, &small);
+    DialogScript dialogs;
+    dialogs.answers.push_back({true, path, filter});
+    MessageRecorder messages; // Yes to "replace it?"
+    const bool saved = saveAs ? FileSaveAs(nullptr) : FileSave(nullptr);
+    // The messages go to a file too (the parent reads them from there).
+    setrlimit(RLIMIT_FSIZE, &normal);
+    for (const MessageRequest& m : messages.Messages())
+        std::fprintf(stderr, "%s\n", m.text.toUtf8().constData());
+    if (saved)
+        return 3;
+    if (ReadAll(path) != old)
+        return 4;
+    // Nothing but the old file in its folder: no temporary file left.
+    if (QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files | QDir::Hidden).size() != 1)
+        return 5;
+    return 0;
+}
+} // namespace
+
+TEST_F(DocumentCommands, SaveOverFileSizeLimitSaysWhyAndKeepsTheOldFile)
+{
+    AddGraph(1);
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const std::string cause = SystemText(EFBIG).toLocal8Bit().toStdString();
+    EXPECT_EXIT(std::_Exit(SaveUnderFileSizeLimit(dir.filePath("doc/kept.qgd"), 1, false)),
+                ::testing::ExitedWithCode(0), cause)
+        << "document";
+    EXPECT_EXIT(std::_Exit(SaveUnderFileSizeLimit(dir.filePath("bmp/kept.bmp"), 2, true)),
+                ::testing::ExitedWithCode(0), cause)
+        << "bitmap";
+}
+
+// Saving to a device that is full names the cause, for a document and a
+// bitmap alike, and never puts a regular file in the device's place.
+TEST_F(DocumentCommands, SaveToFullDeviceSaysWhy)
+{
+    const QString device = FullDevice(dir);
+    if (device.isEmpty())
+        GTEST_SKIP() << "no full device this user may write without harm";
+    AddGraph(1);
+    for (int filter : {1, 2}) {
+        DialogScript dialogs;
+        dialogs.answers.push_back({true, device, filter});
+        MessageRecorder messages; // Yes to "replace it?"
+        EXPECT_FALSE(FileSaveAs(nullptr)) << filter;
+        ASSERT_GE(messages.Count(), 1) << filter;
+        const QString text = messages.Messages().back().text;
+        EXPECT_TRUE(text.contains(SystemText(ENOSPC))) << filter << ": " << text.toStdString();
+        EXPECT_FALSE(QFileInfo(device).isFile()) << filter;
+    }
 }

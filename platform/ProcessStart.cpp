@@ -1,0 +1,9 @@
+// Signal dispositions the program sets at start-up.
+#include "platform/ProcessStart.h"
+
+#include <csignal>
+
+void PrepareProcess()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+}
