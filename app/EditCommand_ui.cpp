@@ -62,7 +62,7 @@ void FillPositions(QListWidget* list, const PositionList& positions, int32_t cou
 {
     const int32_t n = std::min(count, PositionListUpper);
     for (int32_t i = 1; i <= n; ++i)
-        list->addItem(NumberText(positions[i]));
+        list->addItem(PlainNumberText(positions[i]));
 }
 
 QString Digits(int32_t value)
@@ -92,8 +92,8 @@ void FillFrmF5(frmF5& d, const Cls9& g)
     SetVisible({d.Label10, d.Label11, d.Label12, d.Text7, d.Text8, d.Text9}, animated);
     if (animated) {
         d.Text9->setEnabled(false);
-        d.Text7->setText(NumberText(g.MinT));
-        d.Text8->setText(NumberText(g.MaxT));
+        d.Text7->setText(PlainNumberText(g.MinT));
+        d.Text8->setText(PlainNumberText(g.MaxT));
         d.Text9->setText(Digits(g.StepT()));
     }
 
@@ -111,22 +111,22 @@ void FillFrmF5(frmF5& d, const Cls9& g)
     case FunFormImplicit:
     case FunFormInequality:
         d.Text2->setText(g.ExpressZ);
-        d.Text4->setText(NumberText(g.MinU));
-        d.Text5->setText(NumberText(g.MaxU));
-        d.Text10->setText(NumberText(g.MinV));
-        d.Text11->setText(NumberText(g.MaxV));
+        d.Text4->setText(PlainNumberText(g.MinU));
+        d.Text5->setText(PlainNumberText(g.MaxU));
+        d.Text10->setText(PlainNumberText(g.MinV));
+        d.Text11->setText(PlainNumberText(g.MaxV));
         break;
     case FunFormExplicit:
         d.Text2->setText(g.ExpressZ);
-        d.Text4->setText(NumberText(g.MinV));
-        d.Text5->setText(NumberText(g.MaxV));
+        d.Text4->setText(PlainNumberText(g.MinV));
+        d.Text5->setText(PlainNumberText(g.MaxV));
         d.Text6->setText(Digits(g.StepV));
         break;
     case FunFormParametric:
         d.Text2->setText(g.ExpressY);
         d.Text3->setText(g.ExpressZ);
-        d.Text4->setText(NumberText(g.MinV));
-        d.Text5->setText(NumberText(g.MaxV));
+        d.Text4->setText(PlainNumberText(g.MinV));
+        d.Text5->setText(PlainNumberText(g.MaxV));
         d.Text6->setText(Digits(g.StepV));
         break;
     default:
@@ -152,8 +152,8 @@ void FillFrmF5(frmF5& d, const Cls9& g)
 
     d.Check4->setChecked(g.ShowInt);
     d.Picture4->SetColor(g.IntColor);
-    d.Text13->setText(NumberText(g.IntFrom));
-    d.Text14->setText(NumberText(g.IntTo));
+    d.Text13->setText(PlainNumberText(g.IntFrom));
+    d.Text14->setText(PlainNumberText(g.IntTo));
 
     d.Check5->setChecked(g.ShowMax);
     d.Picture5->SetColor(g.MaxColor);
@@ -185,8 +185,8 @@ void FillFrmF5(frmF5& d, const Cls9& g)
     FillPositions(d.List1, g.CurvX, g.CurvNum);
 
     d.Check13->setChecked(g.ShowLen);
-    d.Text17->setText(NumberText(g.LenFrom));
-    d.Text18->setText(NumberText(g.LenTo));
+    d.Text17->setText(PlainNumberText(g.LenFrom));
+    d.Text18->setText(PlainNumberText(g.LenTo));
 
     d.Check14->setChecked(g.ShowQie);
     d.Picture11->SetColor(g.QieColor);
@@ -208,8 +208,8 @@ void FillFrmF4(frmF4& d, const Cls9& g)
     // 1. The t row is the dialog's animation switch.
     SetVisible({d.Label4, d.Label6, d.Label8, d.Text4, d.Text8, d.Text9}, animated);
     if (animated) {
-        d.Text4->setText(NumberText(g.MinT));
-        d.Text8->setText(NumberText(g.MaxT));
+        d.Text4->setText(PlainNumberText(g.MinT));
+        d.Text8->setText(PlainNumberText(g.MaxT));
         d.Text9->setText(Digits(g.StepT()));
         d.Text9->setEnabled(false);
     }
@@ -231,8 +231,8 @@ void FillFrmF4(frmF4& d, const Cls9& g)
         d.Text2->setText(g.ExpressZ);
     }
     d.Text3->setVisible(parametric);
-    d.Text5->setText(NumberText(g.MinV));
-    d.Text6->setText(NumberText(g.MaxV));
+    d.Text5->setText(PlainNumberText(g.MinV));
+    d.Text6->setText(PlainNumberText(g.MaxV));
     d.Text7->setText(Digits(g.StepV));
 
     // 8. Labels last, so they are final.
@@ -335,8 +335,8 @@ void FillFrmF17(frmF17& d, const Cls9& g)
 {
     // A 3D document's animated point moves in space, like its still points.
     FillPoint(d, g, g_DocumentKind == DocumentKind3D);
-    d.Text5->setText(NumberText(g.MinT));
-    d.Text6->setText(NumberText(g.MaxT));
+    d.Text5->setText(PlainNumberText(g.MinT));
+    d.Text6->setText(PlainNumberText(g.MaxT));
     d.Frame3->setVisible(true);
 
     // The t segments are the document's frame count, not the graph's.

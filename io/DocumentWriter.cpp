@@ -4,6 +4,7 @@
 #include "model/Cls3.h"
 #include "model/Cls8.h"
 #include "model/Globals.h"
+#include "model/SavedText.h"
 #include "platform/Codepage936.h"
 
 namespace {
@@ -32,6 +33,15 @@ std::optional<QString> BuildDocumentText(int32_t documentKind, const Cls8& shown
         SetError(error, QStringLiteral("未知的文档类型 %1。").arg(documentKind));
         return std::nullopt;
     }
+    // A name is checked by the rule the dialogs refuse names with, so that
+    // the two never disagree on what can be saved.
+    for (const GraphRef& graph : shownGraphs.FunSurfs) {
+        const QString problem = GraphNameProblem(graph->NameS);
+        if (!problem.isEmpty()) {
+            SetError(error, problem);
+            return std::nullopt;
+        }
+    }
     QString why;
     std::optional<QString> records = shownGraphs.Save(&why);
     if (!records) {
@@ -46,8 +56,7 @@ std::optional<QByteArray> BuildDocumentFile(const QString& text, QString* error)
 {
     std::optional<QByteArray> encoded = EncodeCodepage936(text);
     if (!encoded) {
-        SetError(error, QStringLiteral("字符“%1”无法保存到图形文件中。")
-                            .arg(FirstUnencodableCharacter(text)));
+        SetError(error, UnencodableTextProblem(text));
         return std::nullopt;
     }
     if (encoded->size() > 0xFFFF) {

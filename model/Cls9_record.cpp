@@ -6,26 +6,12 @@
 #include "expr/Module1.h"
 #include "expr/NumberText.h"
 #include "model/Globals.h"
+#include "model/SavedText.h"
 
 #include <QStringList>
 #include <cmath>
 
 namespace {
-
-// A quoted text reads back only when no blank-separated word but the last
-// ends with "@" (the reader takes such a word as the closing mark) and the
-// reader's limit of 101 words holds.
-bool QuotedTextReadsBack(const QString& text)
-{
-    const QStringList words = text.split(QLatin1Char(' '));
-    if (words.size() > 101)
-        return false;
-    for (qsizetype i = 0; i + 1 < words.size(); ++i) {
-        if (words[i].endsWith(QLatin1Char('@')))
-            return false;
-    }
-    return true;
-}
 
 class RecordWriter {
 public:
@@ -53,9 +39,9 @@ public:
 
     void Q(const QString& text)
     {
-        if (!QuotedTextReadsBack(text))
-            Fail(QStringLiteral("名称“%1”无法保存：除最后一个词外，词尾不能是“@”，且不能超过 101 个词。")
-                     .arg(text));
+        const QString problem = QuotedTextProblem(text);
+        if (!problem.isEmpty())
+            Fail(problem);
         m_tokens << QLatin1Char('@') + text + QLatin1Char('@');
     }
 

@@ -10,6 +10,7 @@
 #include "model/Cls9.h"
 #include "model/Globals.h"
 #include "model/ListLabel.h"
+#include "model/SavedText.h"
 #include "platform/MessageBox.h"
 #include "view/DrawingMessages.h"
 #include "io/DocumentBudget.h"
@@ -21,15 +22,43 @@
 
 namespace {
 
-// Samples a graph; an error inside sampling counts as a failed sampling.
-bool Sample(Cls9& graph)
+const QString CannotCompute = QStringLiteral("无法计算该图形。");
+
+// Samples a graph. A failure that says nothing of its own (a value beyond
+// the float range, a grid too large) is told as a graph that cannot be
+// computed, so that OK never stays open in silence; a compile error has
+// shown the compiler's message. `silent` says which it was.
+bool Sample(Cls9& graph, bool* silent = nullptr)
 {
+    int raised = 0;
+    MessageHandler previous;
+    previous = SetMessageHandler([&](const MessageRequest& r) {
+        ++raised;
+        return previous(r);
+    });
+    bool sampled = false;
     try {
-        return graph.GetPoints();
+        sampled = graph.GetPoints();
     } catch (const std::exception&) {
-        ShowMessage(QStringLiteral("无法计算该图形。"), QStringLiteral("出错"), MsgIcon::Warning);
-        return false;
+        sampled = false;
     }
+    SetMessageHandler(std::move(previous));
+    const bool quiet = !sampled && raised == 0;
+    if (quiet)
+        ShowMessage(CannotCompute, QStringLiteral("出错"), MsgIcon::Warning);
+    if (silent)
+        *silent = quiet;
+    return sampled;
+}
+
+// Refuses a name the document could not save, with the writer's reason.
+bool NameSavable(const QString& name)
+{
+    const QString problem = GraphNameProblem(name);
+    if (problem.isEmpty())
+        return true;
+    ShowMessage(problem, QStringLiteral("出错"), MsgIcon::Warning);
+    return false;
 }
 
 } // namespace
@@ -116,6 +145,8 @@ static bool WithinDocumentBudget(const GraphRef& graph, const GraphRef& replaced
 
 bool StoreGraph(const std::shared_ptr<Cls9>& graph, bool sample)
 {
+    if (!NameSavable(graph->NameS))
+        return false;
     if (g_EditingGraph) {
         const int index = SelectedGraphIndex();
         if (index < 0 || index >= g_AllGraphs.FunSurfs.Count())
@@ -146,6 +177,7 @@ bool StoreGraph(const std::shared_ptr<Cls9>& graph, bool sample)
 
     if (!WithinDocumentBudget(graph, nullptr))
         return false;
+    const int32_t lastID = g_LastGraphID;
     g_LastGraphID += 1;
     // IDs are never handed out twice; skip any still in use.
     while (g_AllGraphs.FunSurfs.Contains(QString::number(g_LastGraphID)) ||
@@ -155,9 +187,14 @@ bool StoreGraph(const std::shared_ptr<Cls9>& graph, bool sample)
     const QString key = QString::number(graph->ID);
     g_AllGraphs.FunSurfs.Add(graph, key);
     g_ShownGraphs.FunSurfs.Add(graph, key);
-    if (sample && !RunWithGraphMessages(graph, true, [&] { return Sample(*graph); })) {
+    bool silent = false;
+    if (sample && !RunWithGraphMessages(graph, true, [&] { return Sample(*graph, &silent); })) {
         g_AllGraphs.FunSurfs.Remove(key);
         g_ShownGraphs.FunSurfs.Remove(key);
+        // A graph that cannot be computed is refused like any other bad
+        // input: it uses no ID. After a compile error the ID stays used.
+        if (silent)
+            g_LastGraphID = lastID;
         return false;
     }
     return true;

@@ -47,10 +47,14 @@ bool RequireFilled(const std::vector<QLineEdit*>& boxes);
 int32_t ReadPositions(QListWidget* list, PositionList& positions);
 
 // Creates the graph (g_EditingGraph false) or updates the graph of the
-// selected list entry (true), and samples it. Creating gives the graph the ID
-// g_LastGraphID + 1 and adds it to the end of both scenes; when sampling
-// fails it is taken out again and the ID stays used. Editing samples the new
-// definition first and touches the edited graph only when that succeeded,
-// then rewrites its list entry and redraws. False when nothing was stored.
-// Graphs drawn from their parameters alone pass `sample` false.
+// selected list entry (true), and samples it. A name the document could not
+// save is refused first, with the document writer's own reason. Creating
+// gives the graph the ID g_LastGraphID + 1 and adds it to the end of both
+// scenes; when sampling fails it is taken out again, and the ID stays used
+// after a compile error (the compiler has said so). A sampling that fails
+// without a word of its own (a value beyond the float range) shows
+// "无法计算该图形。" and uses no ID. Editing samples the new definition first
+// and touches the edited graph only when that succeeded, then rewrites its
+// list entry and redraws. False when nothing was stored. Graphs drawn from
+// their parameters alone pass `sample` false.
 bool StoreGraph(const std::shared_ptr<Cls9>& graph, bool sample = true);

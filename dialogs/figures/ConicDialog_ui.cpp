@@ -202,6 +202,11 @@ void ConicDialog::Command1_Click()
             RefuseFigure(QStringLiteral("请检查数据，双曲线的参数a不能为0。"));
             return;
         }
+        // A flat b has no hyperbola either: the drawing refuses it.
+        if (b == 0.0f) {
+            RefuseFigure(QStringLiteral("请检查数据，双曲线的参数b不能为0。"));
+            return;
+        }
         const float k = b / a;
         const float q = a * a;
         minV = c - std::fabs(a) - 2.0f;

@@ -68,7 +68,7 @@ void SelectValue(QComboBox* combo, int32_t value)
 
 QString Padded(float value)
 {
-    const QString text = NumberText(value);
+    const QString text = PlainNumberText(value);
     return value < 0.0f ? text : QStringLiteral(" ") + text;
 }
 
@@ -118,6 +118,20 @@ bool ReadNumbers(std::initializer_list<std::pair<const QLineEdit*, float*>> boxe
             return false;
         }
         *value = static_cast<float>(v);
+    }
+    return true;
+}
+
+bool ReadShownNumbers(std::initializer_list<std::pair<const QLineEdit*, float*>> boxes)
+{
+    for (const auto& [box, value] : boxes) {
+        if (IsShown(box)) {
+            if (!ReadNumbers({{box, value}}))
+                return false;
+        } else {
+            const double v = Val(box->text());
+            *value = AllFloat({v}) ? static_cast<float>(v) : 0.0f;
+        }
     }
     return true;
 }

@@ -58,8 +58,9 @@ inline int32_t ListValue(const QComboBox* combo)
     return combo->currentIndex() + 1;
 }
 
-// A number as the editing command writes it into a box: its number text
-// with one blank in front when it is not negative.
+// A number as the editing command writes it into a box: its plain number
+// text (never the exponent form, which the expression compiler does not
+// read) with one blank in front when it is not negative.
 QString Padded(float value);
 
 // A number as it goes into an expression text (never the exponent form).
@@ -76,6 +77,11 @@ bool FilterExpressions(std::initializer_list<QLineEdit*> boxes);
 // Reads the numbers the boxes begin with (0 when none) as 32-bit floats. A
 // number beyond the float range shows "存在非法数据。" and gives false.
 bool ReadNumbers(std::initializer_list<std::pair<const QLineEdit*, float*>> boxes);
+
+// ReadNumbers for the boxes the chosen form shows. A box it hides is not
+// checked: it gives its number when a float holds it, else 0, so that a
+// value the user cannot see never refuses OK.
+bool ReadShownNumbers(std::initializer_list<std::pair<const QLineEdit*, float*>> boxes);
 
 // Evaluates the expressions of a range's two boxes, in order (either may
 // be above the other). A bound that does not compile gives false after the

@@ -82,8 +82,8 @@ SequenceDialog::SequenceDialog(bool geometric, QWidget* parent)
 void SequenceDialog::Fill(const Cls9& g)
 {
     Text1->setText(g.NameS);
-    Text2->setText(NumberText(g.GPara1));
-    Text3->setText(NumberText(g.GPara2));
+    Text2->setText(PlainNumberText(g.GPara1));
+    Text3->setText(PlainNumberText(g.GPara2));
     Text4->setText(QString::number(g.EdgeNum));
 }
 

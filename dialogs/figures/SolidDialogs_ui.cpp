@@ -137,12 +137,12 @@ frmF37::frmF37(QWidget* parent) : QDialog(parent)
 void frmF37::Fill(const Cls9& g)
 {
     Text1->setText(g.NameS);
-    Text2->setText(NumberText(g.GPara1));
-    Text3->setText(NumberText(g.GPara2));
-    Text4->setText(NumberText(g.GPara3));
-    Text5->setText(NumberText(g.GPara4));
-    Text6->setText(NumberText(g.GPara5));
-    Text7->setText(NumberText(g.GPara6));
+    Text2->setText(PlainNumberText(g.GPara1));
+    Text3->setText(PlainNumberText(g.GPara2));
+    Text4->setText(PlainNumberText(g.GPara3));
+    Text5->setText(PlainNumberText(g.GPara4));
+    Text6->setText(PlainNumberText(g.GPara5));
+    Text7->setText(PlainNumberText(g.GPara6));
     Picture1->SetColor(g.GeomColor);
     SelectNumber(Combo1, g.GeomWidth);
 }
@@ -236,9 +236,9 @@ void SolidDialog::Fill(const Cls9& g)
     Text1->setText(g.NameS);
     int para = 4;
     for (const auto& size : info.sizes)
-        Text(size.first)->setText(NumberText(Para(g, para++)));
+        Text(size.first)->setText(PlainNumberText(Para(g, para++)));
     for (int i = 0; i < 3; ++i)
-        Text(info.centre[i])->setText(NumberText(Para(g, i + 1)));
+        Text(info.centre[i])->setText(PlainNumberText(Para(g, i + 1)));
     Picture1->SetColor(g.GeomColor);
     if (Combo1)
         SelectNumber(Combo1, g.EdgeNum);

@@ -134,8 +134,8 @@ void frmF25::Fill(const Cls9& g)
     Text1->setText(g.NameS);
     Text2->setText(g.ExpressZ);
     Text3->setText(g.Exp2);
-    Text4->setText(NumberText(g.MinV));
-    Text5->setText(NumberText(g.MaxV));
+    Text4->setText(PlainNumberText(g.MinV));
+    Text5->setText(PlainNumberText(g.MaxV));
     Text6->setText(QString::number(g.StepV));
     Picture1->SetColor(g.LineColor);
     SelectNumber(Combo1, g.LineWidth);
@@ -168,12 +168,14 @@ void frmF25::Command1_Click()
         return;
     // 5. The segments, bounded: every segment of one curve is compared with
     // every segment of the other each time the graph is drawn.
+    // The rule is on the whole number of segments the box gives (0.6 gives
+    // 1), so that the message and the check say the same thing.
     const double count = Val(Text6->text());
-    if (count < 1) {
-        GraphDialog::Warn(QStringLiteral("段数 x 必须大于1。"));
+    const auto segments = RoundToInt32(count);
+    if (segments ? *segments < 1 : count < 1) {
+        GraphDialog::Warn(QStringLiteral("段数 x 不能小于1。"));
         return;
     }
-    const auto segments = RoundToInt32(count);
     if (!segments || *segments > MaxIntersectionSegments) {
         GraphDialog::Warn(QStringLiteral("段数 x 不能大于%1。").arg(MaxIntersectionSegments));
         return;

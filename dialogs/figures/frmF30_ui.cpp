@@ -64,7 +64,7 @@ void frmF30::Fill(const Cls9& g)
 {
     Text3->setText(g.NameS);
     Text1->setText(g.ExpressZ);
-    Text2->setText(NumberText(g.LimitX0));
+    Text2->setText(PlainNumberText(g.LimitX0));
     SelectValue(Combo1, g.LimitDir);
     Check1->setChecked(g.LimitShowP);
     Check2->setChecked(g.LimitShowL);

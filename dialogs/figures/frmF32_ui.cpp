@@ -236,9 +236,9 @@ void frmF32::Command1_Click()
     float minV = 0.0f, maxV = 0.0f;
     if (!EvaluateBounds(Text6, Text7, minV, maxV))
         return;
-    // 4. The four parameters, hidden boxes included.
+    // 4. The four parameters; a box the form hides is read but not checked.
     float p1 = 0.0f, p2 = 0.0f, p3 = 0.0f, p4 = 0.0f;
-    if (!ReadNumbers({{Text2, &p1}, {Text3, &p2}, {Text4, &p3}, {Text5, &p4}}))
+    if (!ReadShownNumbers({{Text2, &p1}, {Text3, &p2}, {Text4, &p3}, {Text5, &p4}}))
         return;
 
     // 5. x(u) and y(u).
@@ -308,7 +308,7 @@ void frmF32::Command1_Click()
         return;
     float q1 = 0.0f, q2 = 0.0f, q3 = 0.0f, q4 = 0.0f;
     if (Check2->isChecked()) {
-        if (!ReadNumbers({{Text10, &q1}, {Text11, &q2}, {Text12, &q3}, {Text13, &q4}}))
+        if (!ReadShownNumbers({{Text10, &q1}, {Text11, &q2}, {Text12, &q3}, {Text13, &q4}}))
             return;
         // 6.
         if (ListValue(Combo2) == LineFormGeneral && q1 == 0.0f && q2 == 0.0f) {

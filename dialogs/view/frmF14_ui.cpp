@@ -65,10 +65,11 @@ frmF14::frmF14(QWidget* parent) : QDialog(parent)
     dialogrows::AddOkCancel(this, layout, Command1, Command2, &frmF14::Command1_Click,
                             &frmF14::Command2_Click);
 
-    // Load.
+    // Load, as plain numbers: the number filter of OK refuses the exponent
+    // form, so a wide range would refuse an OK without a change.
     const std::array<float*, 7> range = RangeValues();
     for (int i = 1; i <= 6; ++i)
-        Text[i]->setText(NumberText(*range[i]));
+        Text[i]->setText(PlainNumberText(*range[i]));
     Option1->setChecked(g_Camera.ProjectType == ProjectionOrthographic);
     Option2->setChecked(g_Camera.ProjectType == ProjectionPerspective);
 }

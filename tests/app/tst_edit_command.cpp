@@ -17,6 +17,8 @@
 #include "model/Cls9.h"
 #include "model/Globals.h"
 #include "model/ListLabel.h"
+#include "io/DocumentWriter.h"
+#include "model/Cls3.h"
 #include "platform/MessageBox.h"
 #include "dialogs/FigureDialogTesting.h"
 
@@ -44,6 +46,8 @@ private slots:
     void editFunctionKeepsIdAndRelabels();
     void cancelLeavesGraphUnchanged();
     void okWithoutChangeGivesBackTheSameGraph();
+    void okWithoutChangeKeepsLargeAndSmallNumbers();
+    void namesTheDocumentCannotSaveAreRefused();
     void explicitFunctionFilled();
     void animatedFunctionFilled();
     void implicitPolarFunctionFilled();
@@ -52,6 +56,15 @@ private slots:
     void kindsWithoutDialog();
 
 private:
+    // A graph made through its dialog in a document of `kind`.
+    struct Case {
+        const char* name;
+        int32_t kind;
+        std::function<void()> create;
+    };
+    // Makes each case's graph, edits it and presses OK without a change:
+    // the edit is accepted and gives back the same record, ID and label.
+    void CheckOkWithoutChange(const std::vector<Case>& cases);
     // Runs the command; `act` gets the modal dialog it opened (nullptr when
     // none was open) and must close it.
     bool RunCommand(const std::function<void(QDialog*)>& act);
@@ -209,11 +222,6 @@ void TestEditCommand::cancelLeavesGraphUnchanged()
 
 void TestEditCommand::okWithoutChangeGivesBackTheSameGraph()
 {
-    struct Case {
-        const char* name;
-        int32_t kind;
-        std::function<void()> create;
-    };
     const std::vector<Case> cases = {
         {"explicit function with overlays", DocumentKind2D,
          [this] {
@@ -471,7 +479,11 @@ void TestEditCommand::okWithoutChangeGivesBackTheSameGraph()
                                                  "Text5=0.25"});
          }},
     };
+    CheckOkWithoutChange(cases);
+}
 
+void TestEditCommand::CheckOkWithoutChange(const std::vector<Case>& cases)
+{
     for (const Case& c : cases) {
         g_AllGraphs.FunSurfs.Clear();
         g_ShownGraphs.FunSurfs.Clear();
@@ -488,6 +500,8 @@ void TestEditCommand::okWithoutChangeGivesBackTheSameGraph()
                      QVERIFY2(d, c.name);
                      d->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
                      accepted = d->result() == QDialog::Accepted;
+                     if (!accepted)
+                         d->reject(); // a refused OK leaves the dialog open
                  }),
                  c.name);
         QVERIFY2(accepted, c.name);
@@ -500,6 +514,266 @@ void TestEditCommand::okWithoutChangeGivesBackTheSameGraph()
         QVERIFY2(m_window->List1->item(0)->text() ==
                      GraphListLabel(*g_AllGraphs.FunSurfs.Item(1), c.kind),
                  c.name);
+    }
+}
+
+void TestEditCommand::okWithoutChangeKeepsLargeAndSmallNumbers()
+{
+    // Numbers of eight or more integer digits have an exponent form in
+    // number text ("1E+08"), which neither the expression compiler nor the
+    // number filter reads: every box an edit fills must hold plain text.
+    const QString big = QStringLiteral("100000000");
+    const QString tiny = QStringLiteral("0.00001");
+    const std::vector<Case> cases = {
+        {"explicit function", DocumentKind2D,
+         [&] {
+             frmF5 d(m_window);
+             d.SetUpForDrawMenu(false);
+             d.Text2->setText(QStringLiteral("x"));
+             d.Text4->setText(QStringLiteral("-") + big);
+             d.Text5->setText(big);
+             d.Text6->setText(QStringLiteral("100"));
+             d.Text13->setText(tiny);
+             d.Text14->setText(QStringLiteral("20000000"));
+             d.Text17->setText(QStringLiteral("-30000000"));
+             d.Text18->setText(tiny);
+             d.List2->addItems({big, tiny});
+             FinishCreating(d, [&] { d.Command1_Click(); });
+         }},
+        {"animated function", DocumentKind2D,
+         [&] {
+             frmF5 d(m_window);
+             SetUpFrmF5ForAnimation(d, false);
+             d.Text2->setText(QStringLiteral("t*x"));
+             d.Text4->setText(QStringLiteral("0"));
+             d.Text5->setText(tiny);
+             d.Text6->setText(QStringLiteral("10"));
+             d.Text7->setText(QStringLiteral("-200000000"));
+             d.Text8->setText(QStringLiteral("300000000"));
+             FinishCreating(d, [&] { d.Command1_Click(); });
+         }},
+        {"implicit function", DocumentKind2D,
+         [&] {
+             frmF5 d(m_window);
+             d.SetUpForDrawMenu(false);
+             d.SetCombo3Index(2);
+             d.Text2->setText(QStringLiteral("x-y"));
+             d.Text4->setText(QStringLiteral("-") + big);
+             d.Text5->setText(big);
+             d.Text10->setText(QStringLiteral("-0.00002"));
+             d.Text11->setText(tiny);
+             FinishCreating(d, [&] { d.Command1_Click(); });
+         }},
+        {"animated 2.5D function", DocumentKind25D,
+         [&] {
+             frmF4 d(m_window);
+             d.SetUpForAnimation(false);
+             d.Text2->setText(QStringLiteral("x+t"));
+             d.Text5->setText(QStringLiteral("-50000000"));
+             d.Text6->setText(tiny);
+             d.Text7->setText(QStringLiteral("10"));
+             d.Text4->setText(QStringLiteral("-") + big);
+             d.Text8->setText(big);
+             FinishCreating(d, [&] { d.Command1_Click(); });
+         }},
+        {"animated point", DocumentKind2D,
+         [&] {
+             frmF17 d(m_window);
+             d.SetUpForAnimationMenu();
+             d.Text2->setText(QStringLiteral("t"));
+             d.Text3->setText(QStringLiteral("1"));
+             d.Text5->setText(QStringLiteral("-") + big);
+             d.Text6->setText(big);
+             FinishCreating(d, [&] { d.Command1_Click(); });
+         }},
+        {"curve intersection", DocumentKind2D,
+         [&] {
+             CreateFigure(FigureDialog::Intersection,
+                          {"Text2=x", "Text3=-x", "Text4=-10000000", "Text5=10000000"});
+         }},
+        {"limit", DocumentKind2D,
+         [&] { CreateFigure(FigureDialog::Limit, {"Text1=x", "Text2=" + big}); }},
+        {"line with a second line", DocumentKind2D,
+         [&] {
+             CreateFigure(FigureDialog::Line,
+                          {"Combo1=1", "Text2=" + tiny, "Text3=2", "Text4=" + big,
+                           "Text6=-" + big, "Text7=" + big, "Check2=1", "Combo2=3",
+                           "Text10=1", "Text11=" + tiny, "Text12=" + big, "Text13=2"});
+         }},
+        {"circle from three points", DocumentKind2D,
+         [&] {
+             CreateFigure(FigureDialog::Circle,
+                          {"Text2=" + tiny, "Text3=" + big, "Text4=2", "Check3=1",
+                           "Option7=1", "Text21=0", "Text22=0", "Text23=1", "Text24=" + big,
+                           "Text25=" + tiny, "Text26=1"});
+         }},
+        {"circle, centre and a point", DocumentKind2D,
+         [&] {
+             CreateFigure(FigureDialog::Circle, {"Text4=1", "Check3=1", "Option5=1",
+                                                 "Text12=" + big, "Text15=" + tiny});
+         }},
+        {"ellipse", DocumentKind2D,
+         [&] { CreateFigure(FigureDialog::Ellipse, {"Text2=" + big, "Text3=" + tiny}); }},
+        {"hyperbola", DocumentKind2D,
+         [&] {
+             CreateFigure(FigureDialog::Hyperbola,
+                          {"Text2=" + big, "Text3=0.5", "Text5=" + tiny});
+         }},
+        {"parabola", DocumentKind2D,
+         [&] { CreateFigure(FigureDialog::Parabola, {"Text2=" + big, "Text4=" + tiny}); }},
+        {"plane vector", DocumentKind2D,
+         [&] { CreateFigure(FigureDialog::Vector, {"Text2=" + big, "Text6=" + tiny}); }},
+        {"vector times a constant", DocumentKind2D,
+         [&] {
+             CreateFigure(FigureDialog::VectorOperation,
+                          {"Combo1=2", "Text2=" + tiny, "Text4=" + big});
+         }},
+        {"arithmetic sequence", DocumentKind2D,
+         [&] {
+             CreateFigure(FigureDialog::ArithmeticSequence,
+                          {"Text2=" + big, "Text3=" + tiny, "Text4=3"});
+         }},
+        {"space line", DocumentKind3D,
+         [&] { CreateFigure(FigureDialog::SpaceLine, {"Text2=" + big, "Text7=" + tiny}); }},
+        {"sphere", DocumentKind3D,
+         [&] { CreateFigure(FigureDialog::Sphere, {"Text2=" + tiny, "Text3=" + big}); }},
+    };
+    CheckOkWithoutChange(cases);
+}
+
+void TestEditCommand::namesTheDocumentCannotSaveAreRefused()
+{
+    // The dialogs of each family, with boxes OK accepts, and their name box.
+    struct Dialog {
+        const char* what;
+        int32_t kind;
+        std::function<std::unique_ptr<QDialog>()> make;
+        const char* nameBox;
+    };
+    auto figure = [this](FigureDialog which, QStringList controls) {
+        return [this, which, controls] {
+            std::unique_ptr<QDialog> d = MakeFigureDialog(which, m_window);
+            FigureDialogTesting::SetControls(*d, controls);
+            return d;
+        };
+    };
+    const std::vector<Dialog> dialogs = {
+        {"2D function", DocumentKind2D,
+         [this] {
+             auto d = std::make_unique<frmF5>(m_window);
+             d->SetUpForDrawMenu(false);
+             d->Text2->setText(QStringLiteral("x"));
+             d->Text4->setText(QStringLiteral("-1"));
+             d->Text5->setText(QStringLiteral("1"));
+             return std::unique_ptr<QDialog>(std::move(d));
+         },
+         "Text1"},
+        {"2.5D function", DocumentKind25D,
+         [this] {
+             auto d = std::make_unique<frmF4>(m_window);
+             d->SetUpForDrawMenu(false);
+             d->Text2->setText(QStringLiteral("x"));
+             d->Text5->setText(QStringLiteral("-1"));
+             d->Text6->setText(QStringLiteral("1"));
+             d->Text7->setText(QStringLiteral("10"));
+             return std::unique_ptr<QDialog>(std::move(d));
+         },
+         "Text1"},
+        {"point", DocumentKind2D,
+         [this] {
+             auto d = std::make_unique<frmF16>(m_window);
+             d->SetUpForDrawMenu();
+             return std::unique_ptr<QDialog>(std::move(d));
+         },
+         "Text1"},
+        {"animated point", DocumentKind2D,
+         [this] {
+             auto d = std::make_unique<frmF17>(m_window);
+             d->SetUpForAnimationMenu();
+             d->Text2->setText(QStringLiteral("t"));
+             d->Text3->setText(QStringLiteral("1"));
+             d->Text5->setText(QStringLiteral("0"));
+             d->Text6->setText(QStringLiteral("1"));
+             return std::unique_ptr<QDialog>(std::move(d));
+         },
+         "Text1"},
+        {"limit", DocumentKind2D, figure(FigureDialog::Limit, {"Text1=x"}), "Text3"},
+        {"circle", DocumentKind2D, figure(FigureDialog::Circle, {"Text4=1"}), "Text1"},
+        {"vector", DocumentKind2D, figure(FigureDialog::Vector, {"Text2=1"}), "Text1"},
+        {"sequence", DocumentKind2D, figure(FigureDialog::GeometricSequence, {"Text4=2"}),
+         "Text1"},
+        {"prism", DocumentKind3D, figure(FigureDialog::Prism, {"Text2=1", "Text3=1"}), "Text1"},
+    };
+    QStringList words;
+    for (int i = 0; i < 102; ++i)
+        words << QStringLiteral("w");
+    const QStringList refused = {QStringLiteral("a@ b"), words.join(u' '),
+                                 QString::fromUtf8("曲线😀")};
+    // What the writer says of a graph of that name.
+    auto writerSays = [](const QString& name) {
+        Cls8 scene;
+        auto g = Cls9::Init(1, name, GraphTypePoint, CoordTypeCartesian2D, "0", "1", "1", 1, 1,
+                            0, 1, 0, 0, 4, 0, 0, 0, 1, 4, 2, 2);
+        scene.FunSurfs.Add(g, QStringLiteral("1"));
+        QString why;
+        const bool saved = BuildDocumentText(DocumentKind2D, scene, Cls3(), &why).has_value();
+        return saved ? QString() : why;
+    };
+    auto nameBox = [](QDialog& d, const char* name) {
+        return d.findChild<QLineEdit*>(QString::fromLatin1(name));
+    };
+
+    for (const Dialog& dialog : dialogs) {
+        g_AllGraphs.FunSurfs.Clear();
+        g_ShownGraphs.FunSurfs.Clear();
+        m_window->List1->clear();
+        g_DocumentKind = dialog.kind;
+        g_LastGraphID = 3;
+        g_EditingGraph = false;
+        for (const QString& name : refused) {
+            const QString what = QStringLiteral("%1, %2").arg(dialog.what, name.left(12));
+            const QString expected = writerSays(name);
+            QVERIFY2(!expected.isEmpty(), qPrintable(what));
+            std::unique_ptr<QDialog> d = dialog.make();
+            nameBox(*d, dialog.nameBox)->setText(name);
+            MessageRecorder recorder;
+            FigureDialogTesting::ClickOk(*d);
+            QVERIFY2(recorder.Count() == 1, qPrintable(what));
+            QVERIFY2(recorder.Messages()[0].text == expected,
+                     qPrintable(what + QStringLiteral(": ") + recorder.Messages()[0].text));
+            QCOMPARE(recorder.Messages()[0].title, QStringLiteral("出错"));
+            QVERIFY2(d->result() == QDialog::Rejected, qPrintable(what));
+            QVERIFY2(g_AllGraphs.FunSurfs.Count() == 0, qPrintable(what));
+            QVERIFY2(g_ShownGraphs.FunSurfs.Count() == 0, qPrintable(what));
+            QVERIFY2(g_LastGraphID == 3, qPrintable(what));
+        }
+
+        // A name that only looks odd is stored as typed ...
+        const QString odd = QString::fromUtf8("@a 圆€ b@");
+        QVERIFY(writerSays(odd).isEmpty());
+        {
+            std::unique_ptr<QDialog> d = dialog.make();
+            nameBox(*d, dialog.nameBox)->setText(odd);
+            FinishCreating(*d, [&] { FigureDialogTesting::ClickOk(*d); });
+        }
+        QVERIFY2(g_AllGraphs.FunSurfs.Count() == 1, dialog.what);
+        QCOMPARE(g_AllGraphs.FunSurfs.Item(1)->NameS, odd);
+
+        // ... and an edit cannot rename it to what cannot be saved.
+        const QString before = Record(1);
+        m_window->List1->setCurrentRow(0);
+        int shown = -1;
+        QVERIFY2(RunCommand([&](QDialog* d) {
+                     QVERIFY(d);
+                     nameBox(*d, dialog.nameBox)->setText(refused.front());
+                     MessageRecorder recorder;
+                     FigureDialogTesting::ClickOk(*d);
+                     shown = recorder.Count();
+                     d->reject();
+                 }),
+                 dialog.what);
+        QVERIFY2(shown == 1, dialog.what);
+        QCOMPARE(Record(1), before);
     }
 }
 

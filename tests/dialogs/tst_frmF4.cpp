@@ -212,6 +212,10 @@ void TestFrmF4::okMessages_data()
     QTest::newRow("pi to -pi") << 1 << false
                                << QStringList{"Text2=u", "Text3=u", "Text5=pi", "Text6=-pi"}
                                << QStringLiteral("最小 u 必须小于最大 u.") << note;
+    // Sampling that fails without a compile error is told, and uses no ID.
+    QTest::newRow("cannot be computed") << 0 << false << QStringList{"Text2=x^100"}
+                                        << QStringLiteral("无法计算该图形。")
+                                        << QStringLiteral("出错");
     QTest::newRow("t segments 0") << 0 << true
                                   << QStringList{"Text2=x*t", "Text4=0", "Text8=1", "Text9=0"}
                                   << QStringLiteral("段数 t 必须大于1。") << note;

@@ -220,6 +220,10 @@ void TestFrmF5::okMessages_data()
     QTest::newRow("marker size 1000") << 0 << false << QStringList{"Text2=x", "Combo12=1000"}
                                       << QStringLiteral("标记大小必须在1到100之间。")
                                       << QStringLiteral("注意");
+    // Sampling that fails without a compile error is told, and uses no ID.
+    QTest::newRow("cannot be computed") << 0 << false << QStringList{"Text2=x^100"}
+                                        << QStringLiteral("无法计算该图形。")
+                                        << QStringLiteral("出错");
     QTest::newRow("t segments 0") << 0 << true
                                   << QStringList{"Text2=x", "Text7=0", "Text8=1", "Text9=0"}
                                   << QStringLiteral("段数 t 必须大于1。")

@@ -29,6 +29,7 @@ private slots:
     void viewRefusedBox_data();
     void viewRefusedBox();
     void viewCancelChangesNothing();
+    void viewOkWithoutChangeKeepsWideRange();
     void viewMinimumAboveMaximum_data();
     void viewMinimumAboveMaximum();
 
@@ -241,6 +242,21 @@ void TestLightViewDialogs::viewCancelChangesNothing()
     QCOMPARE(d.result(), int(QDialog::Rejected));
     QCOMPARE(g_Camera.ProjectType, int32_t(ProjectionOrthographic));
     QCOMPARE(g_RangeMinX, -20.0f);
+}
+
+void TestLightViewDialogs::viewOkWithoutChangeKeepsWideRange()
+{
+    SetRange(100000000.0f);
+    g_RangeMinX = 0.00001f;
+    MessageRecorder messages;
+    frmF14 d;
+    QCOMPARE(d.Text[2]->text(), QStringLiteral("100000000"));
+    d.Command1_Click();
+    QCOMPARE(messages.Count(), 0);
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QCOMPARE(g_RangeMinX, 0.00001f);
+    QCOMPARE(g_RangeMaxX, 100000000.0f);
+    QCOMPARE(g_RangeMinZ, -200000000.0f);
 }
 
 QTEST_MAIN(TestLightViewDialogs)

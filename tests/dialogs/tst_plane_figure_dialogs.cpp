@@ -184,6 +184,15 @@ void TestPlaneFigureDialogs::buildsGraph_data()
         << QStringList{"Combo1=2", "Text2=2", "Text3=3", "Text4=1,5", "Text5=7", "Text6=8"}
         << QStringList{"GraphType=47", "CoordType=3", "GPara1=2", "GPara2=3", "GPara3=1.5",
                        "GPara4=0", "VecOperation=3", "label=平面向量运算"};
+    QTest::newRow("vector times a constant, refused character in the hidden second vector")
+        << F::VectorOperation << QStringList{"Combo1=2", "Text2=1", "Text4=2", "Text5=#"}
+        << QStringList{"GPara3=2", "GPara4=0", "VecOperation=3"};
+    QTest::newRow("line, general form, a two-point box beyond the float range")
+        << F::Line
+        << QStringList{"Combo1=3", "Text5=1e39", "Combo1=0", "Text2=1", "Text3=2", "Text4=3",
+                       "Check2=1", "Combo2=3", "Text13=1e39", "Combo2=0", "Text10=1"}
+        << QStringList{"GLineType=1", "GPara1=1", "GPara3=3", "GPara4=0", "GLineLineType=1",
+                       "ExpressZ=-0.5u-(1.5)"};
     QTest::newRow("vector dot product")
         << F::VectorOperation << QStringList{"Combo1=3", "Text4=9", "Text5=7", "Text6=8"}
         << QStringList{"GPara3=7", "GPara4=8", "VecOperation=4"};
@@ -246,6 +255,9 @@ void TestPlaneFigureDialogs::refusals_data()
     QTest::newRow("hyperbola, fresh")
         << F::Hyperbola << QStringList{} << QStringLiteral("请检查数据，双曲线的参数a不能为0。")
         << hint;
+    QTest::newRow("hyperbola, b is 0")
+        << F::Hyperbola << QStringList{"Text2=2", "Text3=0", "Text4=1"}
+        << QStringLiteral("请检查数据，双曲线的参数b不能为0。") << hint;
     QTest::newRow("hyperbola, b/a overflows")
         << F::Hyperbola << QStringList{"Text2=1e-30", "Text3=1e30"} << bad << error;
     QTest::newRow("ellipse, refused character") << F::Ellipse << QStringList{"Text5=#"} << bad
@@ -254,8 +266,17 @@ void TestPlaneFigureDialogs::refusals_data()
         << F::Parabola << QStringList{"Text2=3e38", "Text4=3e38"} << bad << error;
     QTest::newRow("vector, refused character") << F::Vector << QStringList{"Text6=x;"} << bad
                                                << error;
-    QTest::newRow("vector operation, hidden second vector still filtered")
-        << F::VectorOperation << QStringList{"Combo1=2", "Text5=#"} << bad << error;
+
+    // Sampling that fails without a compile error (a value beyond the float
+    // range) is told, and uses no ID.
+    const QString cannotCompute = QStringLiteral("无法计算该图形。");
+    QTest::newRow("circle, cannot be computed")
+        << F::Circle << QStringList{"Text2=2e38", "Text4=2e38"} << cannotCompute << error;
+    QTest::newRow("ellipse, cannot be computed")
+        << F::Ellipse << QStringList{"Text2=3e38", "Text4=3e38"} << cannotCompute << error;
+    QTest::newRow("parabola form 2, cannot be computed")
+        << F::Parabola << QStringList{"Combo1=1", "Text2=3e38", "Text4=1"}
+        << cannotCompute << error;
 }
 
 void TestPlaneFigureDialogs::refusals()
@@ -332,7 +353,7 @@ void TestPlaneFigureDialogs::editInPlace_data()
     QTest::newRow("vector operation, constant")
         << F::VectorOperation << QStringList{"Combo1=2", "Text2=1", "Text4=-3"}
         << QStringList{"Combo1=1", "Text5=2"} << QStringLiteral("平面向量运算")
-        << QStringList{"Text6=#"};
+        << QStringList{"Text4=#"};
     QTest::newRow("vector operation, sum")
         << F::VectorOperation << QStringList{"Text2=1", "Text5=2", "Text6=3"}
         << QStringList{"Text1=s"} << QStringLiteral("平面向量运算")

@@ -221,6 +221,7 @@ void TestPointDialogs::pointChecks()
         {"1", "2$", "存在非法数据。"},
         {"1", "  ", "请输入所有参数。"}, // blanks clean to nothing
         {"", "2", nullptr},              // an empty box counts as 0
+        {"10^50", "1", "无法计算该图形。"},  // beyond the float range
     };
     for (const Case& c : cases) {
         g_AllGraphs.FunSurfs.Clear();
@@ -230,11 +231,13 @@ void TestPointDialogs::pointChecks()
         d.SetUpForDrawMenu();
         d.Text2->setText(QString::fromUtf8(c.x));
         d.Text3->setText(QString::fromUtf8(c.y));
+        const int32_t lastID = g_LastGraphID;
         d.Command1_Click();
         if (c.message) {
             QCOMPARE(recorder.Count(), 1);
             QCOMPARE(recorder.Messages()[0].text, QString::fromUtf8(c.message));
             QCOMPARE(g_AllGraphs.FunSurfs.Count(), 0);
+            QCOMPARE(g_LastGraphID, lastID); // a refused point uses no ID
             QVERIFY(d.result() != QDialog::Accepted);
         } else {
             QCOMPARE(recorder.Count(), 0);
@@ -294,6 +297,7 @@ void TestPointDialogs::animatedPointChecks()
         {"t$", "0", "1", "10", "存在非法数据。", false},
         {"t", "0", "1", "0", "段数 t 必须大于0。", false},
         {"t", "2", "1", "10", "最小 t 必须小于最大 t.", true},
+        {"t*10^50", "0", "1", "10", "无法计算该图形。", true},
         {"t", "1", "1", "10", nullptr, true},                // equal bounds pass
     };
     for (const Case& c : cases) {

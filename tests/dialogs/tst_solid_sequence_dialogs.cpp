@@ -140,6 +140,12 @@ void TestSolidSequenceDialogs::buildsGraph_data()
                        "Combo1=7", "Combo2=0", "Combo3=7", "Combo4=5", "Check1=0", "Check2=0"}
         << QStringList{"MinV=-6", "MaxV=2", "StepV=2", "LineWidth=8", "Width2=1",
                        "InterSize=8", "InterSymbol=6", "ShowInter=0", "ShowArea=0"};
+    QTest::newRow("intersection, segments that round to one")
+        << F::Intersection << QStringList{"Text2=x", "Text3=1", "Text4=0", "Text5=1", "Text6=0,6"}
+        << QStringList{"StepV=1"};
+    QTest::newRow("intersection, one segment")
+        << F::Intersection << QStringList{"Text2=x", "Text3=1", "Text4=0", "Text5=1", "Text6=1"}
+        << QStringList{"StepV=1"};
     QTest::newRow("intersection, min above max kept")
         << F::Intersection << QStringList{"Text2=x", "Text3=1", "Text4=3", "Text5=1", "Text6=3,5"}
         << QStringList{"MinV=3", "MaxV=1", "StepV=4"};
@@ -253,10 +259,13 @@ void TestSolidSequenceDialogs::refusals_data()
         << F::Intersection << filled + QStringList{"Text6=x"} << bad << error << false;
     QTest::newRow("intersection, no segments")
         << F::Intersection << filled + QStringList{"Text6=0"}
-        << QStringLiteral("段数 x 必须大于1。") << note << false;
+        << QStringLiteral("段数 x 不能小于1。") << note << false;
     QTest::newRow("intersection, negative segments")
         << F::Intersection << filled + QStringList{"Text6=-5"}
-        << QStringLiteral("段数 x 必须大于1。") << note << false;
+        << QStringLiteral("段数 x 不能小于1。") << note << false;
+    QTest::newRow("intersection, segments round to none")
+        << F::Intersection << filled + QStringList{"Text6=0,4"}
+        << QStringLiteral("段数 x 不能小于1。") << note << false;
     QTest::newRow("intersection, too many segments")
         << F::Intersection << filled + QStringList{"Text6=10001"}
         << QStringLiteral("段数 x 不能大于10000。") << note << false;
@@ -269,6 +278,18 @@ void TestSolidSequenceDialogs::refusals_data()
     QTest::newRow("intersection, function does not compile")
         << F::Intersection << filled + QStringList{"Text2=sin("} << QString() << QString()
         << true;
+
+    // Sampling that fails without a compile error (a value beyond the float
+    // range) is told, and uses no ID.
+    const QString cannotCompute = QStringLiteral("无法计算该图形。");
+    QTest::newRow("intersection, cannot be computed")
+        << F::Intersection
+        << QStringList{"Text2=x^50", "Text3=x", "Text4=0", "Text5=1000"} << cannotCompute
+        << error << false;
+    QTest::newRow("limit, x^100 near 10")
+        << F::Limit << QStringList{"Text1=x^100", "Text2=10"} << cannotCompute << error << false;
+    QTest::newRow("limit, exp(1000)")
+        << F::Limit << QStringList{"Text1=exp(1000)"} << cannotCompute << error << false;
 
     QTest::newRow("limit, function") << F::Limit << QStringList{"Text1=#"} << badExpression
                                      << error << false;
@@ -359,7 +380,7 @@ void TestSolidSequenceDialogs::editInPlace_data()
                            << QStringList{"Text1=sin(x)/x", "Combo1=2", "Text2=0.1",
                                           "Check2=0"}
                            << QStringList{"Text1=x^2", "Combo1=0"} << QStringLiteral("极限  y=x^2")
-                           << QStringList{"Text1=x^"};
+                           << QStringList{"Text1=x^100", "Text2=10"};
     QTest::newRow("arithmetic sequence")
         << F::ArithmeticSequence << QStringList{"Text2=-1.5", "Text3=0.25", "Text4=9"}
         << QStringList{"Text4=3"} << QStringLiteral("等差数列") << QStringList{"Text4=200"};

@@ -1,6 +1,7 @@
 // Tests of writing .qgd documents and reading them back.
 #include "io/DocumentReader.h"
 #include "io/DocumentWriter.h"
+#include "model/SavedText.h"
 
 #include "DocumentFixtures.h"
 #include "ProgramStateGuard.h"
@@ -101,6 +102,63 @@ TEST(DocumentWriter, RefusesWhatCannotBeStored)
     EXPECT_EQ(uint8_t((*bytes)[2]), 0xFF);
     EXPECT_EQ(uint8_t((*bytes)[3]), 0xFF);
     EXPECT_TRUE(ParseDocumentFile(*bytes, Cls3(), {}, nullptr));
+}
+
+// The dialogs refuse a graph's name through GraphNameProblem; the writer must
+// refuse exactly those names, with the same sentence, and every name the
+// check lets through must come back unchanged from the saved file.
+TEST(DocumentWriter, AgreesWithTheNameCheck)
+{
+    ProgramStateGuard guard;
+    g_DocumentKind = DocumentKind2D;
+    g_CoordSystem.Show = false;
+    QStringList words101;
+    for (int i = 0; i < 101; ++i)
+        words101 << QStringLiteral("w%1").arg(i);
+    const QString refusedWord = QStringLiteral("名称“%1”无法保存：除最后一个词外，词尾不能是“@”，且不能超过 101 个词。");
+    const struct Case {
+        QString name;
+        QString refusal; // empty: saved and read back
+    } cases[] = {
+        {"", ""},
+        {" ", ""},
+        {"a  b", ""},
+        {"@", ""},
+        {"@@", ""},
+        {"a@", ""},
+        {"@a", ""},
+        {"a @b", ""},
+        {"a b@", ""},
+        {"x@y z", ""},
+        {QString::fromUtf8("圆 €"), ""},
+        {words101.join(' '), ""},
+        {"a@ b", refusedWord.arg("a@ b")},
+        {"@ b", refusedWord.arg("@ b")},
+        {"a b@ c", refusedWord.arg("a b@ c")},
+        {words101.join(' ') + " w", refusedWord.arg(words101.join(' ') + " w")},
+        {QString::fromUtf8("曲线😀"), QString::fromUtf8("字符“😀”无法保存到图形文件中。")},
+        {QString::fromUtf8("pinyin é"), ""},
+        {QString::fromUtf8("a ä b"), QString::fromUtf8("字符“ä”无法保存到图形文件中。")},
+        // Both faults: the word rule is told first, as the writer meets it.
+        {QString::fromUtf8("😀@ b"), refusedWord.arg(QString::fromUtf8("😀@ b"))},
+    };
+    for (const Case& c : cases) {
+        const std::string what = c.name.left(40).toStdString();
+        EXPECT_EQ(GraphNameProblem(c.name), c.refusal) << what;
+        GraphRef g = PlainGraph(0, 1);
+        g->NameS = c.name;
+        Show({g});
+        QString why;
+        const std::optional<QByteArray> bytes = CurrentDocumentFile(&why);
+        EXPECT_EQ(why, GraphNameProblem(c.name)) << what;
+        EXPECT_EQ(bytes.has_value(), c.refusal.isEmpty()) << what;
+        if (!bytes)
+            continue;
+        auto doc = ParseDocumentFile(*bytes, Cls3(), {}, &why);
+        ASSERT_TRUE(doc) << what << ": " << why.toStdString();
+        ASSERT_EQ(doc->graphs.size(), 1u) << what;
+        EXPECT_EQ(doc->graphs[0]->NameS, c.name) << what;
+    }
 }
 
 TEST(DocumentWriter, ReplacesFilesWhole)
