@@ -5,6 +5,7 @@
 #include "expr/Globals.h"
 #include "expr/NumberText.h"
 #include "model/Cls9.h"
+#include "model/StyleLists.h"
 #include "sampling/Segments.h"
 
 #include <algorithm>
@@ -115,14 +116,18 @@ Curve2DPlan PlanCurve2D(const Cls9& g, int32_t lngAnimStep, float scale,
     if (!(scale > 0.0f) || !std::isfinite(scale))
         throw std::domain_error("the scene scale is not a positive number");
 
-    plan.curvePass = true;
-    plan.lineWidth = LineWidthOf(g.LineWidth);
-
     const bool animated = g.GraphType == GraphType2DFunctionAnimation;
     const bool intersection = g.GraphType == GraphTypeCurveIntersection;
     const bool series = g.GraphType == GraphTypeSeries;
+
+    // Widths and sizes are drawn within the lists of the dialog that makes
+    // the graph, whatever a document holds.
+    const StyleList& widths = intersection ? kIntersectionWidths : kFunctionWidths;
+    plan.curvePass = true;
+    plan.lineWidth = LineWidthOf(widths.Clamp(g.LineWidth));
+
     const int32_t curveColor = series ? g.SeriesColor : g.LineColor;
-    const int32_t curveWidth = series ? g.SeriesWidth : g.LineWidth;
+    const int32_t curveWidth = widths.Clamp(series ? g.SeriesWidth : g.LineWidth);
     auto sample = [&](int32_t i) -> const Cls2& {
         return animated ? g.Anim2D(i, lngAnimStep) : g.Vert3D(0, i);
     };
@@ -145,7 +150,7 @@ Curve2DPlan PlanCurve2D(const Cls9& g, int32_t lngAnimStep, float scale,
             const Cls2& q1 = g.VertExp2(0, i);
             const Cls2& q2 = g.VertExp2(0, i + 1);
             if (Defined3(q1) && Defined3(q2))
-                plan.ops.push_back(Line(g.Color2, g.Width2, q1, q2, scale));
+                plan.ops.push_back(Line(g.Color2, widths.Clamp(g.Width2), q1, q2, scale));
         }
 
         if (g.ShowInverse && segmentDefined) {
@@ -156,7 +161,8 @@ Curve2DPlan PlanCurve2D(const Cls9& g, int32_t lngAnimStep, float scale,
             m2.x = p2.y;
             m2.y = p2.x;
             m2.z = p2.z;
-            plan.ops.push_back(Line(g.InvColor, g.InvWidth, m1, m2, scale));
+            plan.ops.push_back(
+                Line(g.InvColor, kFunctionWidths.Clamp(g.InvWidth), m1, m2, scale));
         }
 
         if (g.ShowRoot && Defined(p1.x) && Defined(p1.y) && Defined(p2.x) && Defined(p2.y)) {
@@ -167,8 +173,8 @@ Curve2DPlan PlanCurve2D(const Cls9& g, int32_t lngAnimStep, float scale,
                         continue;
                     lastRootSample = r.onSample;
                 }
-                plan.ops.push_back(MarkerOp(g.RootColor, g.RootSize, g.RootSymbol, r.x / scale,
-                                            r.y / scale, 0.0f));
+                plan.ops.push_back(MarkerOp(g.RootColor, kFunctionMarkerSizes.Clamp(g.RootSize),
+                                            g.RootSymbol, r.x / scale, r.y / scale, 0.0f));
                 plan.lines << QStringLiteral("    根: x=") + NumberText(r.x) +
                                   QStringLiteral(",y=") + NumberText(r.y);
             }
@@ -182,8 +188,10 @@ Curve2DPlan PlanCurve2D(const Cls9& g, int32_t lngAnimStep, float scale,
     if (intersection && g.ShowInter) {
         for (const Cls2& p : intersections) {
             if (Defined(p.y) && Defined(p.z))
-                plan.ops.push_back(MarkerOp(g.InterColor, g.InterSize, g.InterSymbol, p.x / scale,
-                                            p.y / scale, p.z / scale));
+                plan.ops.push_back(MarkerOp(g.InterColor,
+                                            kIntersectionMarkerSizes.Clamp(g.InterSize),
+                                            g.InterSymbol, p.x / scale, p.y / scale,
+                                            p.z / scale));
         }
     }
 

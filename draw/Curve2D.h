@@ -43,9 +43,11 @@ std::optional<QString> Curve2DHeader(const Cls9& g);
 // the inverse and the roots of a 2D function graph. `scale` is the scene
 // scale (g_SceneScale). `intersections` are the crossings found by the
 // intersection search of a curve-intersection graph, in the graph's units.
-// Throws std::out_of_range when a sample row the graph needs is missing or
-// shorter than StepV, and std::domain_error for a scale that is not a
-// positive finite number.
+// Widths and sizes beyond the lists of the graph's dialog are planned at the
+// list's end (StyleLists.h), as are those of the overlays. Throws
+// std::out_of_range when a sample row the graph needs is missing or shorter
+// than StepV, and std::domain_error for a scale that is not a positive
+// finite number.
 Curve2DPlan PlanCurve2D(const Cls9& g, int32_t lngAnimStep, float scale,
                         const std::vector<Cls2>& intersections = {});
 

@@ -7,6 +7,7 @@
 #include "expr/Globals.h"
 #include "expr/NumberText.h"
 #include "model/Cls9.h"
+#include "model/StyleLists.h"
 
 #include <algorithm>
 #include <array>
@@ -267,29 +268,33 @@ void AppendStep(const Cls9& g, const Cls2& p1, const Cls2& p2, float scale,
         return;
     const float x1 = p1.x / scale, y1 = p1.y / scale;
     const float x2 = p2.x / scale, y2 = p2.y / scale;
-    ops.push_back(LineOp(g.StepColor, g.StepWidth, x1, y1, 0, x1, y2, 0));
-    ops.push_back(LineOp(g.StepColor, g.StepWidth, x1, y2, 0, x2, y2, 0));
+    const int32_t width = kFunctionWidths.Clamp(g.StepWidth);
+    ops.push_back(LineOp(g.StepColor, width, x1, y1, 0, x1, y2, 0));
+    ops.push_back(LineOp(g.StepColor, width, x1, y2, 0, x2, y2, 0));
 }
 
 void AppendStemsAndParity(const Cls9& g, float scale, std::vector<DrawOp>& ops)
 {
     if (g.GraphType == GraphTypeStepStem && g.ShowStem) {
+        const int32_t width = kFunctionWidths.Clamp(g.StemBodyWidth);
+        const int32_t size = kFunctionMarkerSizes.Clamp(g.StemHeadSize);
         for (int32_t i = 0; i <= g.StepV; ++i) {
             const Cls2& p = g.Vert3D(0, i);
             if (!Defined(p.x) || !Defined(p.y))
                 continue;
             const float x = p.x / scale, y = p.y / scale;
-            ops.push_back(LineOp(g.StemBodyColor, g.StemBodyWidth, x, y, 0, x, 0, 0));
-            ops.push_back(MarkerOp(g.StemHeadColor, g.StemHeadSize, g.StemHeadSymbol, x, y));
+            ops.push_back(LineOp(g.StemBodyColor, width, x, y, 0, x, 0, 0));
+            ops.push_back(MarkerOp(g.StemHeadColor, size, g.StemHeadSymbol, x, y));
         }
     }
     // Sampling makes no parity row for an animated graph.
     if (g.ShowJO && g.GraphType != GraphType2DFunctionAnimation && HasRow(g, g.VertJO)) {
+        const int32_t width = kFunctionWidths.Clamp(g.JOWidth);
         for (int32_t i = 0; i < g.StepV; ++i) {
             const Cls2& a = g.VertJO(0, i);
             const Cls2& b = g.VertJO(0, i + 1);
             if (Defined3(a) && Defined3(b))
-                ops.push_back(LineOp(g.JOColor, g.JOWidth, a.x / scale, a.y / scale, a.z / scale,
+                ops.push_back(LineOp(g.JOColor, width, a.x / scale, a.y / scale, a.z / scale,
                                      b.x / scale, b.y / scale, b.z / scale));
         }
     }
@@ -348,9 +353,9 @@ DerivativePlan PlanDerivative(const Cls9& g, const QString& txtX, const QString&
                 const Cls2& d1 = g.VertDev(0, i);
                 const Cls2& d2 = g.VertDev(0, i + 1);
                 if (g.ShowDev && Defined3(d1) && Defined3(d2))
-                    plan.ops.push_back(LineOp(g.DevColor, g.DevWidth, d1.x / scale,
-                                              d1.y / scale, d1.z / scale, d2.x / scale,
-                                              d2.y / scale, d2.z / scale));
+                    plan.ops.push_back(LineOp(g.DevColor, kFunctionWidths.Clamp(g.DevWidth),
+                                              d1.x / scale, d1.y / scale, d1.z / scale,
+                                              d2.x / scale, d2.y / scale, d2.z / scale));
                 if (explicitCartesian && !(Defined(d1.x) && Defined(d1.y) && Defined(d2.x) &&
                                            Defined(d2.y)))
                     continue;
@@ -402,12 +407,14 @@ DerivativePlan PlanDerivative(const Cls9& g, const QString& txtX, const QString&
                 }
                 if (isMax) {
                     plan.ops.push_back(
-                        MarkerOp(g.MaxColor, g.MaxSize, g.MaxSymbol, mx / scale, my / scale));
+                        MarkerOp(g.MaxColor, kFunctionMarkerSizes.Clamp(g.MaxSize), g.MaxSymbol,
+                                 mx / scale, my / scale));
                     plan.lines << QStringLiteral("    极大值点: x=") + NumberText(mx) +
                                       QStringLiteral(",y=") + NumberText(my);
                 } else {
                     plan.ops.push_back(
-                        MarkerOp(g.MinColor, g.MinSize, g.MinSymbol, mx / scale, my / scale));
+                        MarkerOp(g.MinColor, kFunctionMarkerSizes.Clamp(g.MinSize), g.MinSymbol,
+                                 mx / scale, my / scale));
                     plan.lines << QStringLiteral("    极小值点: x=") + NumberText(mx) +
                                       QStringLiteral(",y=") + NumberText(my);
                 }

@@ -4,6 +4,7 @@
 #include "expr/Globals.h"
 #include "model/Cls9.h"
 #include "model/Globals.h"
+#include "model/StyleLists.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -26,7 +27,8 @@ PointPlan PlanPoint(const Cls9& g, int32_t lngAnimStep, int32_t documentKind, fl
 
     Cls2 m;
     m.Color = g.PointColor;
-    m.Size = g.PointSize;
+    // A size beyond the dialogs' list is drawn at its nearer end.
+    m.Size = kPointSizes.Clamp(g.PointSize);
     m.Symbol = g.PointHollow ? MarkerSymbolHollowCircle : MarkerSymbolFilledCircle;
     if (plan.lineState2D) {
         m.x = sample.x / scale;

@@ -6,6 +6,7 @@
 #include "expr/Globals.h"
 #include "expr/NumberText.h"
 #include "model/Cls9.h"
+#include "model/StyleLists.h"
 #include "sampling/Segments.h"
 
 #include <algorithm>
@@ -203,8 +204,8 @@ OverlayPlan PlanTangentsNormals(const Cls9& g, const CurveDerivativeTexts& texts
             const double th = AngleOf(*m);
             const float dx = static_cast<float>(0.8 * std::cos(th));
             const float dy = static_cast<float>(0.8 * std::sin(th));
-            plan.ops.push_back(
-                Segment(g.QieColor, g.QieWidth, c.x0 - dx, c.y0 - dy, c.x0 + dx, c.y0 + dy, scale));
+            plan.ops.push_back(Segment(g.QieColor, kFunctionWidths.Clamp(g.QieWidth), c.x0 - dx,
+                                       c.y0 - dy, c.x0 + dx, c.y0 + dy, scale));
         }
         plan.lines << QString();
     }
@@ -226,8 +227,8 @@ OverlayPlan PlanTangentsNormals(const Cls9& g, const CurveDerivativeTexts& texts
             const double th = std::atan(static_cast<double>(n));
             const float dx = static_cast<float>(0.5 * std::cos(th));
             const float dy = static_cast<float>(0.5 * std::sin(th));
-            plan.ops.push_back(
-                Segment(g.NmlColor, g.NmlWidth, c.x0 + dx, c.y0 + dy, c.x0 - dx, c.y0 - dy, scale));
+            plan.ops.push_back(Segment(g.NmlColor, kFunctionWidths.Clamp(g.NmlWidth), c.x0 + dx,
+                                       c.y0 + dy, c.x0 - dx, c.y0 - dy, scale));
         }
         plan.lines << QString();
     }
@@ -239,7 +240,8 @@ namespace {
 void AddInflection(const Cls9& g, float x, float y, float scale, OverlayPlan& plan)
 {
     const float mx = x / scale, my = y / scale;
-    plan.ops.push_back(MarkerOp(g.GuaiColor, g.GuaiSize, g.GuaiSymbol, mx, my));
+    plan.ops.push_back(
+        MarkerOp(g.GuaiColor, kFunctionMarkerSizes.Clamp(g.GuaiSize), g.GuaiSymbol, mx, my));
     plan.lines << QStringLiteral("    拐点: x=") + NumberText(mx * scale) + QStringLiteral(", y=") +
                       NumberText(my * scale);
 }
@@ -326,6 +328,7 @@ OverlayPlan PlanInflectionCurvature(const Cls9& g, CurveDerivativeTexts& texts, 
     }
 
     if (g.ShowCurv) {
+        const int32_t width = kFunctionWidths.Clamp(g.CurvWidth);
         plan.lines << QStringLiteral("    曲率:");
         for (int32_t k = 1; k <= PositionCount(g.CurvNum); ++k) {
             const CurveAt c = eval.At(g.CurvX[k]);
@@ -365,11 +368,11 @@ OverlayPlan PlanInflectionCurvature(const Cls9& g, CurveDerivativeTexts& texts, 
                 const float x = radius * std::cos(th) + cx;
                 const float y = radius * std::sin(th) + cy;
                 if (j > 0)
-                    plan.ops.push_back(Segment(g.CurvColor, g.CurvWidth, px, py, x, y, scale));
+                    plan.ops.push_back(Segment(g.CurvColor, width, px, py, x, y, scale));
                 px = x;
                 py = y;
             }
-            plan.ops.push_back(Segment(g.CurvColor, g.CurvWidth, c.x0, c.y0, cx, cy, scale));
+            plan.ops.push_back(Segment(g.CurvColor, width, c.x0, c.y0, cx, cy, scale));
         }
     }
     return plan;

@@ -1,8 +1,10 @@
 #pragma once
-// The line widths and marker sizes that the figure dialogs offer, one list
-// each. A document may hold any 32-bit value in these members; drawing shows
-// a value beyond its list at the list's nearer end and leaves the stored
-// value as it is, so that the document is written back unchanged.
+// The line widths and marker sizes that the dialogs offer, one list each. A
+// document (or a pasted graph) may hold any value in these members; drawing
+// shows a value beyond its list at the list's nearer end and leaves the
+// stored value as it is, so that the document is written back unchanged.
+// Members that no dialog sets are drawn within the list of the dialog whose
+// graph they accompany.
 #include <algorithm>
 #include <cstdint>
 
@@ -12,6 +14,13 @@ struct StyleList {
 
     // The value as drawn: within first..last.
     constexpr int32_t Clamp(int32_t value) const { return std::clamp(value, first, last); }
+    // A size held as a float; one that is not a number is drawn as the smallest.
+    constexpr float Clamp(float value) const
+    {
+        if (!(value >= static_cast<float>(first)))
+            return static_cast<float>(first);
+        return std::min(value, static_cast<float>(last));
+    }
 };
 
 // Every width of the line, circle, ellipse, hyperbola and parabola dialogs:
@@ -21,3 +30,20 @@ inline constexpr StyleList kPlaneFigureWidths{1, 5};
 inline constexpr StyleList kLinePointSizes{1, 5};
 // Width of the space line.
 inline constexpr StyleList kSpaceLineWidths{1, 6};
+
+// Every width of the 2D function dialog: the curve, the inverse, the
+// derivative, the parity curve, curvature circles, tangents and normals.
+// Steps, stems and the series curve, which no dialog makes, are drawn
+// within it too.
+inline constexpr StyleList kFunctionWidths{1, 8};
+// Every marker size of the 2D function dialog: maxima, minima, inflection
+// points and roots; stem heads too.
+inline constexpr StyleList kFunctionMarkerSizes{1, 9};
+// Widths of the two curves of the curve-intersection dialog.
+inline constexpr StyleList kIntersectionWidths{1, 8};
+// Size of the curve-intersection dialog's crossing markers.
+inline constexpr StyleList kIntersectionMarkerSizes{1, 8};
+// Marker size of the point and animated-point dialogs.
+inline constexpr StyleList kPointSizes{1, 9};
+// Width of the 2D axes in the 2D coordinate-system dialog.
+inline constexpr StyleList kAxisWidths{1, 5};

@@ -1,6 +1,8 @@
 // Geometry of the 2D axes: ticks, lines, arrow heads and texts.
 #include "view/Axes2D.h"
 
+#include "model/StyleLists.h"
+
 #include <cmath>
 
 namespace {
@@ -68,9 +70,10 @@ std::optional<Axes2DLayout> Axes2D(const Cls3& cs, float sceneScale, float minX,
     a.yT = static_cast<float>(a.nYpos * a.step) / S;
 
     a.axisColor = Cls3::ColorToRGB(cs.AxisColor);
-    a.axisWidth = cs.AxisWidth;
+    // A width beyond the dialog's list is drawn, heads and all, at its nearer end.
+    a.axisWidth = kAxisWidths.Clamp(cs.AxisWidth);
     // A wider axis line moves its head by d below the x axis and left of the y axis.
-    const float d = (cs.AxisWidth - 1) * 0.01f;
+    const float d = static_cast<float>(a.axisWidth - 1) * 0.01f;
     a.arrowX = {{{a.xR + 2.6f, -d}, {a.xR + 2.0f, 0.2f - d}, {a.xR + 2.0f, -0.2f - d}}};
     a.arrowY = {{{-d, a.yT + 2.6f}, {0.2f - d, a.yT + 2.0f}, {-0.2f - d, a.yT + 2.0f}}};
     // Only the upper (x) and right (y) edges are stroked, to smooth them.

@@ -33,7 +33,7 @@ struct Axes2DLayout {
     std::vector<Line2D> ticks;  // black, x-, y-, x+, y+; per tick its minor ticks then the major
     float xL = 0, xR = 0, yB = 0, yT = 0;  // outermost major ticks, drawn units
     RgbF axisColor;
-    int32_t axisWidth = 1;
+    int32_t axisWidth = 1;  // AxisWidth, within the dialog's list
     std::array<std::array<float, 2>, 3> arrowX{};  // filled triangle, tip first
     std::array<std::array<float, 2>, 3> arrowY{};
     Line2D edgeX, edgeY;  // stroked over each head: tip to its first base corner

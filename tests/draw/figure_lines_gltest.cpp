@@ -1,7 +1,8 @@
 // Figure lines on real Mesa, drawn through Cls9::Draw into a display list as
 // the scene builds it and read back: a parabola of a million steps goes to
 // OpenGL as about as many lines as it covers pixels and looks like its
-// 100-step self; widths and sizes beyond the dialogs' lists are drawn at the
+// 100-step self; widths and sizes beyond the dialogs' lists (figures, 2D
+// functions with their analysis, curve intersections, points) are drawn at the
 // list's end while the graph keeps its stored value.
 #include "GlTestContext.h"
 #include "model/Cls9.h"
@@ -21,6 +22,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -181,15 +183,22 @@ TEST_F(FigureLinesGL, MillionStepParabolaDrawsAboutAsManyLinesAsItCoversPixels)
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
-// One width or size member of a figure, with the list the dialogs offer
-// for it.
+// One width or size member of a graph, with the list the dialogs offer for
+// it: the graph that shows it and how a value is stored in the member.
 struct StyleCase {
     const char* name;
     std::function<std::shared_ptr<Cls9>()> make;
-    std::function<int32_t&(Cls9&)> member;
+    void (*set)(Cls9&, int32_t);
     StyleList list;
-    bool width; // a width: below 1 is drawn as 1
+    bool belowOne = true; // values below 1 are drawn like the list's first
 };
+
+// Stores a value in a member, integer or float.
+template <auto member>
+void Set(Cls9& g, int32_t value)
+{
+    g.*member = static_cast<std::remove_reference_t<decltype(g.*member)>>(value);
+}
 
 std::shared_ptr<Cls9> Figure(int32_t type, int32_t form, const char* x, const char* y,
                              float from, float to)
@@ -230,6 +239,46 @@ std::shared_ptr<Cls9> CircleFigure()
     return g;
 }
 
+// A 2D function y = z(x) from -8 to 8, black, of the given kind.
+std::shared_ptr<Cls9> Function(const char* z, int32_t type = GraphType2DFunction)
+{
+    auto g = std::make_shared<Cls9>();
+    g->ID = 7;
+    g->GraphType = type;
+    g->CoordType = CoordTypeCartesian2D;
+    g->FunForm = FunFormExplicit;
+    g->ExpressX = QStringLiteral("0");
+    g->ExpressY = QStringLiteral("x");
+    g->ExpressZ = QString::fromLatin1(z);
+    g->MinV = -8;
+    g->MaxV = 8;
+    g->StepV = 80;
+    g->Material = MaterialPresetMetal;
+    g->Show2DCurve = true;
+    g->LineColor = 0x000000;
+    g->LineWidth = 1;
+    return g;
+}
+
+// A point at (3, 4), still or moving from there.
+std::shared_ptr<Cls9> Point(bool animated)
+{
+    auto g = std::make_shared<Cls9>();
+    g->ID = 7;
+    g->GraphType = animated ? GraphTypePointAnimation : GraphTypePoint;
+    g->CoordType = CoordTypeCartesian2D;
+    g->FunForm = FunFormParametric;
+    g->ExpressX = QStringLiteral("0");
+    g->ExpressY = animated ? QStringLiteral("3+t") : QStringLiteral("3");
+    g->ExpressZ = QStringLiteral("4");
+    g->Animation = animated;
+    g->MinT = 0;
+    g->MaxT = 1;
+    g->PointColor = 0x0000FF;
+    g->PointSize = 2;
+    return g;
+}
+
 std::vector<StyleCase> StyleCases()
 {
     const auto with = [](std::shared_ptr<Cls9> (*make)(), std::function<void(Cls9&)> f) {
@@ -240,8 +289,7 @@ std::vector<StyleCase> StyleCases()
         };
     };
     return {
-        {"line", LineFigure, [](Cls9& g) -> int32_t& { return g.Glinewidth; },
-         kPlaneFigureWidths, true},
+        {"line", LineFigure, Set<&Cls9::Glinewidth>, kPlaneFigureWidths},
         {"second line",
          with(LineFigure,
               [](Cls9& g) {
@@ -251,7 +299,7 @@ std::vector<StyleCase> StyleCases()
                   g.GPara6 = -1;
                   g.GLineLineWidth = 1;
               }),
-         [](Cls9& g) -> int32_t& { return g.GLineLineWidth; }, kPlaneFigureWidths, true},
+         Set<&Cls9::GLineLineWidth>, kPlaneFigureWidths},
         {"line's point",
          with(LineFigure,
               [](Cls9& g) {
@@ -261,9 +309,8 @@ std::vector<StyleCase> StyleCases()
                   g.GLinePointY = -3;
                   g.GLinePointSize = 1;
               }),
-         [](Cls9& g) -> int32_t& { return g.GLinePointSize; }, kLinePointSizes, false},
-        {"circle", CircleFigure, [](Cls9& g) -> int32_t& { return g.GCircleWidth; },
-         kPlaneFigureWidths, true},
+         Set<&Cls9::GLinePointSize>, kLinePointSizes, false}, // 0: a record without one
+        {"circle", CircleFigure, Set<&Cls9::GCircleWidth>, kPlaneFigureWidths},
         {"tangents",
          with(CircleFigure,
               [](Cls9& g) {
@@ -272,7 +319,7 @@ std::vector<StyleCase> StyleCases()
                   g.GCircleTangK = 1;
                   g.GCircleTangWidth = 1;
               }),
-         [](Cls9& g) -> int32_t& { return g.GCircleTangWidth; }, kPlaneFigureWidths, true},
+         Set<&Cls9::GCircleTangWidth>, kPlaneFigureWidths},
         {"derived circle",
          with(CircleFigure,
               [](Cls9& g) {
@@ -282,7 +329,7 @@ std::vector<StyleCase> StyleCases()
                   g.GPara7 = 1;
                   g.GCircleEquaWidth = 1;
               }),
-         [](Cls9& g) -> int32_t& { return g.GCircleEquaWidth; }, kPlaneFigureWidths, true},
+         Set<&Cls9::GCircleEquaWidth>, kPlaneFigureWidths},
         {"ellipse",
          [] {
              auto g = Figure(GraphTypeEllipse, FunFormParametric, "5sin(u)+(0)", "3cos(u)+(0)",
@@ -292,7 +339,7 @@ std::vector<StyleCase> StyleCases()
              g->GPara2 = 3;
              return g;
          },
-         [](Cls9& g) -> int32_t& { return g.GEllipseWidth; }, kPlaneFigureWidths, true},
+         Set<&Cls9::GEllipseWidth>, kPlaneFigureWidths},
         {"hyperbola",
          [] {
              auto g = Figure(GraphTypeHyperbola, FunFormExplicit, "x", "0.5sqr((x-(0))^2-4)+(0)",
@@ -303,9 +350,8 @@ std::vector<StyleCase> StyleCases()
              g->GPara2 = 1;
              return g;
          },
-         [](Cls9& g) -> int32_t& { return g.GHyperWidth; }, kPlaneFigureWidths, true},
-        {"parabola", [] { return Parabola(100); },
-         [](Cls9& g) -> int32_t& { return g.GParaWidth; }, kPlaneFigureWidths, true},
+         Set<&Cls9::GHyperWidth>, kPlaneFigureWidths},
+        {"parabola", [] { return Parabola(100); }, Set<&Cls9::GParaWidth>, kPlaneFigureWidths},
         {"space line",
          [] {
              auto g = std::make_shared<Cls9>();
@@ -318,7 +364,150 @@ std::vector<StyleCase> StyleCases()
              g->GeomColor = 0x000000;
              return g;
          },
-         [](Cls9& g) -> int32_t& { return g.GeomWidth; }, kSpaceLineWidths, true},
+         Set<&Cls9::GeomWidth>, kSpaceLineWidths},
+
+        // 2D functions and their analysis.
+        {"function", [] { return Function("0.5x"); }, Set<&Cls9::LineWidth>, kFunctionWidths},
+        {"inverse",
+         [] {
+             auto g = Function("0.5x+1");
+             g->ShowInverse = true;
+             g->InvColor = 0x0000FF;
+             return g;
+         },
+         Set<&Cls9::InvWidth>, kFunctionWidths},
+        {"derivative",
+         [] {
+             auto g = Function("0.1x^2");
+             g->ShowDev = true;
+             g->DevColor = 0xFF00FF;
+             return g;
+         },
+         Set<&Cls9::DevWidth>, kFunctionWidths},
+        {"parity",
+         [] {
+             auto g = Function("0.5x+1");
+             g->ShowJO = true;
+             g->JOColor = 0xC0C000;
+             return g;
+         },
+         Set<&Cls9::JOWidth>, kFunctionWidths},
+        {"tangent",
+         [] {
+             auto g = Function("0.1x^2");
+             g->ShowQie = true;
+             g->QieNum = 1;
+             g->QieX[1] = 2;
+             return g;
+         },
+         Set<&Cls9::QieWidth>, kFunctionWidths},
+        {"normal",
+         [] {
+             auto g = Function("0.1x^2");
+             g->ShowNml = true;
+             g->NmlNum = 1;
+             g->NmlX[1] = 2;
+             return g;
+         },
+         Set<&Cls9::NmlWidth>, kFunctionWidths},
+        {"curvature circle",
+         [] {
+             auto g = Function("0.1x^2");
+             g->ShowCurv = true;
+             g->CurvNum = 1;
+             g->CurvX[1] = 0;
+             return g;
+         },
+         Set<&Cls9::CurvWidth>, kFunctionWidths},
+        {"maximum",
+         [] {
+             auto g = Function("3-0.25x^2");
+             g->ShowMax = true;
+             g->MaxSymbol = MarkerSymbolFilledCircle;
+             return g;
+         },
+         Set<&Cls9::MaxSize>, kFunctionMarkerSizes},
+        {"minimum",
+         [] {
+             auto g = Function("0.25x^2-3");
+             g->ShowMin = true;
+             g->MinSymbol = MarkerSymbolDiamond;
+             return g;
+         },
+         Set<&Cls9::MinSize>, kFunctionMarkerSizes},
+        {"inflection point",
+         [] {
+             auto g = Function("0.05x^3");
+             g->ShowGuai = true;
+             g->GuaiSymbol = MarkerSymbolFilledSquare;
+             return g;
+         },
+         Set<&Cls9::GuaiSize>, kFunctionMarkerSizes},
+        {"root",
+         [] {
+             auto g = Function("0.5x+1");
+             g->ShowRoot = true;
+             g->RootSymbol = MarkerSymbolCrossHair;
+             return g;
+         },
+         Set<&Cls9::RootSize>, kFunctionMarkerSizes},
+        {"step",
+         [] {
+             auto g = Function("0.5x", GraphTypeStepStem);
+             g->StepV = 8;
+             g->ShowStep = true;
+             return g;
+         },
+         Set<&Cls9::StepWidth>, kFunctionWidths},
+        {"stem",
+         [] {
+             auto g = Function("0.5x", GraphTypeStepStem);
+             g->StepV = 8;
+             g->ShowStem = true;
+             g->StemHeadSymbol = MarkerSymbolFilledCircle;
+             return g;
+         },
+         Set<&Cls9::StemBodyWidth>, kFunctionWidths},
+        {"stem head",
+         [] {
+             auto g = Function("0.5x", GraphTypeStepStem);
+             g->StepV = 8;
+             g->ShowStem = true;
+             g->StemHeadSymbol = MarkerSymbolHollowCircle;
+             return g;
+         },
+         Set<&Cls9::StemHeadSize>, kFunctionMarkerSizes},
+
+        // Curve intersections.
+        {"first curve",
+         [] {
+             auto g = Function("0.1x^2", GraphTypeCurveIntersection);
+             g->Exp2 = QStringLiteral("2");
+             return g;
+         },
+         Set<&Cls9::LineWidth>, kIntersectionWidths},
+        {"second curve",
+         [] {
+             auto g = Function("0.1x^2", GraphTypeCurveIntersection);
+             g->Exp2 = QStringLiteral("2");
+             g->Color2 = 0x00FF00;
+             return g;
+         },
+         Set<&Cls9::Width2>, kIntersectionWidths},
+        {"crossing",
+         [] {
+             auto g = Function("0.1x^2", GraphTypeCurveIntersection);
+             g->Exp2 = QStringLiteral("2");
+             g->ShowInter = true;
+             g->InterColor = 0xFF00FF;
+             g->InterSymbol = MarkerSymbolFilledTriangle;
+             return g;
+         },
+         Set<&Cls9::InterSize>, kIntersectionMarkerSizes},
+
+        // Points.
+        {"point", [] { return Point(false); }, Set<&Cls9::PointSize>, kPointSizes},
+        {"moving point", [] { return Point(true); }, Set<&Cls9::PointSize>, kPointSizes},
     };
 }
 
@@ -332,14 +521,14 @@ TEST_F(FigureLinesGL, WidthsAndSizesBeyondTheirListsDrawAtTheListsEnd)
             ASSERT_TRUE(g->GetPoints());
         }
         auto drawnAt = [&](int32_t value) {
-            c.member(*g) = value;
+            c.set(*g, value);
             Compile(*g);
             return Picture();
         };
         const std::vector<unsigned char> largest = drawnAt(c.list.last);
         EXPECT_NE(largest, drawnAt(c.list.last - 1)); // the member shows
 
-        c.member(*g) = 1000000;
+        c.set(*g, 1000000);
         const std::optional<QString> record = g->Save();
         ASSERT_TRUE(record);
         EXPECT_TRUE(record->contains(QStringLiteral("1000000")));
@@ -347,10 +536,10 @@ TEST_F(FigureLinesGL, WidthsAndSizesBeyondTheirListsDrawAtTheListsEnd)
         EXPECT_EQ(g->Save(), record); // the document keeps what it held
         EXPECT_TRUE(drawnAt(INT32_MAX) == largest);
 
-        if (c.width) {
+        if (c.belowOne) {
             const std::vector<unsigned char> smallest = drawnAt(c.list.first);
-            EXPECT_TRUE(drawnAt(0) == smallest);
-            EXPECT_TRUE(drawnAt(-7) == smallest);
+            for (const int32_t value : {0, -7, INT32_MIN})
+                EXPECT_TRUE(drawnAt(value) == smallest) << value;
         }
         EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
     }

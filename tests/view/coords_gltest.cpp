@@ -3,6 +3,7 @@
 #include "model/Cls3.h"
 #include "model/Cls9.h"
 #include "model/Globals.h"
+#include "model/StyleLists.h"
 #include "platform/MessageBox.h"
 #include "view/Cls10.h"
 #include "view/Cls11.h"
@@ -274,6 +275,38 @@ TEST_F(CoordsGL, WideAxesKeepTheirWidthAndOtherDocumentsDrawNo2DAxes)
     DrawInList([&] { cs.Draw(2, b[0], b[1], b[2], b[3], b[4], b[5]); });
     EXPECT_TRUE(Close(At(-8.0f, 0.0f), kWhite));
     EXPECT_TRUE(Close(At(0.0f, -8.0f), kWhite));
+}
+
+TEST_F(CoordsGL, AxisWidthsBeyondTheDialogsListDrawAtItsEnd)
+{
+    // A document may hold any width; it is drawn, arrow heads and all, at
+    // the list's nearer end and written back as it was.
+    Cls3 cs;
+    cs.Show = true;
+    g_SceneScale = 2.0f;
+    auto drawnAt = [&](int32_t width) {
+        cs.AxisWidth = width;
+        glClear(GL_COLOR_BUFFER_BIT);
+        float b[6] = {-20, 20, -20, 20, 0, 0};
+        DrawInList([&] { cs.Draw(2, b[0], b[1], b[2], b[3], b[4], b[5]); });
+        std::vector<unsigned char> p(static_cast<size_t>(kSize) * kSize * 4);
+        glReadPixels(0, 0, kSize, kSize, GL_RGBA, GL_UNSIGNED_BYTE, p.data());
+        return p;
+    };
+    const std::vector<unsigned char> widest = drawnAt(kAxisWidths.last);
+    EXPECT_NE(widest, drawnAt(kAxisWidths.last - 1));
+
+    cs.AxisWidth = 1000000;
+    const QString record = cs.Save();
+    EXPECT_TRUE(record.contains(QStringLiteral(" 1000000 ")));
+    EXPECT_TRUE(drawnAt(1000000) == widest);
+    EXPECT_EQ(cs.Save(), record);
+    EXPECT_TRUE(drawnAt(INT32_MAX) == widest);
+
+    const std::vector<unsigned char> thinnest = drawnAt(kAxisWidths.first);
+    for (const int32_t width : {0, -7, INT32_MIN})
+        EXPECT_TRUE(drawnAt(width) == thinnest) << width;
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
 // Pixels darker than mid grey in the GL rectangle (x0, y0)-(x1, y1).
