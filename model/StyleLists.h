@@ -33,17 +33,18 @@ inline constexpr StyleList kSpaceLineWidths{1, 6};
 
 // Every width of the 2D function dialog: the curve, the inverse, the
 // derivative, the parity curve, curvature circles, tangents and normals.
-// Steps, stems and the series curve, which no dialog makes, are drawn
-// within it too.
-inline constexpr StyleList kFunctionWidths{1, 8};
+// Its lists offer 1 to 8 but take a typed width up to 100. Steps, stems
+// and the series curve, which no dialog makes, are drawn within it too.
+inline constexpr StyleList kFunctionWidths{1, 100};
 // Every marker size of the 2D function dialog: maxima, minima, inflection
-// points and roots; stem heads too.
-inline constexpr StyleList kFunctionMarkerSizes{1, 9};
+// points and roots; stem heads too. Offered 1 to 9, typed up to 100.
+inline constexpr StyleList kFunctionMarkerSizes{1, 100};
 // Widths of the two curves of the curve-intersection dialog.
 inline constexpr StyleList kIntersectionWidths{1, 8};
 // Size of the curve-intersection dialog's crossing markers.
 inline constexpr StyleList kIntersectionMarkerSizes{1, 8};
-// Marker size of the point and animated-point dialogs.
-inline constexpr StyleList kPointSizes{1, 9};
+// Marker size of the point and animated-point dialogs: offered 1 to 9, and a
+// typed size is drawn up to the 2D function dialog's largest.
+inline constexpr StyleList kPointSizes{1, 100};
 // Width of the 2D axes in the 2D coordinate-system dialog.
 inline constexpr StyleList kAxisWidths{1, 5};

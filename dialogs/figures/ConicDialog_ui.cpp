@@ -121,7 +121,7 @@ ConicDialog::ConicDialog(Conic conic, QWidget* parent) : QDialog(parent), m_coni
     Label10 = MakeLabel("Label10", QStringLiteral("颜色"));
     Picture1 = MakeColor("Picture1", 0xFF0000);
     Label11 = MakeLabel("Label11", QStringLiteral("线宽"));
-    Combo2 = MakeWidths("Combo2");
+    Combo2 = MakeNumbers("Combo2", kPlaneFigureWidths, 1);
     auto* style = new QGridLayout(Frame2);
     GraphDialog::Row(style, 0, Label10, Picture1);
     GraphDialog::Row(style, 1, Label11, Combo2);

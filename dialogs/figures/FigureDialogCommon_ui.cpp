@@ -24,12 +24,6 @@ QComboBox* MakeChoice(const char* name, const QStringList& items)
     return combo;
 }
 
-QComboBox* MakeWidths(const char* name)
-{
-    return MakeChoice(name, {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                             QStringLiteral("4"), QStringLiteral("5")});
-}
-
 QComboBox* MakeNumbers(const char* name, int first, int last, int selected)
 {
     QStringList items;
@@ -38,6 +32,11 @@ QComboBox* MakeNumbers(const char* name, int first, int last, int selected)
     QComboBox* combo = MakeChoice(name, items);
     combo->setCurrentIndex(selected - first);
     return combo;
+}
+
+QComboBox* MakeNumbers(const char* name, StyleList list, int selected)
+{
+    return MakeNumbers(name, list.first, list.last, selected);
 }
 
 void SelectNumber(QComboBox* combo, int32_t value)

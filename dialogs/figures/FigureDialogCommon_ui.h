@@ -8,6 +8,7 @@
 #include "dialogs/common/DialogRows_ui.h"
 #include "dialogs/common/DialogWidgets_ui.h"
 #include "dialogs/common/DialogOk_ui.h"
+#include "model/StyleLists.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -33,11 +34,11 @@ using GraphDialog::Named;
 // A list of choices the user picks from (no typing), first item selected.
 QComboBox* MakeChoice(const char* name, const QStringList& items);
 
-// A width or size list "1" to "5", "1" selected.
-QComboBox* MakeWidths(const char* name);
-
 // A list of the whole numbers first..last, `selected` chosen.
 QComboBox* MakeNumbers(const char* name, int first, int last, int selected);
+
+// The width or size list that drawing keeps to, `selected` chosen.
+QComboBox* MakeNumbers(const char* name, StyleList list, int selected);
 
 // Selects the item of a number list that shows `value`. A value that is no
 // item keeps the dialog's own choice.

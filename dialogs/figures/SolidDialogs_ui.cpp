@@ -116,7 +116,7 @@ frmF37::frmF37(QWidget* parent) : QDialog(parent)
     Label8 = MakeLabel("Label8", QStringLiteral("颜色"));
     Picture1 = MakeColor("Picture1", Blue);
     Label9 = MakeLabel("Label9", QStringLiteral("宽度"));
-    Combo1 = MakeNumbers("Combo1", 1, 6, 2);
+    Combo1 = MakeNumbers("Combo1", kSpaceLineWidths, 2);
     Frame3 = Named(new QGroupBox(QStringLiteral("属性")), "Frame3");
     auto* style = new QGridLayout(Frame3);
     GraphDialog::Row(style, 0, Label8, Picture1);

@@ -79,11 +79,11 @@ frmF25::frmF25(QWidget* parent) : QDialog(parent)
     Label2 = MakeLabel("Label2", QStringLiteral("颜色"));
     Picture1 = MakeColor("Picture1", Red);
     Label8 = MakeLabel("Label8", QStringLiteral("线宽"));
-    Combo1 = MakeNumbers("Combo1", 1, 8, 2);
+    Combo1 = MakeNumbers("Combo1", kIntersectionWidths, 2);
     Label9 = MakeLabel("Label9", QStringLiteral("颜色"));
     Picture2 = MakeColor("Picture2", Blue);
     Label10 = MakeLabel("Label10", QStringLiteral("线宽"));
-    Combo2 = MakeNumbers("Combo2", 1, 8, 2);
+    Combo2 = MakeNumbers("Combo2", kIntersectionWidths, 2);
     Frame3 = Frame("Frame3", QStringLiteral("函数1定义的图形"),
                    {{Label2, Picture1}, {Label8, Combo1}});
     Frame4 = Frame("Frame4", QStringLiteral("函数2定义的图形"),
@@ -101,7 +101,7 @@ frmF25::frmF25(QWidget* parent) : QDialog(parent)
     Label11 = MakeLabel("Label11", QStringLiteral("颜色"));
     Picture3 = MakeColor("Picture3", DarkGrey);
     Label12 = MakeLabel("Label12", QStringLiteral("大小"));
-    Combo3 = MakeNumbers("Combo3", 1, 8, 2);
+    Combo3 = MakeNumbers("Combo3", kIntersectionMarkerSizes, 2);
     Label13 = MakeLabel("Label13", QStringLiteral("标记"));
     Combo4 = MakeChoice("Combo4", {QStringLiteral("实心圆"), QStringLiteral("空心圆"),
                                    QStringLiteral("实心方形"), QStringLiteral("实心三角形"),

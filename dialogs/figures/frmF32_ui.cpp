@@ -99,7 +99,7 @@ frmF32::frmF32(QWidget* parent) : QDialog(parent)
     Label22 = MakeLabel("Label22", QStringLiteral("颜色"));
     Picture1 = MakeColor("Picture1", 0xFF0000);
     Label23 = MakeLabel("Label23", QStringLiteral("线宽"));
-    Combo3 = MakeWidths("Combo3");
+    Combo3 = MakeNumbers("Combo3", kPlaneFigureWidths, 1);
     auto* lineTab = new QWidget;
     auto* lineGrid = new QGridLayout(lineTab);
     GraphDialog::Row(lineGrid, 0, Label1, Text1);
@@ -128,7 +128,7 @@ frmF32::frmF32(QWidget* parent) : QDialog(parent)
     Label24 = MakeLabel("Label24", QStringLiteral("颜色"));
     Picture2 = MakeColor("Picture2", 0x0000FF);
     Label25 = MakeLabel("Label25", QStringLiteral("大小"));
-    Combo4 = MakeWidths("Combo4");
+    Combo4 = MakeNumbers("Combo4", kLinePointSizes, 1);
     auto* pointTab = new QWidget;
     auto* pointLayout = new QVBoxLayout(pointTab);
     pointLayout->addWidget(Check1);
@@ -159,7 +159,7 @@ frmF32::frmF32(QWidget* parent) : QDialog(parent)
     Label26 = MakeLabel("Label26", QStringLiteral("颜色"));
     Picture3 = MakeColor("Picture3", 0xFF0000);
     Label27 = MakeLabel("Label27", QStringLiteral("线宽"));
-    Combo5 = MakeWidths("Combo5");
+    Combo5 = MakeNumbers("Combo5", kPlaneFigureWidths, 1);
     auto* otherTab = new QWidget;
     auto* otherGrid = new QGridLayout(otherTab);
     otherGrid->addWidget(Check2, 0, 0, 1, 2);

@@ -93,7 +93,7 @@ frmF33::frmF33(QWidget* parent) : QDialog(parent)
     Label6 = MakeLabel("Label6", QString());
     Label7 = MakeLabel("Label7", QString());
     Picture1 = MakeColor("Picture1", 0xFF0000);
-    Combo2 = MakeWidths("Combo2");
+    Combo2 = MakeNumbers("Combo2", kPlaneFigureWidths, 1);
     auto* circleTab = new QWidget;
     auto* circleGrid = new QGridLayout(circleTab);
     GraphDialog::Row(circleGrid, 0, Label1, Text1);
@@ -115,7 +115,7 @@ frmF33::frmF33(QWidget* parent) : QDialog(parent)
     Option2 = MakeOption("Option2", QStringLiteral("斜率"));
     Option1->setChecked(true);
     Picture2 = MakeColor("Picture2", 0x0000FF);
-    Combo3 = MakeWidths("Combo3");
+    Combo3 = MakeNumbers("Combo3", kPlaneFigureWidths, 1);
     auto* given = new QGroupBox(QStringLiteral("已知条件"));
     auto* givenLayout = new QVBoxLayout(given);
     givenLayout->addWidget(Option1);
@@ -140,7 +140,7 @@ frmF33::frmF33(QWidget* parent) : QDialog(parent)
     Option7 = MakeOption("Option7", QStringLiteral("圆上三点(x1,y1),(x2,y2)和(x3.y3)"));
     Option4->setChecked(true);
     Picture3 = MakeColor("Picture3", 0xFF0000);
-    Combo4 = MakeWidths("Combo4");
+    Combo4 = MakeNumbers("Combo4", kPlaneFigureWidths, 1);
     auto* conditions = new QGroupBox;
     auto* conditionLayout = new QVBoxLayout(conditions);
     QRadioButton* const options[] = {Option4, Option5, Option6, Option7};

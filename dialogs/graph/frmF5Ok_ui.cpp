@@ -11,6 +11,7 @@
 #include "model/Cls9.h"
 #include "model/Globals.h"
 #include "model/ListLabel.h"
+#include "model/StyleLists.h"
 #include "platform/MessageBox.h"
 
 #include <QCheckBox>
@@ -21,15 +22,14 @@
 namespace {
 
 constexpr int MaxSegments = 100000;
-constexpr int MaxWidth = 100;
 
 using GraphDialog::Warn;
 
-// Width or size from a combo's text, 1 .. MaxWidth.
-std::optional<int32_t> ComboNumber(const QComboBox* combo)
+// Width or size from a combo's text, within what drawing shows of `list`.
+std::optional<int32_t> ComboNumber(const QComboBox* combo, StyleList list)
 {
     const auto value = RoundToInt32(Val(combo->currentText()));
-    if (!value || *value < 1 || *value > MaxWidth)
+    if (!value || *value < list.first || *value > list.last)
         return std::nullopt;
     return value;
 }
@@ -137,9 +137,11 @@ void frmF5::Command1_Click()
     int32_t widths[7] = {};
     const QComboBox* widthCombos[7] = {Combo2, Combo4, Combo5, Combo10, Combo14, Combo15, Combo16};
     for (int i = 0; i < 7; ++i) {
-        const auto w = ComboNumber(widthCombos[i]);
+        const auto w = ComboNumber(widthCombos[i], kFunctionWidths);
         if (!w) {
-            Warn(QStringLiteral("线宽必须在1到%1之间。").arg(MaxWidth));
+            Warn(QStringLiteral("线宽必须在%1到%2之间。")
+                     .arg(kFunctionWidths.first)
+                     .arg(kFunctionWidths.last));
             return;
         }
         widths[i] = *w;
@@ -147,9 +149,11 @@ void frmF5::Command1_Click()
     int32_t sizes[4] = {};
     const QComboBox* sizeCombos[4] = {Combo7, Combo9, Combo11, Combo12};
     for (int i = 0; i < 4; ++i) {
-        const auto s = ComboNumber(sizeCombos[i]);
+        const auto s = ComboNumber(sizeCombos[i], kFunctionMarkerSizes);
         if (!s) {
-            Warn(QStringLiteral("标记大小必须在1到%1之间。").arg(MaxWidth));
+            Warn(QStringLiteral("标记大小必须在%1到%2之间。")
+                     .arg(kFunctionMarkerSizes.first)
+                     .arg(kFunctionMarkerSizes.last));
             return;
         }
         sizes[i] = *s;

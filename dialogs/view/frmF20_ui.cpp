@@ -6,6 +6,7 @@
 #include "dialogs/common/DialogRows_ui.h"
 #include "dialogs/view/AxesCommand_ui.h"
 #include "model/Cls3.h"
+#include "model/StyleLists.h"
 #include "view/Grid2D.h"
 
 #include <QCheckBox>
@@ -214,12 +215,14 @@ frmF20::frmF20(QWidget* parent) : QDialog(parent)
     // Load.
     const Cls3& cs = g_CoordSystem;
     Check1->setChecked(cs.Show);
-    for (int w = 1; w <= 5; ++w)
+    for (int w = kAxisWidths.first; w <= kAxisWidths.last; ++w)
         Combo1->addItem(QString::number(w));
     // A width that is not offered (from a document) shows no item and is
     // kept unless another is chosen.
     m_storedAxisWidth = cs.AxisWidth;
-    Combo1->setCurrentIndex(cs.AxisWidth >= 1 && cs.AxisWidth <= 5 ? cs.AxisWidth - 1 : -1);
+    Combo1->setCurrentIndex(cs.AxisWidth >= kAxisWidths.first && cs.AxisWidth <= kAxisWidths.last
+                                ? cs.AxisWidth - kAxisWidths.first
+                                : -1);
     Picture1->SetColor(cs.AxisColor);
     Check2->setChecked(cs.ShowprimaryGrid);
     Check3->setChecked(cs.ShowSecondaryGrid);
