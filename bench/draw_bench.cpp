@@ -7,14 +7,11 @@
 #include "model/Cls8.h"
 #include "model/Cls9.h"
 #include "model/Globals.h"
-#include "platform/MessageBox.h"
 #include "view/Cls4.h"
 #include "view/OutlineText.h"
 #include "view/Scene.h"
 #include "view/ViewState.h"
 
-#include <QGuiApplication>
-#include <QOpenGLFramebufferObject>
 
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
@@ -153,26 +150,5 @@ BENCHMARK(BM_DenseGraphMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    QGuiApplication app(argc, argv);
-    QOpenGLContext context;
-    QOffscreenSurface surface;
-    if (!MakeBenchContext(context, surface))
-        return 1;
-    QOpenGLFramebufferObject fbo(kWidth, kHeight, QOpenGLFramebufferObject::CombinedDepthStencil);
-    fbo.bind();
-
-    MessageRecorder quiet; // no message box may block a run
-    SetupContextState();
-    Module1::CreateOutlineFont(g_FontListNormal, QStringLiteral("Arial"), -6, 400, 0, 0);
-    Module1::CreateOutlineFont(g_FontListBold, QStringLiteral("Arial"), -8, 700, 0, 0);
-    int32_t w = kWidth, h = kHeight;
-    g_Camera.SetScreen(w, h);
-    g_View.Reset();
-
-    std::printf("renderer: %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    g_ShownGraphs.FunSurfs.Clear();
-    return 0;
+    return RunGlBenchmarks(argc, argv, kWidth, kHeight);
 }

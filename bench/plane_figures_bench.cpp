@@ -10,10 +10,8 @@
 #include "model/Cls8.h"
 #include "model/Cls9.h"
 #include "model/Globals.h"
-#include "platform/MessageBox.h"
 #include "view/Scene.h"
 
-#include <QGuiApplication>
 
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
@@ -220,19 +218,9 @@ BENCHMARK(BM_PlanFigures)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    QGuiApplication app(argc, argv);
-    QOpenGLContext context;
-    QOffscreenSurface surface;
-    if (!MakeBenchContext(context, surface))
-        return 1;
-
-    MessageRecorder quiet; // no message box may block a run
-    g_DocumentKind = DocumentKind2D;
-    g_RangeMinX = g_RangeMinY = -20;
-    g_RangeMaxX = g_RangeMaxY = 20;
-    std::printf("renderer: %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunGlBenchmarks(argc, argv, 0, 0, [] {
+        g_DocumentKind = DocumentKind2D;
+        g_RangeMinX = g_RangeMinY = -20;
+        g_RangeMaxX = g_RangeMaxY = 20;
+    });
 }
