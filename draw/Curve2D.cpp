@@ -128,6 +128,9 @@ Curve2DPlan PlanCurve2D(const Cls9& g, int32_t lngAnimStep, float scale,
 
     const int32_t curveColor = series ? g.SeriesColor : g.LineColor;
     const int32_t curveWidth = widths.Clamp(series ? g.SeriesWidth : g.LineWidth);
+    const int32_t secondWidth = widths.Clamp(g.Width2);
+    const int32_t inverseWidth = kFunctionWidths.Clamp(g.InvWidth);
+    const float rootSize = static_cast<float>(kFunctionMarkerSizes.Clamp(g.RootSize));
     auto sample = [&](int32_t i) -> const Cls2& {
         return animated ? g.Anim2D(i, lngAnimStep) : g.Vert3D(0, i);
     };
@@ -150,7 +153,7 @@ Curve2DPlan PlanCurve2D(const Cls9& g, int32_t lngAnimStep, float scale,
             const Cls2& q1 = g.VertExp2(0, i);
             const Cls2& q2 = g.VertExp2(0, i + 1);
             if (Defined3(q1) && Defined3(q2))
-                plan.ops.push_back(Line(g.Color2, widths.Clamp(g.Width2), q1, q2, scale));
+                plan.ops.push_back(Line(g.Color2, secondWidth, q1, q2, scale));
         }
 
         if (g.ShowInverse && segmentDefined) {
@@ -161,8 +164,7 @@ Curve2DPlan PlanCurve2D(const Cls9& g, int32_t lngAnimStep, float scale,
             m2.x = p2.y;
             m2.y = p2.x;
             m2.z = p2.z;
-            plan.ops.push_back(
-                Line(g.InvColor, kFunctionWidths.Clamp(g.InvWidth), m1, m2, scale));
+            plan.ops.push_back(Line(g.InvColor, inverseWidth, m1, m2, scale));
         }
 
         if (g.ShowRoot && Defined(p1.x) && Defined(p1.y) && Defined(p2.x) && Defined(p2.y)) {
@@ -173,7 +175,7 @@ Curve2DPlan PlanCurve2D(const Cls9& g, int32_t lngAnimStep, float scale,
                         continue;
                     lastRootSample = r.onSample;
                 }
-                plan.ops.push_back(MarkerOp(g.RootColor, kFunctionMarkerSizes.Clamp(g.RootSize),
+                plan.ops.push_back(MarkerOp(g.RootColor, rootSize,
                                             g.RootSymbol, r.x / scale, r.y / scale, 0.0f));
                 plan.lines << QStringLiteral("    根: x=") + NumberText(r.x) +
                                   QStringLiteral(",y=") + NumberText(r.y);

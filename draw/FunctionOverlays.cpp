@@ -348,14 +348,15 @@ DerivativePlan PlanDerivative(const Cls9& g, const QString& txtX, const QString&
         const bool readRow = haveRow && (g.ShowDev || explicitCartesian);
         int32_t lastSample = -1; // a zero on a shared sample is listed once
         std::vector<Extreme> zeros;
+        const int32_t devWidth = kFunctionWidths.Clamp(g.DevWidth);
         for (int32_t i = 0; i < g.StepV; ++i) {
             if (readRow) {
                 const Cls2& d1 = g.VertDev(0, i);
                 const Cls2& d2 = g.VertDev(0, i + 1);
                 if (g.ShowDev && Defined3(d1) && Defined3(d2))
-                    plan.ops.push_back(LineOp(g.DevColor, kFunctionWidths.Clamp(g.DevWidth),
-                                              d1.x / scale, d1.y / scale, d1.z / scale,
-                                              d2.x / scale, d2.y / scale, d2.z / scale));
+                    plan.ops.push_back(LineOp(g.DevColor, devWidth, d1.x / scale, d1.y / scale,
+                                              d1.z / scale, d2.x / scale, d2.y / scale,
+                                              d2.z / scale));
                 if (explicitCartesian && !(Defined(d1.x) && Defined(d1.y) && Defined(d2.x) &&
                                            Defined(d2.y)))
                     continue;

@@ -33,15 +33,6 @@ std::optional<QString> BuildDocumentText(int32_t documentKind, const Cls8& shown
         SetError(error, QStringLiteral("未知的文档类型 %1。").arg(documentKind));
         return std::nullopt;
     }
-    // A name is checked by the rule the dialogs refuse names with, so that
-    // the two never disagree on what can be saved.
-    for (const GraphRef& graph : shownGraphs.FunSurfs) {
-        const QString problem = GraphNameProblem(graph->NameS);
-        if (!problem.isEmpty()) {
-            SetError(error, problem);
-            return std::nullopt;
-        }
-    }
     QString why;
     std::optional<QString> records = shownGraphs.Save(&why);
     if (!records) {

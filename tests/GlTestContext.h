@@ -1,16 +1,21 @@
 #pragma once
 // One offscreen OpenGL context for a GL test suite, made the way the drawing
 // area asks for it (compatibility profile, 16-bit depth), with an optional
-// square framebuffer to draw into and read pixels back from.
+// square framebuffer to draw into and read pixels back from; and a capture
+// of what a drawing sends to the rasterizer (GL feedback mode).
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
 
 #include <GL/gl.h>
 
+#include <gtest/gtest.h>
+
 #include <array>
+#include <functional>
 #include <memory>
 #include <ostream>
+#include <vector>
 
 namespace gltest {
 
@@ -101,6 +106,66 @@ inline void OrthoView(int size, float half, float depth = 1.0f)
     glOrtho(-half, half, -half, half, -depth, depth);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
+}
+
+struct Vertex {
+    float x, y, z; // drawing coordinates
+    float r, g, b;
+};
+
+struct Primitive {
+    bool line = false; // else a polygon (or a point)
+    std::vector<Vertex> v;
+};
+
+// Runs draw in feedback mode in the OrthoView(size, half) view and returns
+// the primitives that reach the rasterizer, in drawing coordinates. A
+// drawing that overflows the buffer fails the test.
+inline std::vector<Primitive> Feedback(int size, float half, const std::function<void()>& draw)
+{
+    std::vector<GLfloat> buffer(1 << 20);
+    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D_COLOR, buffer.data());
+    glRenderMode(GL_FEEDBACK);
+    draw();
+    const GLint n = glRenderMode(GL_RENDER);
+    EXPECT_GE(n, 0) << "feedback buffer overflow";
+
+    std::vector<Primitive> out;
+    auto vertex = [&](GLint& i) {
+        Vertex v;
+        v.x = buffer[i] * (2 * half) / size - half;
+        v.y = buffer[i + 1] * (2 * half) / size - half;
+        v.z = 1.0f - 2.0f * buffer[i + 2];
+        v.r = buffer[i + 3];
+        v.g = buffer[i + 4];
+        v.b = buffer[i + 5];
+        i += 7; // x, y, z, r, g, b, a
+        return v;
+    };
+    for (GLint i = 0; i < n;) {
+        const GLint token = static_cast<GLint>(buffer[i++]);
+        Primitive prim;
+        if (token == GL_POLYGON_TOKEN) {
+            const GLint count = static_cast<GLint>(buffer[i++]);
+            for (GLint k = 0; k < count; ++k)
+                prim.v.push_back(vertex(i));
+        } else if (token == GL_LINE_TOKEN || token == GL_LINE_RESET_TOKEN) {
+            prim.line = true;
+            prim.v.push_back(vertex(i));
+            prim.v.push_back(vertex(i));
+        } else if (token == GL_POINT_TOKEN || token == GL_BITMAP_TOKEN
+                   || token == GL_DRAW_PIXEL_TOKEN || token == GL_COPY_PIXEL_TOKEN) {
+            prim.v.push_back(vertex(i));
+        } else if (token == GL_PASS_THROUGH_TOKEN) {
+            ++i;
+            continue;
+        } else {
+            ADD_FAILURE() << "unknown feedback token " << token;
+            break;
+        }
+        out.push_back(prim);
+    }
+    return out;
 }
 
 // Compiles a drawing into a display list as the scene builder does; the list

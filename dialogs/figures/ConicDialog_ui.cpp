@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <utility>
 
 using namespace FigureDialogs;
 
@@ -46,15 +47,18 @@ const ConicInfo& Info(Conic c)
     return infos[static_cast<int>(c)];
 }
 
-// The form, colour, width and compute members of each conic.
+// The form, colour, width and compute members of each conic, of a graph
+// that OK writes (Cls9) or an edit reads (const Cls9).
+template <class Graph>
 struct ConicMembers {
-    int32_t* form;
-    int32_t* color;
-    int32_t* width;
-    bool* compute;
+    decltype(&std::declval<Graph&>().GEllipseType) form;
+    decltype(&std::declval<Graph&>().GEllipseColor) color;
+    decltype(&std::declval<Graph&>().GEllipseWidth) width;
+    decltype(&std::declval<Graph&>().GEllipseCompute) compute;
 };
 
-ConicMembers Members(Conic c, Cls9& g)
+template <class Graph>
+ConicMembers<Graph> Members(Conic c, Graph& g)
 {
     switch (c) {
     case Conic::Ellipse: return {&g.GEllipseType, &g.GEllipseColor, &g.GEllipseWidth, &g.GEllipseCompute};
@@ -152,8 +156,7 @@ void ConicDialog::Combo1_Click()
 
 void ConicDialog::Fill(const Cls9& g)
 {
-    // Only read through the members.
-    const ConicMembers m = Members(m_conic, const_cast<Cls9&>(g));
+    const auto m = Members(m_conic, g);
     Text1->setText(g.NameS);
     SelectValue(Combo1, *m.form);
     Text2->setText(Padded(g.GPara1));
@@ -246,7 +249,7 @@ void ConicDialog::Command1_Click()
                        minV, maxV, MaterialPresetMetal, SmoothnessSmoother);
     Cls9& g = *graph;
     g.FunForm = funForm;
-    const ConicMembers m = Members(m_conic, g);
+    const auto m = Members(m_conic, g);
     *m.form = form;
     g.GPara1 = a;
     g.GPara2 = b;

@@ -716,7 +716,8 @@ void TestEditCommand::namesTheDocumentCannotSaveAreRefused()
                             0, 1, 0, 0, 4, 0, 0, 0, 1, 4, 2, 2);
         scene.FunSurfs.Add(g, QStringLiteral("1"));
         QString why;
-        const bool saved = BuildDocumentText(DocumentKind2D, scene, Cls3(), &why).has_value();
+        const std::optional<QString> text = BuildDocumentText(DocumentKind2D, scene, Cls3(), &why);
+        const bool saved = text && BuildDocumentFile(*text, &why).has_value();
         return saved ? QString() : why;
     };
     auto nameBox = [](QDialog& d, const char* name) {

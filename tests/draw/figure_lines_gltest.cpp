@@ -68,33 +68,15 @@ protected:
         return rgba;
     }
 
-    // The line segments that reach the rasterizer when the list is replayed
-    // (GL feedback mode), as x1 y1 x2 y2 in drawing units; nothing when they
-    // do not fit the buffer.
+    // The line segments that reach the rasterizer when the list is replayed,
+    // as x1 y1 x2 y2 in drawing units.
     std::vector<std::array<float, 4>> Segments()
     {
         gltest::OrthoView(kSize, kHalf, 10.0f);
-        std::vector<GLfloat> buffer(1 << 20);
-        glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_2D, buffer.data());
-        glRenderMode(GL_FEEDBACK);
-        glCallList(m_list);
-        const GLint n = glRenderMode(GL_RENDER);
         std::vector<std::array<float, 4>> out;
-        EXPECT_GE(n, 0) << "more than the feedback buffer holds";
-        auto unit = [](float px) { return px * (2 * kHalf) / kSize - kHalf; };
-        for (GLint i = 0; i < n;) {
-            const GLint token = static_cast<GLint>(buffer[i++]);
-            if (token == GL_LINE_TOKEN || token == GL_LINE_RESET_TOKEN) {
-                out.push_back({unit(buffer[i]), unit(buffer[i + 1]), unit(buffer[i + 2]),
-                               unit(buffer[i + 3])});
-                i += 4;
-            } else if (token == GL_POLYGON_TOKEN) {
-                i += 1 + 2 * static_cast<GLint>(buffer[i]);
-            } else if (token == GL_PASS_THROUGH_TOKEN) {
-                ++i;
-            } else {
-                i += 2; // a point
-            }
+        for (const gltest::Primitive& p : gltest::Feedback(kSize, kHalf, [&] { glCallList(m_list); })) {
+            if (p.line)
+                out.push_back({p.v[0].x, p.v[0].y, p.v[1].x, p.v[1].y});
         }
         return out;
     }
