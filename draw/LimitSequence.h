@@ -6,6 +6,14 @@
 
 #include <QString>
 
+#include <cstdint>
+
+// The most terms a sequence may have: the geometric sequence's curve is one
+// spline through its terms, of at most 100 intervals, and every term is a
+// marker and a line of the result pane. The dialogs and the readers of
+// documents and pasted graphs refuse more.
+inline constexpr int32_t MaxSequenceTerms = 101;
+
 class Cls9;
 
 // Limit (GraphTypeLimit): polyline of the samples (LimitShowL), their dots

@@ -99,6 +99,12 @@ bool LoadDocumentFromFile(const QString& path)
                     QStringLiteral("出错"), MsgIcon::Warning);
         return false;
     }
+    const QStringList leftOut = doc->leftOut;
     ApplyLoadedDocument(std::move(*doc));
+    // Told once the document is on screen, so the user sees what did open.
+    if (!leftOut.isEmpty())
+        ShowMessage(QStringLiteral("“%1”中有图形没有打开，其余图形已打开。\n%2")
+                        .arg(name, leftOut.join(QLatin1Char('\n'))),
+                    QStringLiteral("注意"), MsgIcon::Warning);
     return true;
 }

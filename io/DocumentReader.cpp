@@ -3,6 +3,7 @@
 
 #include "io/DocumentBudget.h"
 #include "io/DocumentText.h"
+#include "draw/LimitSequence.h"
 #include "platform/Codepage936.h"
 
 #include <QSet>
@@ -281,6 +282,19 @@ int64_t GraphSampleCount(const Cls9& g, int32_t frameCount)
     return samples;
 }
 
+QString GraphLimitProblem(const Cls9& g)
+{
+    const bool sequence = g.GraphType == GraphTypeArithmeticSequence ||
+                          g.GraphType == GraphTypeGeometricSequence;
+    if (sequence && g.EdgeNum > MaxSequenceTerms)
+        return QStringLiteral("%1的项数 %2 超过了本程序能绘制的 %3 项。")
+            .arg(g.GraphType == GraphTypeArithmeticSequence ? QStringLiteral("等差数列")
+                                                              : QStringLiteral("等比数列"))
+            .arg(g.EdgeNum)
+            .arg(MaxSequenceTerms);
+    return QString();
+}
+
 std::optional<LoadedDocument> ParseDocumentText(const QString& text, const Cls3& axes,
                                                 AnimationSettings animation, QString* error)
 {
@@ -323,6 +337,12 @@ std::optional<LoadedDocument> ParseDocumentText(const QString& text, const Cls3&
             return std::nullopt;
         }
         ids.insert(g->ID);
+        // A graph beyond what the program draws is left out on its own:
+        // the rest of the document still opens.
+        if (const QString problem = GraphLimitProblem(*g); !problem.isEmpty()) {
+            doc.leftOut << QStringLiteral("第 %1 个图形：%2").arg(k).arg(problem);
+            continue;
+        }
         doc.animated = doc.animated || g->Animation;
         doc.graphs.push_back(std::move(g));
     }

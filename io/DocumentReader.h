@@ -12,6 +12,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -44,6 +45,7 @@ bool ReadAxesRecord(TokenReader& reader, Cls3& axes, QString* error);
 struct LoadedDocument {
     int32_t kind = 0;                 // DocumentKind
     std::vector<GraphRef> graphs;     // in document order, not sampled
+    QStringList leftOut;              // one sentence per graph refused on its own
     AnimationSettings animation;      // after the last animated record
     bool animated = false;            // some record is animated
     Cls3 axes;                        // the current settings with the record applied
@@ -60,6 +62,12 @@ std::optional<QString> DocumentTextOfFile(const QByteArray& bytes, QString* erro
 // Both steps together.
 std::optional<LoadedDocument> ParseDocumentFile(const QByteArray& bytes, const Cls3& axes,
                                                 AnimationSettings animation, QString* error);
+
+// Empty when the program can draw the graph as its dialog would make it;
+// otherwise the sentence that says why not (a sequence of more terms than
+// its dialog takes, which would list and mark every one on each redraw).
+// Such a graph is left out of an opened document, and refused on paste.
+QString GraphLimitProblem(const Cls9& g);
 
 // Limits of what a document may hold: the program cannot draw beyond them
 // (and would run out of memory or time trying).

@@ -105,6 +105,10 @@ GraphRef ParseClipboardGraphText(const QString& text, int32_t documentKind, int3
     }
     if (pointSize)
         graph->PointSize = *pointSize;
+    if (const QString problem = GraphLimitProblem(*graph); !problem.isEmpty()) {
+        SetError(error, problem);
+        return nullptr;
+    }
 
     // Sampling makes (StepU + 1) x (StepV + 1) points, once per frame of the
     // receiving document for an animated graph.

@@ -4,6 +4,7 @@
 
 #include "dialogs/common/BoxValue.h"
 #include "dialogs/figures/FigureDialogCommon_ui.h"
+#include "draw/LimitSequence.h"
 #include "expr/NumberText.h"
 #include "model/Cls9.h"
 

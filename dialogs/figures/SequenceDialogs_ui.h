@@ -17,10 +17,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The most terms a sequence may have: the geometric sequence's curve is one
-// spline through its terms, of at most 100 intervals.
-inline constexpr int32_t MaxSequenceTerms = 101;
-
 class SequenceDialog : public QDialog {
     Q_OBJECT
 public:

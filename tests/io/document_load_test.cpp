@@ -173,3 +173,41 @@ TEST(DocumentLoad, RefusedFilesChangeNothing)
     EXPECT_FALSE(LoadDocumentFromFile(QString()));
     EXPECT_EQ(messages.Count(), 0);
 }
+
+// A sequence of more terms than its dialog takes would list and mark each
+// one on every redraw: it is left out with a message, and the rest of the
+// document opens. One of exactly 101 terms opens as it is.
+TEST(DocumentLoad, SequenceBeyondItsTermsIsLeftOutAndTheRestOpens)
+{
+    ProgramStateGuard guard;
+    SetUpCurrentDocument();
+    Calls calls;
+    InstallWindow(calls);
+    QTemporaryDir dir;
+    GraphRef curve = PlainGraph(0, 1), arithmetic = PlainGraph(61, 2),
+             geometric = PlainGraph(62, 3), full = PlainGraph(61, 4);
+    arithmetic->EdgeNum = 1000000;
+    geometric->EdgeNum = 102;
+    full->EdgeNum = 101;
+    const QString path = WriteFile(
+        dir, "seq.qgd",
+        DocumentBytes(DocumentText("S81", {curve, arithmetic, geometric, full}, Cls3())));
+    MessageRecorder messages;
+    ASSERT_TRUE(LoadDocumentFromFile(path));
+
+    EXPECT_EQ(g_DocumentKind, DocumentKind2D);
+    ASSERT_EQ(g_AllGraphs.FunSurfs.Count(), 2);
+    EXPECT_EQ(g_AllGraphs.FunSurfs.Item(1)->ID, 1);
+    EXPECT_EQ(g_AllGraphs.FunSurfs.Item(2)->ID, 4);
+    EXPECT_EQ(g_AllGraphs.FunSurfs.Item(2)->EdgeNum, 101);
+    EXPECT_EQ(calls.labels, QStringList({calls.labels.value(0), QStringLiteral("等差数列")}));
+    EXPECT_EQ(calls.tickAll, 1);
+
+    ASSERT_EQ(messages.Count(), 1);
+    const MessageRequest& m = messages.Messages()[0];
+    EXPECT_EQ(m.title, QStringLiteral("注意"));
+    EXPECT_TRUE(m.text.contains(QStringLiteral("第 2 个图形：等差数列的项数 1000000 超过了本程序能绘制的 101 项。")))
+        << m.text.toStdString();
+    EXPECT_TRUE(m.text.contains(QStringLiteral("第 3 个图形：等比数列的项数 102 超过了本程序能绘制的 101 项。")))
+        << m.text.toStdString();
+}

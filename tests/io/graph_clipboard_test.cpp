@@ -85,6 +85,10 @@ TEST(GraphClipboard, TextsThatAreNoGraphRecordAreRefused)
     huge->StepV = 5000;
     GraphRef longAnimation = PlainGraph(9, 3);
     longAnimation->StepV = 1000;
+    GraphRef longArithmetic = PlainGraph(61, 3);
+    longArithmetic->EdgeNum = 102;
+    GraphRef longGeometric = PlainGraph(62, 3);
+    longGeometric->EdgeNum = 1000000;
 
     struct Case {
         const char* what;
@@ -110,6 +114,8 @@ TEST(GraphClipboard, TextsThatAreNoGraphRecordAreRefused)
         {"too many samples", TextOf(1, *huge)},
         {"too many samples at this frame count", TextOf(1, *longAnimation), 5000},
         {"far too long", QString(MaxClipboardTextLength + 1, QLatin1Char('1'))},
+        {"arithmetic sequence of 102 terms", TextOf(1, *longArithmetic)},
+        {"geometric sequence of a million terms", TextOf(1, *longGeometric)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -119,6 +125,9 @@ TEST(GraphClipboard, TextsThatAreNoGraphRecordAreRefused)
     }
     // The animated graph itself is fine at the usual frame count.
     EXPECT_TRUE(ParseClipboardGraphText(TextOf(1, *longAnimation), 1, 10, nullptr));
+    // A sequence of as many terms as its dialog takes is pasted.
+    longGeometric->EdgeNum = 101;
+    EXPECT_TRUE(ParseClipboardGraphText(TextOf(1, *longGeometric), 1, 10, nullptr));
 }
 
 TEST(GraphClipboard, PastedTextReadsNamePointSizeAndHollowFreely)
