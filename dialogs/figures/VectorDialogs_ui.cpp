@@ -160,12 +160,11 @@ void frmF48::Fill(const Cls9& g)
 
 void frmF48::Command1_Click()
 {
-    // Only the boxes the operation shows: a box the user cannot see must
-    // not refuse OK. The second vector's boxes are hidden with their frame.
+    // The second vector's boxes keep their own visibility when their frame
+    // is hidden, so they are filtered for every operation: a refused
+    // character left there is still reported, and nothing is lost.
     const BoxCleaner e = BoxCleaner::Expression;
-    if (!FilterBoxes({{Text2, e}, {Text3, e}, {Text4, e}}))
-        return;
-    if (IsShown(Frame2) && !FilterBoxes({{Text5, e}, {Text6, e}}))
+    if (!FilterBoxes({{Text2, e}, {Text3, e}, {Text4, e}, {Text5, e}, {Text6, e}}))
         return;
     const int32_t operation = ListValue(Combo1);
     float dx = 0.0f, dy = 0.0f, third = 0.0f, fourth = 0.0f;

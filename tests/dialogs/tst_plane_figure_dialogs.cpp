@@ -184,9 +184,6 @@ void TestPlaneFigureDialogs::buildsGraph_data()
         << QStringList{"Combo1=2", "Text2=2", "Text3=3", "Text4=1,5", "Text5=7", "Text6=8"}
         << QStringList{"GraphType=47", "CoordType=3", "GPara1=2", "GPara2=3", "GPara3=1.5",
                        "GPara4=0", "VecOperation=3", "label=平面向量运算"};
-    QTest::newRow("vector times a constant, refused character in the hidden second vector")
-        << F::VectorOperation << QStringList{"Combo1=2", "Text2=1", "Text4=2", "Text5=#"}
-        << QStringList{"GPara3=2", "GPara4=0", "VecOperation=3"};
     QTest::newRow("line, general form, a two-point box beyond the float range")
         << F::Line
         << QStringList{"Combo1=3", "Text5=1e39", "Combo1=0", "Text2=1", "Text3=2", "Text4=3",
@@ -266,6 +263,8 @@ void TestPlaneFigureDialogs::refusals_data()
         << F::Parabola << QStringList{"Text2=3e38", "Text4=3e38"} << bad << error;
     QTest::newRow("vector, refused character") << F::Vector << QStringList{"Text6=x;"} << bad
                                                << error;
+    QTest::newRow("vector operation, hidden second vector still filtered")
+        << F::VectorOperation << QStringList{"Combo1=2", "Text5=#"} << bad << error;
 
     // Sampling that fails without a compile error (a value beyond the float
     // range) is told, and uses no ID.
@@ -353,7 +352,7 @@ void TestPlaneFigureDialogs::editInPlace_data()
     QTest::newRow("vector operation, constant")
         << F::VectorOperation << QStringList{"Combo1=2", "Text2=1", "Text4=-3"}
         << QStringList{"Combo1=1", "Text5=2"} << QStringLiteral("平面向量运算")
-        << QStringList{"Text4=#"};
+        << QStringList{"Text6=#"};
     QTest::newRow("vector operation, sum")
         << F::VectorOperation << QStringList{"Text2=1", "Text5=2", "Text6=3"}
         << QStringList{"Text1=s"} << QStringLiteral("平面向量运算")

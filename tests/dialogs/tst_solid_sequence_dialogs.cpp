@@ -380,7 +380,11 @@ void TestSolidSequenceDialogs::editInPlace_data()
                            << QStringList{"Text1=sin(x)/x", "Combo1=2", "Text2=0.1",
                                           "Check2=0"}
                            << QStringList{"Text1=x^2", "Combo1=0"} << QStringLiteral("极限  y=x^2")
-                           << QStringList{"Text1=x^100", "Text2=10"};
+                           << QStringList{"Text1=x^"};
+    QTest::newRow("limit, edit that cannot be computed")
+        << F::Limit << QStringList{"Text1=sin(x)/x", "Combo1=2", "Text2=0.1", "Check2=0"}
+        << QStringList{"Text1=x^2", "Combo1=0"} << QStringLiteral("极限  y=x^2")
+        << QStringList{"Text1=x^100", "Text2=10"};
     QTest::newRow("arithmetic sequence")
         << F::ArithmeticSequence << QStringList{"Text2=-1.5", "Text3=0.25", "Text4=9"}
         << QStringList{"Text4=3"} << QStringLiteral("等差数列") << QStringList{"Text4=200"};
