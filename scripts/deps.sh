@@ -23,11 +23,32 @@ done
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 
+# Runs an apt-get command, waiting up to five minutes while another package
+# manager (an update that starts at boot, say) holds apt's or dpkg's lock.
+apt_get() {
+  local waited=0 log status
+  log=$(mktemp)
+  while true; do
+    status=0
+    $SUDO apt-get -o DPkg::Lock::Timeout=300 "$@" 2> >(tee "$log" >&2) || status=$?
+    wait # for tee
+    if [ "$status" -eq 0 ]; then rm -f "$log"; return 0; fi
+    if ! grep -qiE 'could not get lock|unable to lock|unable to acquire' "$log" ||
+       [ "$waited" -ge 300 ]; then
+      rm -f "$log"
+      return "$status"
+    fi
+    echo "apt is busy: waiting for its lock ($waited s so far)..." >&2
+    sleep 10
+    waited=$((waited + 10))
+  done
+}
+
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
-  $SUDO apt-get update -qq
-  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  apt_get update -qq
+  apt_get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
 # A decimal-comma locale, so the tests can show that number text never
