@@ -7,6 +7,7 @@
 #include "model/Globals.h"
 #include "model/ListLabel.h"
 #include "platform/MessageBox.h"
+#include "platform/SpecialFile.h"
 #include "view/DrawingMessages.h"
 
 #include <QFile>
@@ -75,21 +76,32 @@ bool LoadDocumentFromFile(const QString& path)
     if (path.isEmpty())
         return false;
     const QString name = QFileInfo(path).fileName();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ShowMessage(QStringLiteral("无法打开文件“%1”：%2").arg(path, file.errorString()),
-                    QStringLiteral("出错"), MsgIcon::Warning);
-        return false;
-    }
     // A document holds at most 4 + 65535 bytes that matter; the rest of a
     // longer file is never looked at.
-    const QByteArray bytes = file.read(4 + 0xFFFF);
-    if (file.error() != QFileDevice::NoError) {
-        ShowMessage(QStringLiteral("无法读取文件“%1”：%2").arg(path, file.errorString()),
-                    QStringLiteral("出错"), MsgIcon::Warning);
-        return false;
+    constexpr qint64 kMostBytes = 4 + 0xFFFF;
+    QByteArray bytes;
+    if (IsSpecialFile(path)) {
+        // A FIFO would hold the window until some program writes it.
+        QString why;
+        if (!ReadSpecialFile(path, kMostBytes, &bytes, &why)) {
+            ShowMessage(QStringLiteral("无法读取文件“%1”：%2").arg(path, why),
+                        QStringLiteral("出错"), MsgIcon::Warning);
+            return false;
+        }
+    } else {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            ShowMessage(QStringLiteral("无法打开文件“%1”：%2").arg(path, file.errorString()),
+                        QStringLiteral("出错"), MsgIcon::Warning);
+            return false;
+        }
+        bytes = file.read(kMostBytes);
+        if (file.error() != QFileDevice::NoError) {
+            ShowMessage(QStringLiteral("无法读取文件“%1”：%2").arg(path, file.errorString()),
+                        QStringLiteral("出错"), MsgIcon::Warning);
+            return false;
+        }
     }
-    file.close();
 
     QString why;
     AnimationSettings animation{g_FrameCount, g_FramesPerSecond};

@@ -6,4 +6,5 @@
 void PrepareProcess()
 {
     std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
 }

@@ -1,8 +1,9 @@
 // Replacing a file on disk only once its new content is wholly written.
 #include "platform/SaveFile.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "platform/SpecialFile.h"
+
+#include <QBuffer>
 #include <QSaveFile>
 
 namespace {
@@ -29,23 +30,27 @@ bool WriteAndFlush(QFileDevice& file, const ContentWriter& write, QString* why)
     return written && flushed && file.error() == QFileDevice::NoError;
 }
 
-bool WriteSpecialFile(const QString& path, const ContentWriter& write, QString* error)
+// The content is made in memory first and then handed to the file, which
+// may be a FIFO whose reader must not be able to hold the program.
+bool WriteToSpecialFile(const QString& path, const ContentWriter& write, QString* error)
 {
-    QFile file(path);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     QString why;
-    const bool ok = file.open(QIODevice::WriteOnly) && WriteAndFlush(file, write, &why);
-    if (!ok && error)
-        *error = FailureText(file, why);
-    return ok;
+    if (!write(buffer, &why)) {
+        if (error)
+            *error = why.isEmpty() ? buffer.errorString() : why;
+        return false;
+    }
+    return WriteSpecialFile(path, buffer.data(), error);
 }
 
 } // namespace
 
 bool WriteFileThrough(const QString& path, const ContentWriter& write, QString* error)
 {
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile() && !target.isDir())
-        return WriteSpecialFile(path, write, error);
+    if (IsSpecialFile(path))
+        return WriteToSpecialFile(path, write, error);
 
     QSaveFile file(path);
     QString why;

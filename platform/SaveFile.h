@@ -15,7 +15,8 @@ using ContentWriter = std::function<bool(QIODevice& device, QString* why)>;
 // and flushed; on failure the old file stays as it was. A device or other
 // special file that exists (/dev/full, a FIFO) is written directly: it
 // cannot be replaced, and renaming over it would put a regular file in its
-// place. On failure *error (when given) says why, with the cause the system
+// place; it is written without ever waiting long for its reader
+// (SpecialFile.h). On failure *error (when given) says why, with the cause the system
 // gave ("No space left on device", "File too large") before a writer's
 // vaguer text.
 bool WriteFileThrough(const QString& path, const ContentWriter& write, QString* error);

@@ -26,14 +26,18 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace fixtures;
@@ -456,5 +460,147 @@ TEST_F(DocumentCommands, SaveToFullDeviceSaysWhy)
         const QString text = messages.Messages().back().text;
         EXPECT_TRUE(text.contains(SystemText(ENOSPC))) << filter << ": " << text.toStdString();
         EXPECT_FALSE(QFileInfo(device).isFile()) << filter;
+    }
+}
+
+// Saving into a FIFO: the other end must never hold the window nor end the
+// program. Each case runs in a child process set up as the program starts
+// (PrepareProcess), with a watchdog that turns a hang into a failure; the
+// reader runs on a thread of the child. The child's messages go to stderr.
+namespace {
+
+enum class FifoEnd {
+    None,              // nobody reads
+    ReadsAll,          // reads until the save is over
+    LeavesWhenFull,    // reads nothing and closes once the pipe is full
+    HoldsWithoutReading,
+};
+
+class FifoReader {
+public:
+    FifoReader(const QString& path, FifoEnd end) : m_end(end)
+    {
+        if (end == FifoEnd::None)
+            return;
+        m_fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
+        // A small pipe, so that any document or bitmap overfills it.
+        fcntl(m_fd, F_SETPIPE_SZ, 4096);
+        m_thread = std::thread([this] { Run(); });
+    }
+    ~FifoReader() { Finish(); }
+    // Called once the save has returned: what was read, all of it.
+    QByteArray Finish()
+    {
+        m_saveOver = true;
+        if (m_thread.joinable())
+            m_thread.join();
+        if (m_fd >= 0)
+            close(m_fd);
+        m_fd = -1;
+        return m_got;
+    }
+
+private:
+    void Run()
+    {
+        const int capacity = fcntl(m_fd, F_GETPIPE_SZ);
+        while (!m_saveOver) {
+            if (m_end == FifoEnd::LeavesWhenFull) {
+                int queued = 0;
+                if (ioctl(m_fd, FIONREAD, &queued) == 0 && queued >= capacity) {
+                    close(m_fd);
+                    m_fd = -1;
+                    return;
+                }
+            } else if (m_end == FifoEnd::ReadsAll) {
+                Drain();
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        if (m_end == FifoEnd::ReadsAll)
+            Drain();
+    }
+    void Drain()
+    {
+        char chunk[4096];
+        ssize_t n;
+        while ((n = read(m_fd, chunk, sizeof chunk)) > 0)
+            m_got.append(chunk, n);
+    }
+
+    FifoEnd m_end;
+    int m_fd = -1;
+    std::atomic<bool> m_saveOver{false};
+    std::thread m_thread;
+    QByteArray m_got;
+};
+
+// 0 when the save failed with a message and left the FIFO a FIFO (or, for
+// a reader that reads all, succeeded and delivered `expected`).
+int SaveIntoFifo(const QString& fifo, int filter, FifoEnd end, const QByteArray& expected)
+{
+    PrepareProcess();
+    alarm(60); // a save that waits forever ends the child with SIGALRM
+    DialogScript dialogs;
+    dialogs.answers.push_back({true, fifo, filter});
+    MessageRecorder messages; // Yes to "replace it?"
+    FifoReader reader(fifo, end);
+    const bool saved = FileSaveAs(nullptr);
+    const QByteArray got = reader.Finish();
+    alarm(0);
+    for (const MessageRequest& m : messages.Messages())
+        std::fprintf(stderr, "%s\n", m.text.toUtf8().constData());
+    struct stat st {};
+    if (stat(QFile::encodeName(fifo).constData(), &st) != 0 || !S_ISFIFO(st.st_mode))
+        return 2;
+    if (end == FifoEnd::ReadsAll)
+        return saved && got == expected ? 0 : 3;
+    return saved ? 4 : 0;
+}
+
+} // namespace
+
+TEST_F(DocumentCommands, SaveIntoFifoNeverWaitsNorEndsTheProgram)
+{
+    for (int id = 1; id <= 30; ++id) // a document larger than the pipe
+        AddGraph(id);
+    const QString fifo = dir.filePath("pipe");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+
+    // What a regular save writes, for the reader that reads it all.
+    QByteArray document, bitmap;
+    for (int filter : {1, 2}) {
+        const QString plain = dir.filePath(filter == 1 ? "plain.qgd" : "plain.bmp");
+        DialogScript dialogs;
+        dialogs.answers.push_back({true, plain, filter});
+        MessageRecorder messages;
+        ASSERT_TRUE(FileSaveAs(nullptr)) << filter;
+        (filter == 1 ? document : bitmap) = ReadAll(plain);
+    }
+    ASSERT_GT(document.size(), 4096);
+
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const std::string noReader = "没有程序在读取这个管道";
+    const std::string brokenPipe = SystemText(EPIPE).toLocal8Bit().toStdString();
+    const std::string stalled = "读取方 5 秒内没有接收数据";
+    struct Case {
+        const char* what;
+        int filter;
+        FifoEnd end;
+        std::string message;
+    } cases[] = {
+        {"document, nobody reads", 1, FifoEnd::None, noReader},
+        {"bitmap, nobody reads", 2, FifoEnd::None, noReader},
+        {"document, reader leaves when the pipe is full", 1, FifoEnd::LeavesWhenFull, brokenPipe},
+        {"bitmap, reader leaves when the pipe is full", 2, FifoEnd::LeavesWhenFull, brokenPipe},
+        {"bitmap, reader holds it without reading", 2, FifoEnd::HoldsWithoutReading, stalled},
+        {"document, reader reads it all", 1, FifoEnd::ReadsAll, ""},
+        {"bitmap, reader reads it all", 2, FifoEnd::ReadsAll, ""},
+    };
+    for (const Case& c : cases) {
+        const QByteArray& expected = c.filter == 1 ? document : bitmap;
+        EXPECT_EXIT(std::_Exit(SaveIntoFifo(fifo, c.filter, c.end, expected)),
+                    ::testing::ExitedWithCode(0), c.message)
+            << c.what;
     }
 }

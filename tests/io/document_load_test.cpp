@@ -10,6 +10,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
 using namespace fixtures;
 
 namespace {
@@ -136,6 +141,9 @@ TEST(DocumentLoad, RefusedFilesChangeNothing)
     dup[2 + rec::Tokens + rec::ID] = "1";
     QStringList unknown = good.split(' ');
     unknown[2 + rec::GraphType] = "4";
+    // Opening a FIFO must not wait for a program to write it.
+    const QString fifo = dir.filePath("pipe.qgd");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     struct Case {
         const char* what;
         QString path;
@@ -148,6 +156,7 @@ TEST(DocumentLoad, RefusedFilesChangeNothing)
         {"cut short", WriteFile(dir, "cut.qgd", DocumentBytes(good).left(300))},
         {"duplicate ID", WriteFile(dir, "dup.qgd", DocumentBytes(dup.join(' ')))},
         {"unknown type", WriteFile(dir, "type.qgd", DocumentBytes(unknown.join(' ')))},
+        {"a FIFO nobody writes", fifo},
     };
     for (const Case& c : cases) {
         SetUpCurrentDocument();
@@ -210,4 +219,42 @@ TEST(DocumentLoad, SequenceBeyondItsTermsIsLeftOutAndTheRestOpens)
         << m.text.toStdString();
     EXPECT_TRUE(m.text.contains(QStringLiteral("第 3 个图形：等比数列的项数 102 超过了本程序能绘制的 101 项。")))
         << m.text.toStdString();
+}
+
+// A document written into a FIFO by another program (`cat doc.qgd > pipe`)
+// opens like a file; the writer is already waiting when Open comes.
+TEST(DocumentLoad, FifoThatAProgramWritesOpens)
+{
+    ProgramStateGuard guard;
+    SetUpCurrentDocument();
+    Calls calls;
+    InstallWindow(calls);
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("pipe.qgd");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QByteArray bytes =
+        DocumentBytes(DocumentText("S81", {PlainGraph(0, 1), PlainGraph(0, 2)}, Cls3()));
+    std::thread writer([&] {
+        // Blocks until Open opens the FIFO, as a shell redirection does.
+        const int fd = open(QFile::encodeName(fifo).constData(), O_WRONLY);
+        if (fd < 0)
+            return;
+        for (qsizetype done = 0; done < bytes.size();) {
+            const ssize_t n = write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+            if (n <= 0)
+                break;
+            done += n;
+        }
+        close(fd);
+    });
+    MessageRecorder messages;
+    const bool opened = LoadDocumentFromFile(fifo);
+    // Lets the writer go should Open not have opened the FIFO.
+    const int release = open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+    writer.join();
+    close(release);
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(messages.Count(), 0);
+    EXPECT_EQ(g_AllGraphs.FunSurfs.Count(), 2);
+    EXPECT_EQ(g_DocumentKind, DocumentKind2D);
 }

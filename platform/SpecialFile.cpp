@@ -1,0 +1,157 @@
+// FIFOs and devices opened without blocking and served through poll(), so
+// that a missing or stalled reader or writer ends the transfer with a cause
+// instead of freezing the window.
+#include "platform/SpecialFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+void SetError(QString* error, const QString& text)
+{
+    if (error)
+        *error = text;
+}
+
+QString SystemCause(int code)
+{
+    return qt_error_string(code);
+}
+
+bool IsFifo(int fd)
+{
+    struct stat st {};
+    return fstat(fd, &st) == 0 && S_ISFIFO(st.st_mode);
+}
+
+int OpenWithoutWaiting(const QString& path, int mode)
+{
+    const QByteArray name = QFile::encodeName(path);
+    int fd;
+    do
+        fd = ::open(name.constData(), mode | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+// Waits until the file can take (POLLOUT) or give (POLLIN) more, or the
+// other end hung up or failed. False when nothing happened in time.
+bool WaitFor(int fd, short events, int ms = SpecialFileStallSeconds * 1000)
+{
+    pollfd p{fd, events, 0};
+    int r;
+    do
+        r = ::poll(&p, 1, ms);
+    while (r < 0 && errno == EINTR);
+    return r != 0;
+}
+
+} // namespace
+
+bool IsSpecialFile(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
+}
+
+bool WriteSpecialFile(const QString& path, const QByteArray& bytes, QString* error)
+{
+    const int fd = OpenWithoutWaiting(path, O_WRONLY);
+    if (fd < 0) {
+        const int code = errno;
+        // A FIFO without a reader cannot be opened for writing at all.
+        struct stat st {};
+        const bool noReader = code == ENXIO &&
+                              ::stat(QFile::encodeName(path).constData(), &st) == 0 &&
+                              S_ISFIFO(st.st_mode);
+        SetError(error, noReader ? QStringLiteral("没有程序在读取这个管道（%1）。")
+                                       .arg(SystemCause(code))
+                                 : SystemCause(code));
+        return false;
+    }
+    const bool fifo = IsFifo(fd);
+    qint64 done = 0;
+    bool ok = true;
+    while (ok && done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n > 0) {
+            done += n;
+            continue;
+        }
+        const int code = n < 0 ? errno : EIO;
+        if (code == EINTR)
+            continue;
+        if (code == EAGAIN || code == EWOULDBLOCK) {
+            if (WaitFor(fd, POLLOUT))
+                continue; // room again, or a hang-up the next write reports
+            SetError(error, fifo ? QStringLiteral("读取方 %1 秒内没有接收数据。")
+                                       .arg(SpecialFileStallSeconds)
+                                 : QStringLiteral("设备 %1 秒内没有接收数据。")
+                                       .arg(SpecialFileStallSeconds));
+        } else {
+            // A reader that left gives EPIPE (SIGPIPE is ignored at start-up).
+            SetError(error, SystemCause(code));
+        }
+        ok = false;
+    }
+    if (::close(fd) != 0 && ok && errno != EINTR) {
+        SetError(error, SystemCause(errno));
+        ok = false;
+    }
+    return ok;
+}
+
+bool ReadSpecialFile(const QString& path, qint64 maxBytes, QByteArray* bytes, QString* error)
+{
+    bytes->clear();
+    const int fd = OpenWithoutWaiting(path, O_RDONLY);
+    if (fd < 0) {
+        SetError(error, SystemCause(errno));
+        return false;
+    }
+    const bool fifo = IsFifo(fd);
+    bool ok = true;
+    bool waitedForWriter = false;
+    char chunk[16384];
+    while (bytes->size() < maxBytes) {
+        const size_t want = size_t(qMin<qint64>(qint64(sizeof chunk), maxBytes - bytes->size()));
+        const ssize_t n = ::read(fd, chunk, want);
+        if (n > 0) {
+            bytes->append(chunk, qsizetype(n));
+            continue;
+        }
+        if (n == 0) {
+            // A writer blocked in opening the FIFO is let in by this open
+            // but may not have counted itself yet: give it a moment.
+            if (fifo && bytes->isEmpty() && !waitedForWriter) {
+                waitedForWriter = true;
+                if (WaitFor(fd, POLLIN, 250))
+                    continue;
+            }
+            break; // the end, or a FIFO that no program writes
+        }
+        const int code = errno;
+        if (code == EINTR)
+            continue;
+        if ((code == EAGAIN || code == EWOULDBLOCK) && WaitFor(fd, POLLIN))
+            continue;
+        if (code == EAGAIN || code == EWOULDBLOCK)
+            SetError(error, fifo ? QStringLiteral("写入方 %1 秒内没有送来数据。")
+                                       .arg(SpecialFileStallSeconds)
+                                 : QStringLiteral("设备 %1 秒内没有送来数据。")
+                                       .arg(SpecialFileStallSeconds));
+        else
+            SetError(error, SystemCause(code));
+        ok = false;
+        break;
+    }
+    ::close(fd);
+    return ok;
+}
