@@ -1,7 +1,8 @@
 // Chords for runs of short segments: a sleeve of the allowed deviation is
 // narrowed sample by sample (the directions from the chord's start that
-// pass every sample closely enough), and a chord ends where the next sample
-// leaves it or the chord would grow too long.
+// pass every sample closely enough) until a sample leaves it or the chord
+// would grow too long, and the chord ends at the farthest sample from its
+// start up to there, so a run that turns back keeps its turn.
 #include "draw/SegmentMerge.h"
 
 #include <algorithm>
@@ -25,7 +26,15 @@ void Segment(std::vector<float>& out, P a, P b)
     out.insert(out.end(), {a.x, a.y, 0.0f, b.x, b.y, 0.0f});
 }
 
-// Emits chords through the samples of one connected run.
+// Emits chords through the samples of one connected run. The sleeve keeps
+// every sample farther than the tolerance from the chord's start within the
+// tolerance of the chord's line, on the side of the start toward the end;
+// such a sample lies within the tolerance of the chord itself only when it
+// is no farther from the start than the end is. So a chord ends only at a
+// sample at least as far from its start as every sample before it (or
+// anywhere while all of them are within the tolerance of the start, which
+// is on the chord). Samples that come back nearer stay in the chord as
+// long as they keep to the sleeve and a farther one follows.
 void Chords(const std::vector<P>& run, std::vector<float>& out)
 {
     const double pi = 3.14159265358979323846;
@@ -34,8 +43,14 @@ void Chords(const std::vector<P>& run, std::vector<float>& out)
         const P a = run[anchor];
         bool haveRef = false;
         double ref = 0.0, lo = -pi, hi = pi;
-        std::size_t end = anchor + 1; // the last sample the chord may reach
+        double reach = 0.0;           // the farthest sample so far from `a`
+        std::size_t end = anchor + 1; // the chord's end so far
         for (std::size_t k = anchor + 1; k < run.size(); ++k) {
+            // Looking for a farther sample stops after twice as many
+            // samples as the chord holds, and 64 more: a run that keeps
+            // turning back within the sleeve is still merged in linear time.
+            if (k - end > 2 * (end - anchor) + 64)
+                break;
             const double dx = double(run[k].x) - a.x, dy = double(run[k].y) - a.y;
             const double d = std::hypot(dx, dy);
             if (d > kMergeChord)
@@ -53,7 +68,9 @@ void Chords(const std::vector<P>& run, std::vector<float>& out)
                 lo = std::max(lo, angle - half);
                 hi = std::min(hi, angle + half);
             }
-            end = k;
+            if (d >= reach || reach <= kMergeTolerance)
+                end = k;
+            reach = std::max(reach, d);
         }
         Segment(out, a, run[end]);
         anchor = end;
