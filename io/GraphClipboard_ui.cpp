@@ -6,7 +6,7 @@
 #include "model/Cls8.h"
 #include "model/Globals.h"
 #include "model/ListLabel.h"
-#include "platform/Codepage936.h"
+#include "model/SavedText.h"
 #include "platform/MessageBox.h"
 #include "view/DrawingMessages.h"
 #include "io/DocumentBudget.h"
@@ -57,11 +57,11 @@ bool CopyGraph(GraphClipboardHost* window)
     QString why;
     std::optional<QString> text = BuildClipboardGraphText(g_DocumentKind, *graph, &why);
     if (text) {
-        const QString bad = FirstUnencodableCharacter(*text);
-        if (!bad.isEmpty()) {
-            why = QStringLiteral("字符“%1”不能保存为简体中文编码。").arg(bad);
+        // The clipboard carries the record as a document holds it, so it is
+        // refused as the document writer would refuse it.
+        why = UnencodableTextProblem(*text);
+        if (!why.isEmpty())
             text.reset();
-        }
     }
     if (!text) {
         ShowMessage(QStringLiteral("无法复制图形：%1").arg(why), kTitle, MsgIcon::Warning);

@@ -1,8 +1,9 @@
 #pragma once
 // What text a document can hold: the "@...@" fields of the graph record and
-// code page 936. The record writer, the document writer and the dialogs that
-// take a graph's name all ask here, so that a name a dialog accepts is one
-// the document can save, and a refusal reads the same everywhere.
+// code page 936. The record writer, the document writer, the clipboard's
+// Copy and the dialogs that take a graph's name all ask here, so that a name
+// a dialog accepts is one the document can save, and a refusal reads the
+// same everywhere.
 #include <QString>
 
 // Empty when the text reads back from an "@...@" field: no blank-separated
@@ -11,8 +12,9 @@
 // Otherwise the sentence that says why not.
 QString QuotedTextProblem(const QString& text);
 
-// Empty when every character of the text has a form in code page 936;
-// otherwise the sentence naming the first one that has none.
+// Empty when the text comes back unchanged from code page 936; otherwise
+// the sentence naming the first character that does not. The document
+// writer and the clipboard's Copy say this of their whole text.
 QString UnencodableTextProblem(const QString& text);
 
 // Empty when a document can store `name` as a graph's name; otherwise the

@@ -1,84 +1,117 @@
 // Text in code page 936 through glibc iconv, nothing dropped or replaced.
 #include "platform/Codepage936.h"
 
+#include <QtGlobal>
 #include <cerrno>
+#include <cstring>
 #include <iconv.h>
 
 namespace {
 
-// One conversion through iconv; nothing on any error (an invalid or
-// unconvertible sequence, or a truncated one at the end).
-std::optional<QByteArray> Convert(const char* to, const char* from, const QByteArray& in)
-{
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return std::nullopt;
-    QByteArray out;
-    // Either direction grows by at most 2x (two bytes per Chinese character
-    // in CP936, three in UTF-8); leave room for that and grow if needed.
-    out.resize(in.size() * 2 + 16);
-    char* src = const_cast<char*>(in.constData());
-    size_t srcLeft = static_cast<size_t>(in.size());
-    size_t written = 0;
-    bool ok = true;
-    while (srcLeft > 0) {
-        char* dst = out.data() + written;
-        size_t dstLeft = static_cast<size_t>(out.size()) - written;
-        size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
-        written = static_cast<size_t>(out.size()) - dstLeft;
-        if (r != static_cast<size_t>(-1))
-            break;
-        if (errno == E2BIG) {
-            out.resize(out.size() * 2);
-            continue;
-        }
-        ok = false; // EILSEQ or EINVAL
-        break;
+// QString's own units, so that text goes to iconv as it is, without a copy;
+// "UTF-16" alone would add a byte-order mark.
+constexpr const char* kUtf16 = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? "UTF-16LE" : "UTF-16BE";
+
+// One iconv descriptor per direction and thread, opened on first use:
+// opening one costs far more than converting a name, and a descriptor holds
+// conversion state, so threads must not share one.
+class Converter {
+public:
+    Converter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {}
+    ~Converter()
+    {
+        if (Opened())
+            iconv_close(m_cd);
     }
-    iconv_close(cd);
-    if (!ok)
-        return std::nullopt;
-    out.resize(static_cast<qsizetype>(written));
-    return out;
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    // The converted bytes; nothing on any error (an invalid or unconvertible
+    // sequence, or a truncated one at the end).
+    std::optional<QByteArray> Convert(const char* in, size_t size)
+    {
+        if (!Opened())
+            return std::nullopt;
+        iconv(m_cd, nullptr, nullptr, nullptr, nullptr); // forget an earlier failure
+        char* src = const_cast<char*>(in);
+        size_t srcLeft = size;
+        QByteArray out;
+        // Through a chunk on the stack: a refused character, the usual
+        // failure, then costs no allocation.
+        char chunk[1024];
+        for (;;) {
+            char* dst = chunk;
+            size_t dstLeft = sizeof chunk;
+            const size_t r = iconv(m_cd, &src, &srcLeft, &dst, &dstLeft);
+            const int error = errno;
+            if (r == static_cast<size_t>(-1) && error != E2BIG)
+                return std::nullopt; // EILSEQ or EINVAL
+            out.append(chunk, dst - chunk);
+            if (r != static_cast<size_t>(-1))
+                return out;
+        }
+    }
+
+private:
+    bool Opened() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
+
+    iconv_t m_cd;
+};
+
+Converter& ToCodepage()
+{
+    thread_local Converter converter("CP936", kUtf16);
+    return converter;
+}
+
+Converter& FromCodepage()
+{
+    thread_local Converter converter(kUtf16, "CP936");
+    return converter;
 }
 
 } // namespace
 
-// QString::toUtf8 turns a lone surrogate into "?", which would save a
-// character the user never typed.
-static bool HasLoneSurrogate(const QString& text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            ++i;
-        else if (c.isSurrogate())
-            return true;
-    }
-    return false;
-}
-
 std::optional<QByteArray> EncodeCodepage936(const QString& text)
 {
-    if (HasLoneSurrogate(text))
+    const size_t size = static_cast<size_t>(text.size()) * sizeof(char16_t);
+    std::optional<QByteArray> bytes =
+        ToCodepage().Convert(reinterpret_cast<const char*>(text.utf16()), size);
+    if (!bytes)
         return std::nullopt;
-    return Convert("CP936", "UTF-8", text.toUtf8());
+    // A successful conversion is not enough: iconv drops the tag characters
+    // U+E0000-U+E007F without an error. Only text that comes back unchanged
+    // is taken.
+    const std::optional<QByteArray> back = FromCodepage().Convert(bytes->constData(),
+                                                                  static_cast<size_t>(bytes->size()));
+    if (!back || static_cast<size_t>(back->size()) != size ||
+        std::memcmp(back->constData(), text.utf16(), size) != 0)
+        return std::nullopt;
+    return bytes;
 }
 
 std::optional<QString> DecodeCodepage936(const QByteArray& bytes)
 {
-    auto utf8 = Convert("UTF-8", "CP936", bytes);
-    if (!utf8)
+    auto utf16 = FromCodepage().Convert(bytes.constData(), static_cast<size_t>(bytes.size()));
+    if (!utf16)
         return std::nullopt;
-    return QString::fromUtf8(*utf8);
+    return QString(reinterpret_cast<const QChar*>(utf16->constData()), utf16->size() / 2);
 }
 
 QString FirstUnencodableCharacter(const QString& text)
 {
     if (EncodeCodepage936(text))
         return {};
+    // The code page keeps no state from one character to the next, so text
+    // comes back unchanged exactly when each of its characters does. A
+    // character is a surrogate pair or any other single unit.
     for (qsizetype i = 0; i < text.size();) {
-        qsizetype len = (text.at(i).isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
+        const qsizetype len =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
+                ? 2
+                : 1;
+        if (len == text.size())
+            return text; // one character, refused above
         QString ch = text.mid(i, len);
         if (!EncodeCodepage936(ch))
             return ch;

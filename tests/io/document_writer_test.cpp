@@ -116,6 +116,9 @@ TEST(DocumentWriter, AgreesWithTheNameCheck)
     for (int i = 0; i < 101; ++i)
         words101 << QStringLiteral("w%1").arg(i);
     const QString refusedWord = QStringLiteral("名称“%1”无法保存：除最后一个词外，词尾不能是“@”，且不能超过 101 个词。");
+    const QString refusedCharacter = QStringLiteral("字符“%1”无法保存到图形文件中。");
+    const QString tagA = QString::fromUcs4(U"\U000E0041"); // iconv drops it without an error
+    const QString high(QChar(0xD800)), low(QChar(0xDC00));
     const struct Case {
         QString name;
         QString refusal; // empty: saved and read back
@@ -139,6 +142,11 @@ TEST(DocumentWriter, AgreesWithTheNameCheck)
         {QString::fromUtf8("曲线😀"), QString::fromUtf8("字符“😀”无法保存到图形文件中。")},
         {QString::fromUtf8("pinyin é"), ""},
         {QString::fromUtf8("a ä b"), QString::fromUtf8("字符“ä”无法保存到图形文件中。")},
+        {"a" + tagA + "b", refusedCharacter.arg(tagA)},
+        {high, refusedCharacter.arg(high)},
+        {low, refusedCharacter.arg(low)},
+        {high + "@", refusedCharacter.arg(high)},
+        {QString::fromUtf8("二维曲线"), ""},
         // Both faults: the word rule is told first, as the writer meets it.
         {QString::fromUtf8("😀@ b"), refusedWord.arg(QString::fromUtf8("😀@ b"))},
     };

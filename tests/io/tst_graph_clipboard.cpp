@@ -182,14 +182,32 @@ void TestGraphClipboard::cutDeletesOnlyWhatWasCopied()
 
     // A graph whose record cannot be written, or not in the clipboard's
     // code page, stays, with a message, and the clipboard keeps its text.
+    // A character the code page cannot hold is named as the document writer
+    // names it: the one character, though the record puts "@" after it.
     m_window->List1->setCurrentRow(1);
     const GraphRef point = g_AllGraphs.FunSurfs.Item(2);
-    for (const char* expression : {"1 2", "2"}) {
-        point->ExpressZ = QString::fromLatin1(expression);
-        point->NameS = point->ExpressZ == "2" ? QStringLiteral("点😀") : QString();
+    const QString tagA = QString::fromUcs4(U"\U000E0041"); // iconv drops it without an error
+    const QString high(QChar(0xD800));
+    const struct {
+        const char* expression;
+        QString name;
+        QString refusedCharacter; // empty: the record itself is refused
+    } cases[] = {
+        {"1 2", QString(), QString()},
+        {"2", QString::fromUtf8("点😀"), QString::fromUtf8("😀")},
+        {"2", QString::fromUtf8("点") + tagA, tagA},
+        {"2", high, high},
+    };
+    for (const auto& c : cases) {
+        point->ExpressZ = QString::fromLatin1(c.expression);
+        point->NameS = c.name;
         m_messages->Clear();
         Trigger("mnuFunCut");
         QCOMPARE(m_messages->Count(), 1);
+        if (!c.refusedCharacter.isEmpty())
+            QCOMPARE(m_messages->Messages()[0].text,
+                     QStringLiteral("无法复制图形：字符“%1”无法保存到图形文件中。")
+                         .arg(c.refusedCharacter));
         QCOMPARE(m_window->List1->count(), 2);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("unchanged"));
     }

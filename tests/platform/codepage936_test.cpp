@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+#include <string>
+#include <vector>
+
 TEST(Codepage936, EncodesAndDecodesBothWays)
 {
     struct Case {
@@ -38,8 +42,73 @@ TEST(Codepage936, RefusesTextItCannotHold)
     EXPECT_FALSE(EncodeCodepage936(QString(QChar(0xD800))));
 }
 
-TEST(Codepage936, RefusesBytesThatAreNotCodepage936)
+// The refusal names one character: a surrogate pair whole, a lone surrogate
+// alone, whatever follows it; and a character that would come back
+// different (iconv drops tag characters without an error) counts as one the
+// code page cannot hold.
+TEST(Codepage936, NamesExactlyTheCharacterItCannotHold)
 {
-    EXPECT_FALSE(DecodeCodepage936(QByteArray("\xFF")));
-    EXPECT_FALSE(DecodeCodepage936(QByteArray("ab\xD7"))); // lead byte cut off
+    const QChar high(0xD800), low(0xDC00);
+    const QString tagA = QString::fromUcs4(U"\U000E0041");
+    const struct Case {
+        const char* what;
+        QString text;
+        QString first;
+    } cases[] = {
+        {"tag character", QStringLiteral("a") + tagA + QStringLiteral("b"), tagA},
+        {"lone high surrogate", QString(high), QString(high)},
+        {"lone low surrogate", QString(low), QString(low)},
+        {"high surrogate before text", QString(high) + QStringLiteral("@"), QString(high)},
+        {"two high surrogates", QString(high) + QString(high), QString(high)},
+        {"high surrogate at the end", QString::fromUtf8("名") + high, QString(high)},
+        {"low before high", QString(low) + QString(high), QString(low)},
+        {"pair after Chinese", QString::fromUtf8("名😀@"), QString::fromUtf8("😀")},
+    };
+    for (const Case& c : cases) {
+        EXPECT_FALSE(EncodeCodepage936(c.text)) << c.what;
+        EXPECT_EQ(FirstUnencodableCharacter(c.text), c.first) << c.what;
+    }
+}
+
+namespace {
+// How many code points, and the first few of them.
+std::string Describe(const std::vector<char32_t>& codePoints)
+{
+    std::ostringstream out;
+    out << codePoints.size() << " code points:" << std::hex << std::uppercase;
+    for (size_t i = 0; i < codePoints.size() && i < 8; ++i)
+        out << " U+" << uint32_t(codePoints[i]);
+    return out.str();
+}
+} // namespace
+
+// Every code point on its own, surrogates as lone units: either the code
+// page gives it back unchanged, or it is refused by name. What it holds
+// also holds together, in one text.
+TEST(Codepage936, EveryCodePointComesBackOrIsRefused)
+{
+    std::vector<char32_t> changed, misnamed;
+    QString held;
+    for (char32_t cp = 0; cp <= 0x10FFFF; ++cp) {
+        const QString text = cp >= 0xD800 && cp <= 0xDFFF ? QString(QChar(char16_t(cp)))
+                                                            : QString::fromUcs4(&cp, 1);
+        const std::optional<QByteArray> bytes = EncodeCodepage936(text);
+        if (!bytes) {
+            if (FirstUnencodableCharacter(text) != text)
+                misnamed.push_back(cp);
+            continue;
+        }
+        if (DecodeCodepage936(*bytes) != text)
+            changed.push_back(cp);
+        else if (!FirstUnencodableCharacter(text).isEmpty())
+            misnamed.push_back(cp);
+        else
+            held += text;
+    }
+    EXPECT_TRUE(changed.empty()) << "accepted but changed: " << Describe(changed);
+    EXPECT_TRUE(misnamed.empty()) << "refused under another name: " << Describe(misnamed);
+    EXPECT_GT(held.size(), 20000); // ASCII, GBK's Chinese and symbols
+    const std::optional<QByteArray> bytes = EncodeCodepage936(held);
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(DecodeCodepage936(*bytes), held);
 }
