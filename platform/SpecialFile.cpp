@@ -132,7 +132,7 @@ bool ReadSpecialFile(const QString& path, qint64 maxBytes, QByteArray* bytes, QS
             // but may not have counted itself yet: give it a moment.
             if (fifo && bytes->isEmpty() && !waitedForWriter) {
                 waitedForWriter = true;
-                if (WaitFor(fd, POLLIN, 250))
+                if (WaitFor(fd, POLLIN, 1000))
                     continue;
             }
             break; // the end, or a FIFO that no program writes
