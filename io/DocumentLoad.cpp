@@ -112,11 +112,15 @@ bool LoadDocumentFromFile(const QString& path)
         return false;
     }
     const QStringList leftOut = doc->leftOut;
+    const size_t opened = doc->graphs.size();
     ApplyLoadedDocument(std::move(*doc));
-    // Told once the document is on screen, so the user sees what did open.
-    if (!leftOut.isEmpty())
-        ShowMessage(QStringLiteral("“%1”中有图形没有打开，其余图形已打开。\n%2")
-                        .arg(name, leftOut.join(QLatin1Char('\n'))),
-                    QStringLiteral("注意"), MsgIcon::Warning);
+    // Told once the document is in place, so the user sees what did open.
+    if (!leftOut.isEmpty()) {
+        QString text = QStringLiteral("“%1”中以下图形没有打开：\n%2")
+                           .arg(name, leftOut.join(QLatin1Char('\n')));
+        if (opened > 0)
+            text += QStringLiteral("\n其余 %1 个图形已打开。").arg(opened);
+        ShowMessage(text, QStringLiteral("注意"), MsgIcon::Warning);
+    }
     return true;
 }

@@ -219,6 +219,7 @@ TEST(DocumentLoad, SequenceBeyondItsTermsIsLeftOutAndTheRestOpens)
         << m.text.toStdString();
     EXPECT_TRUE(m.text.contains(QStringLiteral("第 3 个图形：等比数列的项数 102 超过了本程序能绘制的 101 项。")))
         << m.text.toStdString();
+    EXPECT_TRUE(m.text.endsWith(QStringLiteral("其余 2 个图形已打开。"))) << m.text.toStdString();
 }
 
 // A document written into a FIFO by another program (`cat doc.qgd > pipe`)
