@@ -4,6 +4,8 @@
 #include "io/DocumentBudget.h"
 #include "io/DocumentText.h"
 #include "draw/LimitSequence.h"
+#include "model/Globals.h"
+#include "model/ListLabel.h"
 #include "platform/Codepage936.h"
 
 #include <QSet>
@@ -288,8 +290,7 @@ QString GraphLimitProblem(const Cls9& g)
                           g.GraphType == GraphTypeGeometricSequence;
     if (sequence && g.EdgeNum > MaxSequenceTerms)
         return QStringLiteral("%1的项数 %2 超过了本程序能绘制的 %3 项。")
-            .arg(g.GraphType == GraphTypeArithmeticSequence ? QStringLiteral("等差数列")
-                                                              : QStringLiteral("等比数列"))
+            .arg(GraphListLabel(g, DocumentKind2D))
             .arg(g.EdgeNum)
             .arg(MaxSequenceTerms);
     return QString();

@@ -53,6 +53,18 @@ bool WaitFor(int fd, short events, int ms = SpecialFileStallSeconds * 1000)
     return r != 0;
 }
 
+// Why a transfer stopped: the other end passed nothing for the stall time.
+QString StallText(bool fifo, bool writing)
+{
+    const QString who = !fifo ? QStringLiteral("设备")
+                        : writing ? QStringLiteral("读取方")
+                                  : QStringLiteral("写入方");
+    return QStringLiteral("%1 %2 秒内没有%3数据。")
+        .arg(who)
+        .arg(SpecialFileStallSeconds)
+        .arg(writing ? QStringLiteral("接收") : QStringLiteral("送来"));
+}
+
 } // namespace
 
 bool IsSpecialFile(const QString& path)
@@ -91,10 +103,7 @@ bool WriteSpecialFile(const QString& path, const QByteArray& bytes, QString* err
         if (code == EAGAIN || code == EWOULDBLOCK) {
             if (WaitFor(fd, POLLOUT))
                 continue; // room again, or a hang-up the next write reports
-            SetError(error, fifo ? QStringLiteral("读取方 %1 秒内没有接收数据。")
-                                       .arg(SpecialFileStallSeconds)
-                                 : QStringLiteral("设备 %1 秒内没有接收数据。")
-                                       .arg(SpecialFileStallSeconds));
+            SetError(error, StallText(fifo, true));
         } else {
             // A reader that left gives EPIPE (SIGPIPE is ignored at start-up).
             SetError(error, SystemCause(code));
@@ -143,10 +152,7 @@ bool ReadSpecialFile(const QString& path, qint64 maxBytes, QByteArray* bytes, QS
         if ((code == EAGAIN || code == EWOULDBLOCK) && WaitFor(fd, POLLIN))
             continue;
         if (code == EAGAIN || code == EWOULDBLOCK)
-            SetError(error, fifo ? QStringLiteral("写入方 %1 秒内没有送来数据。")
-                                       .arg(SpecialFileStallSeconds)
-                                 : QStringLiteral("设备 %1 秒内没有送来数据。")
-                                       .arg(SpecialFileStallSeconds));
+            SetError(error, StallText(fifo, false));
         else
             SetError(error, SystemCause(code));
         ok = false;

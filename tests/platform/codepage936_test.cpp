@@ -42,6 +42,12 @@ TEST(Codepage936, RefusesTextItCannotHold)
     EXPECT_FALSE(EncodeCodepage936(QString(QChar(0xD800))));
 }
 
+TEST(Codepage936, RefusesBytesThatAreNotCodepage936)
+{
+    EXPECT_FALSE(DecodeCodepage936(QByteArray("\xFF")));
+    EXPECT_FALSE(DecodeCodepage936(QByteArray("ab\xD7"))); // lead byte cut off
+}
+
 // The refusal names one character: a surrogate pair whole, a lone surrogate
 // alone, whatever follows it; and a character that would come back
 // different (iconv drops tag characters without an error) counts as one the
@@ -100,8 +106,6 @@ TEST(Codepage936, EveryCodePointComesBackOrIsRefused)
         }
         if (DecodeCodepage936(*bytes) != text)
             changed.push_back(cp);
-        else if (!FirstUnencodableCharacter(text).isEmpty())
-            misnamed.push_back(cp);
         else
             held += text;
     }
