@@ -17,11 +17,37 @@ QString QuotedTextProblem(const QString& text)
         .arg(text);
 }
 
+QString CharacterForMessage(const QString& ch)
+{
+    if (ch.isEmpty())
+        return ch;
+    const char32_t code = ch.size() == 2 && ch.at(0).isHighSurrogate() && ch.at(1).isLowSurrogate()
+                              ? QChar::surrogateToUcs4(ch.at(0), ch.at(1))
+                              : ch.at(0).unicode();
+    switch (QChar::category(code)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_Surrogate:
+    case QChar::Other_PrivateUse:
+    case QChar::Other_NotAssigned:
+    case QChar::Separator_Space:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+        return QStringLiteral("U+%1").arg(QString::number(code, 16).toUpper(), 4, QLatin1Char('0'));
+    default:
+        return ch;
+    }
+}
+
 QString UnencodableTextProblem(const QString& text)
 {
     if (EncodeCodepage936(text))
         return QString();
-    return QStringLiteral("字符“%1”无法保存到图形文件中。").arg(FirstUnencodableCharacter(text));
+    return QStringLiteral("字符“%1”无法保存到图形文件中。")
+        .arg(CharacterForMessage(FirstUnencodableCharacter(text)));
 }
 
 QString GraphNameProblem(const QString& name)

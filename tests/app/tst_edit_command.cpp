@@ -708,7 +708,7 @@ void TestEditCommand::namesTheDocumentCannotSaveAreRefused()
     for (int i = 0; i < 102; ++i)
         words << QStringLiteral("w");
     // The tag character is dropped by iconv without an error; a lone
-    // surrogate is refused as itself, not with the "@" the record puts after it.
+    // surrogate is refused alone, not with the "@" the record puts after it.
     const QStringList refused = {QStringLiteral("a@ b"), words.join(u' '),
                                  QString::fromUtf8("曲线😀"),
                                  QStringLiteral("a") + QString::fromUcs4(U"\U000E0041") +

@@ -142,10 +142,17 @@ TEST(DocumentWriter, AgreesWithTheNameCheck)
         {QString::fromUtf8("曲线😀"), QString::fromUtf8("字符“😀”无法保存到图形文件中。")},
         {QString::fromUtf8("pinyin é"), ""},
         {QString::fromUtf8("a ä b"), QString::fromUtf8("字符“ä”无法保存到图形文件中。")},
-        {"a" + tagA + "b", refusedCharacter.arg(tagA)},
-        {high, refusedCharacter.arg(high)},
-        {low, refusedCharacter.arg(low)},
-        {high + "@", refusedCharacter.arg(high)},
+        // Characters that show as nothing are named by their code point.
+        {"a" + tagA + "b", refusedCharacter.arg("U+E0041")},
+        {high, refusedCharacter.arg("U+D800")},
+        {low, refusedCharacter.arg("U+DC00")},
+        {high + "@", refusedCharacter.arg("U+D800")},
+        {QString::fromUtf8("a\u200Db"), refusedCharacter.arg("U+200D")},   // zero-width joiner
+        {QString::fromUtf8("e\u0301"), refusedCharacter.arg("U+0301")},    // combining accent
+        {QString::fromUtf8("a\u00A0b"), refusedCharacter.arg("U+00A0")},   // no-break space
+        {QString::fromUtf8("\u0085"), refusedCharacter.arg("U+0085")},      // a C1 control
+        {QString::fromUcs4(U"\U000F0000"), refusedCharacter.arg("U+F0000")}, // private use
+        {QString::fromUtf8("\u2028"), refusedCharacter.arg("U+2028")},      // line separator
         {QString::fromUtf8("二维曲线"), ""},
         // Both faults: the word rule is told first, as the writer meets it.
         {QString::fromUtf8("😀@ b"), refusedWord.arg(QString::fromUtf8("😀@ b"))},
