@@ -116,8 +116,13 @@ bool LoadDocumentFromFile(const QString& path)
     ApplyLoadedDocument(std::move(*doc));
     // Told once the document is in place, so the user sees what did open.
     if (!leftOut.isEmpty()) {
+        // A document may leave out some 160 graphs: a box listing them all
+        // would grow past the screen and hide its button.
+        constexpr qsizetype kMostListed = 10;
         QString text = QStringLiteral("“%1”中以下图形没有打开：\n%2")
-                           .arg(name, leftOut.join(QLatin1Char('\n')));
+                           .arg(name, leftOut.mid(0, kMostListed).join(QLatin1Char('\n')));
+        if (leftOut.size() > kMostListed)
+            text += QStringLiteral("\n另有 %1 个图形也没有打开。").arg(leftOut.size() - kMostListed);
         if (opened > 0)
             text += QStringLiteral("\n其余 %1 个图形已打开。").arg(opened);
         ShowMessage(text, QStringLiteral("注意"), MsgIcon::Warning);

@@ -52,6 +52,12 @@ bool ReadList(TokenReader& r, int32_t& count, PositionList& first, PositionList*
     return true;
 }
 
+bool IsSequence(const Cls9& g)
+{
+    return g.GraphType == GraphTypeArithmeticSequence ||
+           g.GraphType == GraphTypeGeometricSequence;
+}
+
 } // namespace
 
 int32_t DocumentKindOfKey(const QString& key)
@@ -227,7 +233,9 @@ GraphRef ReadGraphRecord(TokenReader& r, bool figureGroup, AnimationSettings& an
         SetError(error, QStringLiteral("图形编号 %1 超出范围。").arg(m.ID));
         return nullptr;
     }
-    if (m.EdgeNum < -MaxEdgeNum || m.EdgeNum > MaxEdgeNum) {
+    // A sequence of more terms than the program draws is left out by the
+    // caller however many it claims (GraphLimitProblem), not refused here.
+    if (m.EdgeNum < -MaxEdgeNum || (m.EdgeNum > MaxEdgeNum && !IsSequence(m))) {
         SetError(error, QStringLiteral("边数或项数 %1 超出范围。").arg(m.EdgeNum));
         return nullptr;
     }
@@ -286,9 +294,7 @@ int64_t GraphSampleCount(const Cls9& g, int32_t frameCount)
 
 QString GraphLimitProblem(const Cls9& g)
 {
-    const bool sequence = g.GraphType == GraphTypeArithmeticSequence ||
-                          g.GraphType == GraphTypeGeometricSequence;
-    if (sequence && g.EdgeNum > MaxSequenceTerms)
+    if (IsSequence(g) && g.EdgeNum > MaxSequenceTerms)
         return QStringLiteral("%1的项数 %2 超过了本程序能绘制的 %3 项。")
             .arg(GraphListLabel(g, DocumentKind2D))
             .arg(g.EdgeNum)
@@ -324,6 +330,8 @@ std::optional<LoadedDocument> ParseDocumentText(const QString& text, const Cls3&
 
     doc.animation = animation;
     QSet<int32_t> ids;
+    // Each kept graph's place in the file, which messages name it by.
+    std::vector<int32_t> places;
     for (int32_t k = 1; k <= count; ++k) {
         QString why;
         GraphRef g = ReadGraphRecord(r, figureGroup, doc.animation, &why);
@@ -346,13 +354,14 @@ std::optional<LoadedDocument> ParseDocumentText(const QString& text, const Cls3&
         }
         doc.animated = doc.animated || g->Animation;
         doc.graphs.push_back(std::move(g));
+        places.push_back(k);
     }
 
     // Sampling makes (StepU + 1) x (StepV + 1) points, once per frame for an
     // animated graph, at the frame count the document leaves behind.
     for (size_t k = 0; k < doc.graphs.size(); ++k) {
         if (GraphSampleCount(*doc.graphs[k], doc.animation.frameCount) > MaxSamplesPerGraph) {
-            SetError(error, QStringLiteral("第 %1 个图形的段数过大。").arg(k + 1));
+            SetError(error, QStringLiteral("第 %1 个图形的段数过大。").arg(places[k]));
             return std::nullopt;
         }
     }

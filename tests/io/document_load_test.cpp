@@ -223,6 +223,34 @@ TEST(DocumentLoad, SequenceBeyondItsTermsIsLeftOutAndTheRestOpens)
     EXPECT_TRUE(m.text.endsWith(QStringLiteral("其余 2 个图形已打开。"))) << m.text.toStdString();
 }
 
+// Some 160 sequences can be left out of one document: the box lists ten and
+// counts the rest, so that it stays on the screen with its button.
+TEST(DocumentLoad, ManyLeftOutGraphsAreListedUpToTen)
+{
+    ProgramStateGuard guard;
+    SetUpCurrentDocument();
+    Calls calls;
+    InstallWindow(calls);
+    QTemporaryDir dir;
+    std::vector<GraphRef> graphs{PlainGraph(0, 1)};
+    for (int32_t id = 2; id <= 14; ++id) {
+        graphs.push_back(PlainGraph(61, id));
+        graphs.back()->EdgeNum = 2'147'483'647;
+    }
+    const QString path =
+        WriteFile(dir, "many.qgd", DocumentBytes(DocumentText("S81", graphs, Cls3())));
+    MessageRecorder messages;
+    ASSERT_TRUE(LoadDocumentFromFile(path));
+    EXPECT_EQ(g_AllGraphs.FunSurfs.Count(), 1);
+    ASSERT_EQ(messages.Count(), 1);
+    const QStringList lines = messages.Messages()[0].text.split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 13) << messages.Messages()[0].text.toStdString();
+    EXPECT_EQ(lines[1], QStringLiteral("第 2 个图形：等差数列的项数 2147483647 超过了本程序能绘制的 101 项。"));
+    EXPECT_TRUE(lines[10].startsWith(QStringLiteral("第 11 个图形："))) << lines[10].toStdString();
+    EXPECT_EQ(lines[11], QStringLiteral("另有 3 个图形也没有打开。"));
+    EXPECT_EQ(lines[12], QStringLiteral("其余 1 个图形已打开。"));
+}
+
 // A document written into a FIFO by another program (`cat doc.qgd > pipe`)
 // opens like a file; the writer is already waiting when Open comes.
 TEST(DocumentLoad, FifoThatAProgramWritesOpens)

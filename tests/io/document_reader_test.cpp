@@ -229,6 +229,58 @@ TEST(DocumentReader, DamagedDocumentsAreRefused)
     }
 }
 
+// Messages name a graph by its place in the file, whatever was left out
+// before it; a sequence of more terms than the program draws is left out
+// however many terms it claims.
+TEST(DocumentReader, MessagesNameGraphsByTheirPlaceInTheFile)
+{
+    auto sequence = [](int32_t type, int32_t id, int32_t terms) {
+        GraphRef g = PlainGraph(type, id);
+        g->EdgeNum = terms;
+        return g;
+    };
+    GraphRef oversized = PlainGraph(0, 3);
+    oversized->StepU = 2000;
+    oversized->StepV = 2000;
+    const QString termsOver =
+        QStringLiteral("第 %1 个图形：%2的项数 %3 超过了本程序能绘制的 101 项。");
+    const struct Case {
+        const char* what;
+        std::vector<GraphRef> graphs;
+        QString error;        // empty: the document opens
+        QStringList leftOut;  // when it opens
+        size_t kept;
+    } cases[] = {
+        {"oversized curve after a left-out sequence",
+         {PlainGraph(0, 1), sequence(61, 2, 500), oversized},
+         QStringLiteral("第 3 个图形的段数过大。"), {}, 0},
+        {"sequences of any number of terms",
+         {sequence(61, 1, 500), sequence(62, 2, 1'000'001), PlainGraph(0, 3),
+          sequence(61, 4, 2'147'483'647), sequence(62, 5, 101)},
+         QString(),
+         {termsOver.arg(1).arg(QStringLiteral("等差数列")).arg(500),
+          termsOver.arg(2).arg(QStringLiteral("等比数列")).arg(1'000'001),
+          termsOver.arg(4).arg(QStringLiteral("等差数列")).arg(2'147'483'647)},
+         2},
+        {"a sequence's term count out of range on the negative side",
+         {PlainGraph(0, 1), sequence(61, 2, -2'000'000'000)},
+         QStringLiteral("第 2 个图形：边数或项数 -2000000000 超出范围。"), {}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QString why;
+        const auto doc = ParseDocumentText(DocumentText("S81", c.graphs, Cls3()), Cls3(), {}, &why);
+        if (!c.error.isEmpty()) {
+            EXPECT_FALSE(doc);
+            EXPECT_EQ(why, c.error);
+            continue;
+        }
+        ASSERT_TRUE(doc) << why.toStdString();
+        EXPECT_EQ(doc->leftOut, c.leftOut);
+        EXPECT_EQ(doc->graphs.size(), c.kept);
+    }
+}
+
 // Sampling stores a step count of 0 back as 1; a document accepted with the
 // 0 must still be accepted once saved with the 1.
 TEST(DocumentReader, StepCountsOfZeroCountAsSamplingUsesThem)
