@@ -83,7 +83,7 @@ bool LoadDocumentFromFile(const QString& path)
     if (IsSpecialFile(path)) {
         // A FIFO would hold the window until some program writes it.
         QString why;
-        if (!ReadSpecialFile(path, kMostBytes, &bytes, &why)) {
+        if (!ReadSpecialFile(path, kMostBytes, &bytes, &why, DocumentFileComplete)) {
             ShowMessage(QStringLiteral("无法读取文件“%1”：%2").arg(path, why),
                         QStringLiteral("出错"), MsgIcon::Warning);
             return false;

@@ -385,16 +385,34 @@ std::optional<LoadedDocument> ParseDocumentText(const QString& text, const Cls3&
     return doc;
 }
 
+namespace {
+
+constexpr uint16_t kDocumentTag = 8;
+constexpr int kHeaderBytes = 4;
+
+// The little-endian 16-bit number at `at`.
+uint16_t HeaderWord(const QByteArray& bytes, int at)
+{
+    return uint16_t(uint8_t(bytes[at]) | (uint16_t(uint8_t(bytes[at + 1])) << 8));
+}
+
+} // namespace
+
+bool DocumentFileComplete(const QByteArray& bytes)
+{
+    if (bytes.size() >= 2 && HeaderWord(bytes, 0) != kDocumentTag)
+        return true;
+    return bytes.size() >= kHeaderBytes && bytes.size() - kHeaderBytes >= HeaderWord(bytes, 2);
+}
+
 std::optional<QString> DocumentTextOfFile(const QByteArray& bytes, QString* error)
 {
-    if (bytes.size() < 4) {
+    if (bytes.size() < kHeaderBytes) {
         SetError(error, bytes.isEmpty() ? QStringLiteral("文件是空的。") : kCutShort);
         return std::nullopt;
     }
-    auto u16 = [&](int at) {
-        return uint16_t(uint8_t(bytes[at]) | (uint16_t(uint8_t(bytes[at + 1])) << 8));
-    };
-    if (u16(0) != 8) {
+    auto u16 = [&](int at) { return HeaderWord(bytes, at); };
+    if (u16(0) != kDocumentTag) {
         SetError(error, QStringLiteral("不是图形文件。"));
         return std::nullopt;
     }
@@ -403,11 +421,11 @@ std::optional<QString> DocumentTextOfFile(const QByteArray& bytes, QString* erro
         SetError(error, QStringLiteral("文件中没有图形数据。"));
         return std::nullopt;
     }
-    if (bytes.size() - 4 < length) {
+    if (bytes.size() - kHeaderBytes < length) {
         SetError(error, kCutShort);
         return std::nullopt;
     }
-    auto text = DecodeCodepage936(bytes.mid(4, length));
+    auto text = DecodeCodepage936(bytes.mid(kHeaderBytes, length));
     if (!text) {
         SetError(error, QStringLiteral("文件中的文字编码有误。"));
         return std::nullopt;

@@ -56,6 +56,11 @@ struct LoadedDocument {
 std::optional<LoadedDocument> ParseDocumentText(const QString& text, const Cls3& axes,
                                                 AnimationSettings animation, QString* error);
 
+// True once `bytes`, the start of a file, hold all that DocumentTextOfFile
+// looks at: the header and the text it announces, or enough to tell that the
+// file is no document. A reader of a FIFO stops there.
+bool DocumentFileComplete(const QByteArray& bytes);
+
 // Takes the text out of the file's bytes: tag, length and code page 936.
 std::optional<QString> DocumentTextOfFile(const QByteArray& bytes, QString* error);
 

@@ -1,12 +1,15 @@
-// FIFOs and devices opened without blocking and served through poll(), so
-// that a missing or stalled reader or writer ends the transfer with a cause
-// instead of freezing the window.
+// FIFOs and devices opened without blocking and served through poll() under
+// one deadline for the whole transfer, so that a missing, stalled or slow
+// reader or writer ends it with a cause instead of freezing the window.
 #include "platform/SpecialFile.h"
 
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <climits>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/stat.h>
@@ -41,19 +44,30 @@ int OpenWithoutWaiting(const QString& path, int mode)
     return fd;
 }
 
+using Clock = std::chrono::steady_clock;
+
+Clock::time_point TransferDeadline()
+{
+    return Clock::now() + std::chrono::seconds(SpecialFileLimitSeconds);
+}
+
 // Waits until the file can take (POLLOUT) or give (POLLIN) more, or the
-// other end hung up or failed. False when nothing happened in time.
-bool WaitFor(int fd, short events, int ms = SpecialFileStallSeconds * 1000)
+// other end hung up or failed, but not past `deadline` nor `mostMs`. False
+// when nothing happened in time.
+bool WaitFor(int fd, short events, Clock::time_point deadline, int mostMs = INT_MAX)
 {
     pollfd p{fd, events, 0};
     int r;
-    do
-        r = ::poll(&p, 1, ms);
-    while (r < 0 && errno == EINTR);
+    do {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
+        if (left.count() <= 0)
+            return false;
+        r = ::poll(&p, 1, int(std::min<std::chrono::milliseconds::rep>(left.count(), mostMs)));
+    } while (r < 0 && errno == EINTR);
     return r != 0;
 }
 
-// Why a transfer stopped: the other end passed nothing for the stall time.
+// Why a transfer stopped: the other end did not pass it all in time.
 QString StallText(bool fifo, bool writing)
 {
     const QString who = !fifo ? QStringLiteral("设备")
@@ -61,8 +75,8 @@ QString StallText(bool fifo, bool writing)
                                   : QStringLiteral("写入方");
     return QStringLiteral("%1 %2 秒内没有%3数据。")
         .arg(who)
-        .arg(SpecialFileStallSeconds)
-        .arg(writing ? QStringLiteral("接收") : QStringLiteral("送来"));
+        .arg(SpecialFileLimitSeconds)
+        .arg(writing ? QStringLiteral("接收完") : QStringLiteral("送完"));
 }
 
 } // namespace
@@ -89,19 +103,24 @@ bool WriteSpecialFile(const QString& path, const QByteArray& bytes, QString* err
         return false;
     }
     const bool fifo = IsFifo(fd);
+    const Clock::time_point deadline = TransferDeadline();
     qint64 done = 0;
     bool ok = true;
     while (ok && done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
         if (n > 0) {
             done += n;
+            if (done < bytes.size() && Clock::now() >= deadline) {
+                SetError(error, StallText(fifo, true)); // a reader that never stops taking a little
+                ok = false;
+            }
             continue;
         }
         const int code = n < 0 ? errno : EIO;
         if (code == EINTR)
             continue;
         if (code == EAGAIN || code == EWOULDBLOCK) {
-            if (WaitFor(fd, POLLOUT))
+            if (WaitFor(fd, POLLOUT, deadline))
                 continue; // room again, or a hang-up the next write reports
             SetError(error, StallText(fifo, true));
         } else {
@@ -117,7 +136,8 @@ bool WriteSpecialFile(const QString& path, const QByteArray& bytes, QString* err
     return ok;
 }
 
-bool ReadSpecialFile(const QString& path, qint64 maxBytes, QByteArray* bytes, QString* error)
+bool ReadSpecialFile(const QString& path, qint64 maxBytes, QByteArray* bytes, QString* error,
+                     const std::function<bool(const QByteArray&)>& complete)
 {
     bytes->clear();
     const int fd = OpenWithoutWaiting(path, O_RDONLY);
@@ -126,14 +146,21 @@ bool ReadSpecialFile(const QString& path, qint64 maxBytes, QByteArray* bytes, QS
         return false;
     }
     const bool fifo = IsFifo(fd);
+    const Clock::time_point deadline = TransferDeadline();
     bool ok = true;
     bool waitedForWriter = false;
     char chunk[16384];
-    while (bytes->size() < maxBytes) {
+    auto enough = [&] { return bytes->size() >= maxBytes || (complete && complete(*bytes)); };
+    while (!enough()) {
         const size_t want = size_t(qMin<qint64>(qint64(sizeof chunk), maxBytes - bytes->size()));
         const ssize_t n = ::read(fd, chunk, want);
         if (n > 0) {
             bytes->append(chunk, qsizetype(n));
+            if (!enough() && Clock::now() >= deadline) {
+                SetError(error, StallText(fifo, false)); // a writer that never stops sending a little
+                ok = false;
+                break;
+            }
             continue;
         }
         if (n == 0) {
@@ -141,7 +168,7 @@ bool ReadSpecialFile(const QString& path, qint64 maxBytes, QByteArray* bytes, QS
             // but may not have counted itself yet: give it a moment.
             if (fifo && bytes->isEmpty() && !waitedForWriter) {
                 waitedForWriter = true;
-                if (WaitFor(fd, POLLIN, 1000))
+                if (WaitFor(fd, POLLIN, deadline, 1000))
                     continue;
             }
             break; // the end, or a FIFO that no program writes
@@ -149,7 +176,7 @@ bool ReadSpecialFile(const QString& path, qint64 maxBytes, QByteArray* bytes, QS
         const int code = errno;
         if (code == EINTR)
             continue;
-        if ((code == EAGAIN || code == EWOULDBLOCK) && WaitFor(fd, POLLIN))
+        if ((code == EAGAIN || code == EWOULDBLOCK) && WaitFor(fd, POLLIN, deadline))
             continue;
         if (code == EAGAIN || code == EWOULDBLOCK)
             SetError(error, StallText(fifo, false));

@@ -474,6 +474,7 @@ enum class FifoEnd {
     ReadsAll,          // reads until the save is over
     LeavesWhenFull,    // reads nothing and closes once the pipe is full
     HoldsWithoutReading,
+    TakesAPipeASecond, // reads 4 KB a second, for as long as the save goes on
 };
 
 class FifoReader {
@@ -514,6 +515,10 @@ private:
                 }
             } else if (m_end == FifoEnd::ReadsAll) {
                 Drain();
+            } else if (m_end == FifoEnd::TakesAPipeASecond) {
+                char chunk[4096];
+                if (read(m_fd, chunk, sizeof chunk) > 0 && !m_saveOver)
+                    std::this_thread::sleep_for(std::chrono::seconds(1));
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
@@ -535,10 +540,13 @@ private:
     QByteArray m_got;
 };
 
-// 0 when the save failed with a message and left the FIFO a FIFO (or, for
-// a reader that reads all, succeeded and delivered `expected`).
+// 0 when the save failed with a message and left the FIFO (or device) what
+// it was (or, for a reader that reads all, succeeded and delivered `expected`).
 int SaveIntoFifo(const QString& fifo, int filter, FifoEnd end, const QByteArray& expected)
 {
+    struct stat before {};
+    if (stat(QFile::encodeName(fifo).constData(), &before) != 0)
+        return 5;
     PrepareProcess();
     alarm(60); // a save that waits forever ends the child with SIGALRM
     DialogScript dialogs;
@@ -551,7 +559,8 @@ int SaveIntoFifo(const QString& fifo, int filter, FifoEnd end, const QByteArray&
     for (const MessageRequest& m : messages.Messages())
         std::fprintf(stderr, "%s\n", m.text.toUtf8().constData());
     struct stat st {};
-    if (stat(QFile::encodeName(fifo).constData(), &st) != 0 || !S_ISFIFO(st.st_mode))
+    if (stat(QFile::encodeName(fifo).constData(), &st) != 0 ||
+        (st.st_mode & S_IFMT) != (before.st_mode & S_IFMT))
         return 2;
     if (end == FifoEnd::ReadsAll)
         return saved && got == expected ? 0 : 3;
@@ -582,7 +591,7 @@ TEST_F(DocumentCommands, SaveIntoFifoNeverWaitsNorEndsTheProgram)
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     const std::string noReader = "没有程序在读取这个管道";
     const std::string brokenPipe = SystemText(EPIPE).toLocal8Bit().toStdString();
-    const std::string stalled = "读取方 5 秒内没有接收数据";
+    const std::string stalled = "读取方 5 秒内没有接收完数据";
     struct Case {
         const char* what;
         int filter;
@@ -594,6 +603,7 @@ TEST_F(DocumentCommands, SaveIntoFifoNeverWaitsNorEndsTheProgram)
         {"document, reader leaves when the pipe is full", 1, FifoEnd::LeavesWhenFull, brokenPipe},
         {"bitmap, reader leaves when the pipe is full", 2, FifoEnd::LeavesWhenFull, brokenPipe},
         {"bitmap, reader holds it without reading", 2, FifoEnd::HoldsWithoutReading, stalled},
+        {"bitmap, reader takes 4 KB a second", 2, FifoEnd::TakesAPipeASecond, stalled},
         {"document, reader reads it all", 1, FifoEnd::ReadsAll, ""},
         {"bitmap, reader reads it all", 2, FifoEnd::ReadsAll, ""},
     };
@@ -602,5 +612,12 @@ TEST_F(DocumentCommands, SaveIntoFifoNeverWaitsNorEndsTheProgram)
         EXPECT_EXIT(std::_Exit(SaveIntoFifo(fifo, c.filter, c.end, expected)),
                     ::testing::ExitedWithCode(0), c.message)
             << c.what;
+    }
+    // A terminal's master takes what its line buffer holds, then no more
+    // until a program on the terminal reads it.
+    if (access("/dev/ptmx", W_OK) == 0) {
+        EXPECT_EXIT(std::_Exit(SaveIntoFifo("/dev/ptmx", 2, FifoEnd::None, QByteArray())),
+                    ::testing::ExitedWithCode(0), "设备 5 秒内没有接收完数据")
+            << "bitmap into /dev/ptmx";
     }
 }

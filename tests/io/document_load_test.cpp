@@ -10,6 +10,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <atomic>
+#include <chrono>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <thread>
@@ -287,4 +290,79 @@ TEST(DocumentLoad, FifoThatAProgramWritesOpens)
     EXPECT_EQ(messages.Count(), 0);
     EXPECT_EQ(g_AllGraphs.FunSurfs.Count(), 2);
     EXPECT_EQ(g_DocumentKind, DocumentKind2D);
+}
+
+// However a FIFO's writer paces its bytes, it holds Open at most the few
+// seconds of the transfer limit: a writer that keeps the FIFO open after the
+// whole document has come is not waited for, and one that sends a byte now
+// and then is given up on with a message.
+TEST(DocumentLoad, FifoWriterHoldsOpenAtMostTheLimit)
+{
+    ProgramStateGuard guard;
+    // The trickling writer meets a closed FIFO once Open gives up.
+    void (*oldPipeHandler)(int) = std::signal(SIGPIPE, SIG_IGN);
+    QTemporaryDir dir;
+    const QByteArray bytes =
+        DocumentBytes(DocumentText("S81", {PlainGraph(0, 1), PlainGraph(0, 2)}, Cls3()));
+    ASSERT_GT(bytes.size(), 200); // more than the limit's worth of trickled bytes
+    enum class Pace { WholeThenHolds, ByteEvery100ms };
+    const struct Case {
+        const char* what;
+        Pace pace;
+        QString refusal; // empty: opens
+    } cases[] = {
+        {"whole document, FIFO kept open", Pace::WholeThenHolds, QString()},
+        {"a byte every 100 ms", Pace::ByteEvery100ms,
+         QStringLiteral("写入方 5 秒内没有送完数据。")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUpCurrentDocument();
+        Calls calls;
+        InstallWindow(calls);
+        const QString fifo = dir.filePath(QStringLiteral("pipe%1.qgd").arg(int(c.pace)));
+        ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        std::atomic<bool> openOver{false};
+        std::thread writer([&] {
+            const int fd = open(QFile::encodeName(fifo).constData(), O_WRONLY);
+            if (fd < 0)
+                return;
+            // Twenty seconds at most, so that a reader that waits for it all
+            // ends with a cut-off document instead of hanging the test.
+            const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+            const qsizetype step = c.pace == Pace::WholeThenHolds ? bytes.size() : 1;
+            for (qsizetype done = 0; done < bytes.size() && !openOver;) {
+                const ssize_t n = write(fd, bytes.constData() + done, size_t(step));
+                if (n <= 0 || std::chrono::steady_clock::now() > end)
+                    break;
+                done += n;
+                if (c.pace == Pace::ByteEvery100ms)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            }
+            while (!openOver && std::chrono::steady_clock::now() < end)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            close(fd);
+        });
+        MessageRecorder messages;
+        const bool opened = LoadDocumentFromFile(fifo);
+        openOver = true;
+        // Lets the writer go should Open not have opened the FIFO.
+        const int release = open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+        writer.join();
+        close(release);
+        if (c.refusal.isEmpty()) {
+            EXPECT_TRUE(opened);
+            EXPECT_EQ(messages.Count(), 0);
+            EXPECT_EQ(g_AllGraphs.FunSurfs.Count(), 2);
+            EXPECT_EQ(g_DocumentKind, DocumentKind2D);
+        } else {
+            EXPECT_FALSE(opened);
+            ASSERT_EQ(messages.Count(), 1);
+            EXPECT_TRUE(messages.Messages()[0].text.endsWith(c.refusal))
+                << messages.Messages()[0].text.toStdString();
+            EXPECT_EQ(g_DocumentKind, DocumentKind3D);
+            EXPECT_EQ(g_LastGraphID, 7);
+        }
+    }
+    std::signal(SIGPIPE, oldPipeHandler);
 }
