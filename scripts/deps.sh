@@ -23,24 +23,40 @@ done
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 
-# Runs an apt-get command, waiting up to five minutes while another package
-# manager (an update that starts at boot, say) holds apt's or dpkg's lock.
+# Runs an apt-get command, waiting up to five minutes in all while another
+# package manager (an update that starts at boot, say) holds apt's or dpkg's
+# lock. The bound is on the clock: apt waits on the lock itself for the time
+# that is left, and a try that fails at once is followed by a short pause and
+# another try, as long as time is left. QG_APT_LOCK_WAIT (seconds) changes the
+# bound, so a test need not wait five minutes.
 apt_get() {
-  local waited=0 log status
+  local limit=${QG_APT_LOCK_WAIT:-300} start=$SECONDS left log status lock
+  [[ $limit =~ ^[0-9]+$ ]] || limit=300
   log=$(mktemp)
   while true; do
+    left=$((limit - (SECONDS - start)))
+    if [ "$left" -lt 0 ]; then left=0; fi
     status=0
-    $SUDO apt-get -o DPkg::Lock::Timeout=300 "$@" 2> >(tee "$log" >&2) || status=$?
+    $SUDO apt-get -o DPkg::Lock::Timeout="$left" "$@" 2> >(tee "$log" >&2) || status=$?
     wait # for tee
     if [ "$status" -eq 0 ]; then rm -f "$log"; return 0; fi
-    if ! grep -qiE 'could not get lock|unable to lock|unable to acquire' "$log" ||
-       [ "$waited" -ge 300 ]; then
+    if ! grep -qiE 'could not get lock|unable to lock|unable to acquire' "$log"; then
       rm -f "$log"
       return "$status"
     fi
-    echo "apt is busy: waiting for its lock ($waited s so far)..." >&2
-    sleep 10
-    waited=$((waited + 10))
+    left=$((limit - (SECONDS - start)))
+    if [ "$left" -le 0 ]; then
+      # apt names the lock, as a path, on the line that says it is held.
+      lock=$(grep -iE 'could not get lock|unable to lock|unable to acquire' "$log" |
+             grep -oE "/[^ ()',]+" | head -n 1 || true)
+      lock=${lock%.}
+      echo "apt-get $1: gave up after waiting $limit s for apt's lock${lock:+ $lock}:" \
+           "another package manager holds it. Try again when it has finished." >&2
+      rm -f "$log"
+      return "$status"
+    fi
+    echo "apt is busy: waiting for its lock ($((SECONDS - start)) s so far)..." >&2
+    sleep $((left < 10 ? left : 10))
   done
 }
 
