@@ -411,12 +411,11 @@ std::optional<QString> DocumentTextOfFile(const QByteArray& bytes, QString* erro
         SetError(error, bytes.isEmpty() ? QStringLiteral("文件是空的。") : kCutShort);
         return std::nullopt;
     }
-    auto u16 = [&](int at) { return HeaderWord(bytes, at); };
-    if (u16(0) != kDocumentTag) {
+    if (HeaderWord(bytes, 0) != kDocumentTag) {
         SetError(error, QStringLiteral("不是图形文件。"));
         return std::nullopt;
     }
-    const int length = u16(2);
+    const int length = HeaderWord(bytes, 2);
     if (length == 0) {
         SetError(error, QStringLiteral("文件中没有图形数据。"));
         return std::nullopt;

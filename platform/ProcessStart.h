@@ -9,6 +9,7 @@
 // is being saved into goes away: the write fails with EPIPE instead. And
 // SIGTTIN and SIGTTOU, raised when a program in the background of a terminal
 // reads or writes it (/dev/tty opened as a document), which would stop the
-// program until brought forward: the read fails with EIO instead.
+// program until brought forward: the read fails with EIO instead, and the
+// write goes through.
 // main() calls this first; it may be called again.
 void PrepareProcess();
