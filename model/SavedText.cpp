@@ -17,6 +17,11 @@ QString QuotedTextProblem(const QString& text)
         .arg(text);
 }
 
+namespace {
+
+// A character (one code point) as a message names it: a tag or format
+// character, a lone surrogate, a space, a combining mark, a control or
+// private-use character shows as nothing or merges with its neighbour.
 QString CharacterForMessage(const QString& ch)
 {
     if (ch.isEmpty())
@@ -41,6 +46,8 @@ QString CharacterForMessage(const QString& ch)
         return ch;
     }
 }
+
+} // namespace
 
 QString UnencodableTextProblem(const QString& text)
 {

@@ -12,15 +12,11 @@
 // Otherwise the sentence that says why not.
 QString QuotedTextProblem(const QString& text);
 
-// A character (one code point) as a message names it: itself when it shows
-// on its own, otherwise its code point as "U+E0041" (a tag or format
-// character, a lone surrogate, a space, a combining mark, a control or
-// private-use character), so the user can tell what to remove.
-QString CharacterForMessage(const QString& ch);
-
 // Empty when the text comes back unchanged from code page 936; otherwise
-// the sentence naming the first character that does not. The document
-// writer and the clipboard's Copy say this of their whole text.
+// the sentence naming the first character that does not: as itself when it
+// shows on its own, otherwise by its code point ("U+E0041"), so the user can
+// tell what to remove. The document writer and the clipboard's Copy say this
+// of their whole text.
 QString UnencodableTextProblem(const QString& text);
 
 // Empty when a document can store `name` as a graph's name; otherwise the

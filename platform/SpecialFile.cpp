@@ -53,7 +53,8 @@ Clock::time_point TransferDeadline()
 
 // Waits until the file can take (POLLOUT) or give (POLLIN) more, or the
 // other end hung up or failed, but not past `deadline` nor `mostMs`. False
-// when nothing happened in time.
+// when nothing happened in time; the caller's loop then finds the deadline
+// passed.
 bool WaitFor(int fd, short events, Clock::time_point deadline, int mostMs = INT_MAX)
 {
     pollfd p{fd, events, 0};
@@ -107,27 +108,25 @@ bool WriteSpecialFile(const QString& path, const QByteArray& bytes, QString* err
     qint64 done = 0;
     bool ok = true;
     while (ok && done < bytes.size()) {
+        // Also ends a reader that keeps taking a little at a time.
+        if (Clock::now() >= deadline) {
+            SetError(error, StallText(fifo, true));
+            ok = false;
+            break;
+        }
         const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
         if (n > 0) {
             done += n;
-            if (done < bytes.size() && Clock::now() >= deadline) {
-                SetError(error, StallText(fifo, true)); // a reader that never stops taking a little
-                ok = false;
-            }
             continue;
         }
         const int code = n < 0 ? errno : EIO;
-        if (code == EINTR)
-            continue;
-        if (code == EAGAIN || code == EWOULDBLOCK) {
-            if (WaitFor(fd, POLLOUT, deadline))
-                continue; // room again, or a hang-up the next write reports
-            SetError(error, StallText(fifo, true));
-        } else {
+        if (code == EAGAIN || code == EWOULDBLOCK)
+            WaitFor(fd, POLLOUT, deadline); // room, a hang-up the next write reports, or time up
+        else if (code != EINTR) {
             // A reader that left gives EPIPE (SIGPIPE is ignored at start-up).
             SetError(error, SystemCause(code));
+            ok = false;
         }
-        ok = false;
     }
     if (::close(fd) != 0 && ok && errno != EINTR) {
         SetError(error, SystemCause(errno));
@@ -152,15 +151,16 @@ bool ReadSpecialFile(const QString& path, qint64 maxBytes, QByteArray* bytes, QS
     char chunk[16384];
     auto enough = [&] { return bytes->size() >= maxBytes || (complete && complete(*bytes)); };
     while (!enough()) {
+        // Also ends a writer that keeps sending a little at a time.
+        if (Clock::now() >= deadline) {
+            SetError(error, StallText(fifo, false));
+            ok = false;
+            break;
+        }
         const size_t want = size_t(qMin<qint64>(qint64(sizeof chunk), maxBytes - bytes->size()));
         const ssize_t n = ::read(fd, chunk, want);
         if (n > 0) {
             bytes->append(chunk, qsizetype(n));
-            if (!enough() && Clock::now() >= deadline) {
-                SetError(error, StallText(fifo, false)); // a writer that never stops sending a little
-                ok = false;
-                break;
-            }
             continue;
         }
         if (n == 0) {
@@ -174,16 +174,13 @@ bool ReadSpecialFile(const QString& path, qint64 maxBytes, QByteArray* bytes, QS
             break; // the end, or a FIFO that no program writes
         }
         const int code = errno;
-        if (code == EINTR)
-            continue;
-        if ((code == EAGAIN || code == EWOULDBLOCK) && WaitFor(fd, POLLIN, deadline))
-            continue;
         if (code == EAGAIN || code == EWOULDBLOCK)
-            SetError(error, StallText(fifo, false));
-        else
+            WaitFor(fd, POLLIN, deadline); // data, a hang-up the next read reports, or time up
+        else if (code != EINTR) {
             SetError(error, SystemCause(code));
-        ok = false;
-        break;
+            ok = false;
+            break;
+        }
     }
     ::close(fd);
     return ok;

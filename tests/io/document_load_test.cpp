@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <csignal>
@@ -255,47 +256,11 @@ TEST(DocumentLoad, ManyLeftOutGraphsAreListedUpToTen)
 }
 
 // A document written into a FIFO by another program (`cat doc.qgd > pipe`)
-// opens like a file; the writer is already waiting when Open comes.
-TEST(DocumentLoad, FifoThatAProgramWritesOpens)
-{
-    ProgramStateGuard guard;
-    SetUpCurrentDocument();
-    Calls calls;
-    InstallWindow(calls);
-    QTemporaryDir dir;
-    const QString fifo = dir.filePath("pipe.qgd");
-    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    const QByteArray bytes =
-        DocumentBytes(DocumentText("S81", {PlainGraph(0, 1), PlainGraph(0, 2)}, Cls3()));
-    std::thread writer([&] {
-        // Blocks until Open opens the FIFO, as a shell redirection does.
-        const int fd = open(QFile::encodeName(fifo).constData(), O_WRONLY);
-        if (fd < 0)
-            return;
-        for (qsizetype done = 0; done < bytes.size();) {
-            const ssize_t n = write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-            if (n <= 0)
-                break;
-            done += n;
-        }
-        close(fd);
-    });
-    MessageRecorder messages;
-    const bool opened = LoadDocumentFromFile(fifo);
-    // Lets the writer go should Open not have opened the FIFO.
-    const int release = open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
-    writer.join();
-    close(release);
-    ASSERT_TRUE(opened);
-    EXPECT_EQ(messages.Count(), 0);
-    EXPECT_EQ(g_AllGraphs.FunSurfs.Count(), 2);
-    EXPECT_EQ(g_DocumentKind, DocumentKind2D);
-}
-
-// However a FIFO's writer paces its bytes, it holds Open at most the few
-// seconds of the transfer limit: a writer that keeps the FIFO open after the
-// whole document has come is not waited for, and one that sends a byte now
-// and then is given up on with a message.
+// opens like a file; the writer is already waiting when Open comes. However
+// it paces its bytes, it holds Open at most the few seconds of the transfer
+// limit: a writer that keeps the FIFO open after the whole document has come
+// is not waited for, and one that sends a byte now and then is given up on
+// with a message.
 TEST(DocumentLoad, FifoWriterHoldsOpenAtMostTheLimit)
 {
     ProgramStateGuard guard;
@@ -305,12 +270,13 @@ TEST(DocumentLoad, FifoWriterHoldsOpenAtMostTheLimit)
     const QByteArray bytes =
         DocumentBytes(DocumentText("S81", {PlainGraph(0, 1), PlainGraph(0, 2)}, Cls3()));
     ASSERT_GT(bytes.size(), 200); // more than the limit's worth of trickled bytes
-    enum class Pace { WholeThenHolds, ByteEvery100ms };
+    enum class Pace { WholeThenCloses, WholeThenHolds, ByteEvery100ms };
     const struct Case {
         const char* what;
         Pace pace;
         QString refusal; // empty: opens
     } cases[] = {
+        {"whole document, then closed", Pace::WholeThenCloses, QString()},
         {"whole document, FIFO kept open", Pace::WholeThenHolds, QString()},
         {"a byte every 100 ms", Pace::ByteEvery100ms,
          QStringLiteral("写入方 5 秒内没有送完数据。")},
@@ -324,22 +290,25 @@ TEST(DocumentLoad, FifoWriterHoldsOpenAtMostTheLimit)
         ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         std::atomic<bool> openOver{false};
         std::thread writer([&] {
+            // Blocks until Open opens the FIFO, as a shell redirection does.
             const int fd = open(QFile::encodeName(fifo).constData(), O_WRONLY);
             if (fd < 0)
                 return;
             // Twenty seconds at most, so that a reader that waits for it all
             // ends with a cut-off document instead of hanging the test.
             const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-            const qsizetype step = c.pace == Pace::WholeThenHolds ? bytes.size() : 1;
+            const qsizetype step = c.pace == Pace::ByteEvery100ms ? 1 : bytes.size();
             for (qsizetype done = 0; done < bytes.size() && !openOver;) {
-                const ssize_t n = write(fd, bytes.constData() + done, size_t(step));
+                const ssize_t n =
+                    write(fd, bytes.constData() + done, size_t(std::min(step, bytes.size() - done)));
                 if (n <= 0 || std::chrono::steady_clock::now() > end)
                     break;
                 done += n;
                 if (c.pace == Pace::ByteEvery100ms)
                     std::this_thread::sleep_for(std::chrono::milliseconds(100));
             }
-            while (!openOver && std::chrono::steady_clock::now() < end)
+            while (c.pace != Pace::WholeThenCloses && !openOver &&
+                   std::chrono::steady_clock::now() < end)
                 std::this_thread::sleep_for(std::chrono::milliseconds(10));
             close(fd);
         });
