@@ -37,8 +37,13 @@ apt_get() {
     left=$((limit - (SECONDS - start)))
     if [ "$left" -lt 0 ]; then left=0; fi
     status=0
-    $SUDO apt-get -o DPkg::Lock::Timeout="$left" "$@" 2> >(tee "$log" >&2) || status=$?
-    wait # for tee
+    # apt's error output goes to the user and, through tee, to the log. As
+    # one pipeline, it ends only when tee has written all of it, so the log
+    # is whole when it is read (bash does not wait for a process
+    # substitution started for a program). pipefail (set above) makes a
+    # failing apt fail the pipeline; its own status is taken.
+    { $SUDO apt-get -o DPkg::Lock::Timeout="$left" "$@" 2>&1 >&3 3>&- |
+        tee "$log" >&2 3>&- || status=${PIPESTATUS[0]}; } 3>&1
     if [ "$status" -eq 0 ]; then rm -f "$log"; return 0; fi
     if ! grep -qiE 'could not get lock|unable to lock|unable to acquire' "$log"; then
       rm -f "$log"

@@ -28,6 +28,9 @@ done
 echo "E: Could not get lock /var/lib/dpkg/lock-frontend. It is held by process 1234 (apt)" >&2
 exit 100
 SH
+# tee: copies late, as it may on a loaded machine; the script must not read
+# apt's message before tee has written it.
+printf '#!/bin/sh\nsleep 0.5\nexec %q "$@"\n' "$(command -v tee)" > "$bin/tee"
 # Nothing is installed; the decimal-comma locale is there.
 printf '#!/bin/sh\nexit 1\n' > "$bin/dpkg-query"
 printf '#!/bin/sh\nexec "$@"\n' > "$bin/sudo"
