@@ -396,23 +396,32 @@ uint16_t HeaderWord(const QByteArray& bytes, int at)
     return uint16_t(uint8_t(bytes[at]) | (uint16_t(uint8_t(bytes[at + 1])) << 8));
 }
 
+// True when the first bytes already differ from the tag. Told before the
+// length is looked at, so that a file is named the same however few of its
+// bytes a FIFO has passed when its reader stops.
+bool StartsOtherThanTag(const QByteArray& bytes)
+{
+    return (!bytes.isEmpty() && uint8_t(bytes[0]) != (kDocumentTag & 0xFF)) ||
+           (bytes.size() >= 2 && HeaderWord(bytes, 0) != kDocumentTag);
+}
+
 } // namespace
 
 bool DocumentFileComplete(const QByteArray& bytes)
 {
-    if (bytes.size() >= 2 && HeaderWord(bytes, 0) != kDocumentTag)
+    if (StartsOtherThanTag(bytes))
         return true;
     return bytes.size() >= kHeaderBytes && bytes.size() - kHeaderBytes >= HeaderWord(bytes, 2);
 }
 
 std::optional<QString> DocumentTextOfFile(const QByteArray& bytes, QString* error)
 {
-    if (bytes.size() < kHeaderBytes) {
-        SetError(error, bytes.isEmpty() ? QStringLiteral("文件是空的。") : kCutShort);
+    if (StartsOtherThanTag(bytes)) {
+        SetError(error, QStringLiteral("不是图形文件。"));
         return std::nullopt;
     }
-    if (HeaderWord(bytes, 0) != kDocumentTag) {
-        SetError(error, QStringLiteral("不是图形文件。"));
+    if (bytes.size() < kHeaderBytes) {
+        SetError(error, bytes.isEmpty() ? QStringLiteral("文件是空的。") : kCutShort);
         return std::nullopt;
     }
     const int length = HeaderWord(bytes, 2);

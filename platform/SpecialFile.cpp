@@ -148,6 +148,7 @@ bool ReadSpecialFile(const QString& path, qint64 maxBytes, QByteArray* bytes, QS
     const Clock::time_point deadline = TransferDeadline();
     bool ok = true;
     bool waitedForWriter = false;
+    bool writerSeen = false; // some program had the FIFO open for writing
     char chunk[16384];
     auto enough = [&] { return bytes->size() >= maxBytes || (complete && complete(*bytes)); };
     while (!enough()) {
@@ -164,18 +165,29 @@ bool ReadSpecialFile(const QString& path, qint64 maxBytes, QByteArray* bytes, QS
             continue;
         }
         if (n == 0) {
-            // A writer blocked in opening the FIFO is let in by this open
-            // but may not have counted itself yet: give it a moment.
-            if (fifo && bytes->isEmpty() && !waitedForWriter) {
-                waitedForWriter = true;
-                if (WaitFor(fd, POLLIN, deadline, 1000))
+            if (fifo && bytes->isEmpty()) {
+                // A writer blocked in opening the FIFO is let in by this open
+                // but may not have counted itself yet: give it a moment.
+                // A FIFO reports a hang-up only once a writer has come and
+                // gone since it was opened, so nothing at all means none came.
+                if (!waitedForWriter) {
+                    waitedForWriter = true;
+                    writerSeen = WaitFor(fd, POLLIN, deadline, 1000) || writerSeen;
                     continue;
+                }
+                if (!writerSeen) {
+                    SetError(error, QStringLiteral("没有程序在写入这个管道。"));
+                    ok = false;
+                }
             }
-            break; // the end, or a FIFO that no program writes
+            break; // the end, or a writer that left without sending anything
         }
         const int code = errno;
-        if (code == EAGAIN || code == EWOULDBLOCK)
+        if (code == EAGAIN || code == EWOULDBLOCK) {
+            // A FIFO without a writer reads as its end instead.
+            writerSeen = true;
             WaitFor(fd, POLLIN, deadline); // data, a hang-up the next read reports, or time up
+        }
         else if (code != EINTR) {
             SetError(error, SystemCause(code));
             ok = false;

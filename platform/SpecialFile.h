@@ -18,9 +18,9 @@ bool WriteSpecialFile(const QString& path, const QByteArray& bytes, QString* err
 // Reads up to `maxBytes` from the start of the file at `path` into *bytes,
 // up to its end, or until `complete` (when given) says the bytes read so far
 // are all the caller needs: a writer that keeps the FIFO open after sending
-// a whole document is not waited for. A FIFO that nobody writes reads as
-// empty. On failure (a writer that did not send it all in time, say)
-// returns false with *error.
+// a whole document is not waited for. A FIFO whose writer leaves without
+// sending anything reads as empty. On failure (no program writes the FIFO,
+// or its writer did not send it all in time, say) returns false with *error.
 bool ReadSpecialFile(const QString& path, qint64 maxBytes, QByteArray* bytes, QString* error,
                      const std::function<bool(const QByteArray&)>& complete = {});
 

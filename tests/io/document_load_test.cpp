@@ -16,6 +16,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <thread>
 #include <unistd.h>
 
@@ -66,6 +67,31 @@ void SetUpCurrentDocument()
     g_FrameCount = 33;
     g_FramesPerSecond = 3;
     g_ShownGraphs.RotPitch = 11;
+}
+
+// Waits until thread `tid` of this process sleeps in opening a file, as a
+// shell redirection into a FIFO does until a reader comes; false if it has
+// not within ten seconds. Open gives a writer that is not there yet only a
+// moment, so a test's writer must be waiting before Open starts, however
+// slowly its thread is scheduled.
+bool WaitUntilSleepingInOpen(pid_t tid)
+{
+    const QString task = QStringLiteral("/proc/self/task/%1/").arg(tid);
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (std::chrono::steady_clock::now() < end) {
+        QFile call(task + QStringLiteral("syscall")), status(task + QStringLiteral("stat"));
+        if (call.open(QIODevice::ReadOnly) && status.open(QIODevice::ReadOnly)) {
+            const QByteArray number = call.readAll().split(' ').value(0).trimmed();
+            // The state follows the command name, which is in parentheses.
+            const QByteArray fields = status.readAll();
+            const qsizetype nameEnd = fields.lastIndexOf(')');
+            if (number == QByteArray::number(SYS_openat) && nameEnd > 0 &&
+                fields.mid(nameEnd + 2, 1) == "S")
+                return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return false;
 }
 
 } // namespace
@@ -148,19 +174,23 @@ TEST(DocumentLoad, RefusedFilesChangeNothing)
     // Opening a FIFO must not wait for a program to write it.
     const QString fifo = dir.filePath("pipe.qgd");
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString notDocument = QStringLiteral("不是图形文件。");
     struct Case {
         const char* what;
         QString path;
+        QString reason; // how the message ends; empty: not looked at
     } cases[] = {
-        {"missing file", dir.filePath("missing.qgd")},
-        {"a folder", dir.path()},
-        {"empty file", WriteFile(dir, "empty.qgd", QByteArray())},
-        {"not a document", WriteFile(dir, "text.qgd", QByteArray("hello world"))},
-        {"unknown key", WriteFile(dir, "key.qgd", DocumentBytes("S84 0 0"))},
-        {"cut short", WriteFile(dir, "cut.qgd", DocumentBytes(good).left(300))},
-        {"duplicate ID", WriteFile(dir, "dup.qgd", DocumentBytes(dup.join(' ')))},
-        {"unknown type", WriteFile(dir, "type.qgd", DocumentBytes(unknown.join(' ')))},
-        {"a FIFO nobody writes", fifo},
+        {"missing file", dir.filePath("missing.qgd"), QString()},
+        {"a folder", dir.path(), QString()},
+        {"empty file", WriteFile(dir, "empty.qgd", QByteArray()), QStringLiteral("文件是空的。")},
+        {"not a document", WriteFile(dir, "text.qgd", QByteArray("hello world")), notDocument},
+        {"two bytes of text", WriteFile(dir, "hi.qgd", QByteArray("hi")), notDocument},
+        {"unknown key", WriteFile(dir, "key.qgd", DocumentBytes("S84 0 0")), notDocument},
+        {"cut short", WriteFile(dir, "cut.qgd", DocumentBytes(good).left(300)),
+         QStringLiteral("文件不完整。")},
+        {"duplicate ID", WriteFile(dir, "dup.qgd", DocumentBytes(dup.join(' '))), QString()},
+        {"unknown type", WriteFile(dir, "type.qgd", DocumentBytes(unknown.join(' '))), QString()},
+        {"a FIFO nobody writes", fifo, QStringLiteral("没有程序在写入这个管道。")},
     };
     for (const Case& c : cases) {
         SetUpCurrentDocument();
@@ -172,6 +202,8 @@ TEST(DocumentLoad, RefusedFilesChangeNothing)
         EXPECT_FALSE(LoadDocumentFromFile(c.path)) << c.what;
         ASSERT_EQ(messages.Count(), 1) << c.what;
         EXPECT_EQ(messages.Messages()[0].title, QString("出错"));
+        EXPECT_TRUE(messages.Messages()[0].text.endsWith(c.reason))
+            << c.what << ": " << messages.Messages()[0].text.toStdString();
         EXPECT_EQ(ProgramStateGuard::Graphs(g_AllGraphs), all) << c.what;
         EXPECT_EQ(ProgramStateGuard::Graphs(g_ShownGraphs), shown) << c.what;
         EXPECT_EQ(g_DocumentKind, DocumentKind3D) << c.what;
@@ -260,36 +292,43 @@ TEST(DocumentLoad, ManyLeftOutGraphsAreListedUpToTen)
 // it paces its bytes, it holds Open at most the few seconds of the transfer
 // limit: a writer that keeps the FIFO open after the whole document has come
 // is not waited for, and one that sends a byte now and then is given up on
-// with a message.
+// with a message. Whatever comes is named as the same bytes in a file are.
 TEST(DocumentLoad, FifoWriterHoldsOpenAtMostTheLimit)
 {
     ProgramStateGuard guard;
     // The trickling writer meets a closed FIFO once Open gives up.
     void (*oldPipeHandler)(int) = std::signal(SIGPIPE, SIG_IGN);
     QTemporaryDir dir;
-    const QByteArray bytes =
+    const QByteArray doc =
         DocumentBytes(DocumentText("S81", {PlainGraph(0, 1), PlainGraph(0, 2)}, Cls3()));
-    ASSERT_GT(bytes.size(), 200); // more than the limit's worth of trickled bytes
-    enum class Pace { WholeThenCloses, WholeThenHolds, ByteEvery100ms };
+    ASSERT_GT(doc.size(), 200); // more than the limit's worth of trickled bytes
     const struct Case {
         const char* what;
-        Pace pace;
+        QByteArray bytes;
+        qsizetype piece; // bytes written at a time
+        int pauseMs;     // after each piece
+        bool holds;      // keeps the FIFO open once all is written
         QString refusal; // empty: opens
     } cases[] = {
-        {"whole document, then closed", Pace::WholeThenCloses, QString()},
-        {"whole document, FIFO kept open", Pace::WholeThenHolds, QString()},
-        {"a byte every 100 ms", Pace::ByteEvery100ms,
-         QStringLiteral("写入方 5 秒内没有送完数据。")},
+        {"whole document, then closed", doc, doc.size(), 0, false, QString()},
+        {"whole document, FIFO kept open", doc, doc.size(), 0, true, QString()},
+        {"a byte every 100 ms", doc, 1, 100, true, QStringLiteral("写入方 5 秒内没有送完数据。")},
+        {"text in two pieces, FIFO kept open", "hithere", 2, 500, true,
+         QStringLiteral("不是图形文件。")},
+        {"nothing, then closed", QByteArray(), 1, 0, false, QStringLiteral("文件是空的。")},
     };
+    int fifoNumber = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         SetUpCurrentDocument();
         Calls calls;
         InstallWindow(calls);
-        const QString fifo = dir.filePath(QStringLiteral("pipe%1.qgd").arg(int(c.pace)));
+        const QString fifo = dir.filePath(QStringLiteral("pipe%1.qgd").arg(++fifoNumber));
         ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         std::atomic<bool> openOver{false};
+        std::atomic<pid_t> writerTid{0};
         std::thread writer([&] {
+            writerTid = gettid();
             // Blocks until Open opens the FIFO, as a shell redirection does.
             const int fd = open(QFile::encodeName(fifo).constData(), O_WRONLY);
             if (fd < 0)
@@ -297,21 +336,21 @@ TEST(DocumentLoad, FifoWriterHoldsOpenAtMostTheLimit)
             // Twenty seconds at most, so that a reader that waits for it all
             // ends with a cut-off document instead of hanging the test.
             const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-            const qsizetype step = c.pace == Pace::ByteEvery100ms ? 1 : bytes.size();
-            for (qsizetype done = 0; done < bytes.size() && !openOver;) {
-                const ssize_t n =
-                    write(fd, bytes.constData() + done, size_t(std::min(step, bytes.size() - done)));
+            for (qsizetype done = 0; done < c.bytes.size() && !openOver;) {
+                const ssize_t n = write(fd, c.bytes.constData() + done,
+                                        size_t(std::min(c.piece, c.bytes.size() - done)));
                 if (n <= 0 || std::chrono::steady_clock::now() > end)
                     break;
                 done += n;
-                if (c.pace == Pace::ByteEvery100ms)
-                    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+                std::this_thread::sleep_for(std::chrono::milliseconds(c.pauseMs));
             }
-            while (c.pace != Pace::WholeThenCloses && !openOver &&
-                   std::chrono::steady_clock::now() < end)
+            while (c.holds && !openOver && std::chrono::steady_clock::now() < end)
                 std::this_thread::sleep_for(std::chrono::milliseconds(10));
             close(fd);
         });
+        while (writerTid == 0)
+            std::this_thread::yield();
+        EXPECT_TRUE(WaitUntilSleepingInOpen(writerTid));
         MessageRecorder messages;
         const bool opened = LoadDocumentFromFile(fifo);
         openOver = true;

@@ -326,6 +326,43 @@ TEST(DocumentReader, DamagedFilesAreRefused)
     ASSERT_TRUE(ParseDocumentFile(good, Cls3(), {}, nullptr));
 }
 
+// A FIFO's reader stops once DocumentFileComplete says so, however few bytes
+// have come: at any such point the file is named as the whole file is.
+TEST(DocumentReader, FirstBytesNameAFileAsTheWholeFileDoes)
+{
+    const QByteArray good = DocumentBytes(DocumentText("S81", {PlainGraph(0, 1)}, Cls3()));
+    const QString notDocument = QStringLiteral("不是图形文件。");
+    const QString cutShort = QStringLiteral("文件不完整。");
+    const struct Case {
+        const char* what;
+        QByteArray bytes;
+        QString reason; // empty: the text is taken
+    } cases[] = {
+        {"empty", QByteArray(), QStringLiteral("文件是空的。")},
+        {"text", "hithere", notDocument},
+        {"one byte of text", "h", notDocument},
+        {"the tag's first byte", "\x08", cutShort},
+        {"a wrong high tag byte", QByteArray("\x08\x01\x05\x00" "abcde", 9), notDocument},
+        {"a header without its text", QByteArray("\x08\x00\x05\x00", 4), cutShort},
+        {"a document", good, QString()},
+        {"a document with more after it", good + "tail", QString()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QString whole;
+        const std::optional<QString> text = DocumentTextOfFile(c.bytes, &whole);
+        EXPECT_EQ(whole, c.reason);
+        EXPECT_EQ(text.has_value(), c.reason.isEmpty());
+        for (qsizetype n = 0; n <= c.bytes.size(); ++n) {
+            if (!DocumentFileComplete(c.bytes.left(n)))
+                continue;
+            QString why;
+            EXPECT_EQ(DocumentTextOfFile(c.bytes.left(n), &why), text) << n;
+            EXPECT_EQ(why, whole) << n;
+        }
+    }
+}
+
 // A text cut at any point (with a header that matches) is either refused or
 // still the whole document: never a different one.
 TEST(DocumentReader, TextCutAnywhereIsRefusedOrUnchanged)
