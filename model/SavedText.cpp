@@ -19,9 +19,27 @@ QString QuotedTextProblem(const QString& text)
 
 namespace {
 
+// Letters and symbols that draw nothing: the Hangul fillers and the blank
+// braille cell.
+bool IsBlankLetterOrSymbol(char32_t code)
+{
+    switch (code) {
+    case 0x115F: case 0x1160: case 0x3164: case 0xFFA0: case 0x2800:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString CodePointText(char32_t code)
+{
+    return QStringLiteral("U+%1").arg(QString::number(code, 16).toUpper(), 4, QLatin1Char('0'));
+}
+
 // A character (one code point) as a message names it: a tag or format
 // character, a lone surrogate, a space, a combining mark, a control or
-// private-use character shows as nothing or merges with its neighbour.
+// private-use character, or a blank letter shows as nothing or merges with
+// its neighbour.
 QString CharacterForMessage(const QString& ch)
 {
     if (ch.isEmpty())
@@ -29,6 +47,8 @@ QString CharacterForMessage(const QString& ch)
     const char32_t code = ch.size() == 2 && ch.at(0).isHighSurrogate() && ch.at(1).isLowSurrogate()
                               ? QChar::surrogateToUcs4(ch.at(0), ch.at(1))
                               : ch.at(0).unicode();
+    if (IsBlankLetterOrSymbol(code))
+        return CodePointText(code);
     switch (QChar::category(code)) {
     case QChar::Other_Control:
     case QChar::Other_Format:
@@ -41,7 +61,7 @@ QString CharacterForMessage(const QString& ch)
     case QChar::Mark_NonSpacing:
     case QChar::Mark_SpacingCombining:
     case QChar::Mark_Enclosing:
-        return QStringLiteral("U+%1").arg(QString::number(code, 16).toUpper(), 4, QLatin1Char('0'));
+        return CodePointText(code);
     default:
         return ch;
     }

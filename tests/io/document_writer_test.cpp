@@ -153,6 +153,13 @@ TEST(DocumentWriter, AgreesWithTheNameCheck)
         {QString::fromUtf8("\u0085"), refusedCharacter.arg("U+0085")},      // a C1 control
         {QString::fromUcs4(U"\U000F0000"), refusedCharacter.arg("U+F0000")}, // private use
         {QString::fromUtf8("\u2028"), refusedCharacter.arg("U+2028")},      // line separator
+        // Letters and a symbol that draw nothing.
+        {QString::fromUtf8("a\u3164b"), refusedCharacter.arg("U+3164")},   // Hangul filler
+        {QString::fromUtf8("\u115F"), refusedCharacter.arg("U+115F")},
+        {QString::fromUtf8("\u1160"), refusedCharacter.arg("U+1160")},
+        {QString::fromUtf8("\uFFA0"), refusedCharacter.arg("U+FFA0")},
+        {QString::fromUtf8("a\u2800"), refusedCharacter.arg("U+2800")},    // blank braille cell
+        {QString::fromUtf8("\u2801"), QString::fromUtf8("字符“\u2801”无法保存到图形文件中。")}, // a braille dot shows
         {QString::fromUtf8("二维曲线"), ""},
         // Both faults: the word rule is told first, as the writer meets it.
         {QString::fromUtf8("😀@ b"), refusedWord.arg(QString::fromUtf8("😀@ b"))},

@@ -197,6 +197,7 @@ void TestGraphClipboard::cutDeletesOnlyWhatWasCopied()
         {"2", QString::fromUtf8("点😀"), QString::fromUtf8("😀")},
         {"2", QString::fromUtf8("点") + tagA, QStringLiteral("U+E0041")},
         {"2", high, QStringLiteral("U+D800")},
+        {"2", QString::fromUtf8("点\u3164"), QStringLiteral("U+3164")}, // Hangul filler
     };
     for (const auto& c : cases) {
         point->ExpressZ = QString::fromLatin1(c.expression);
