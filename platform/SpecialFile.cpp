@@ -187,8 +187,7 @@ bool ReadSpecialFile(const QString& path, qint64 maxBytes, QByteArray* bytes, QS
             // A FIFO without a writer reads as its end instead.
             writerSeen = true;
             WaitFor(fd, POLLIN, deadline); // data, a hang-up the next read reports, or time up
-        }
-        else if (code != EINTR) {
+        } else if (code != EINTR) {
             SetError(error, SystemCause(code));
             ok = false;
             break;
