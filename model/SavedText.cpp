@@ -19,36 +19,23 @@ QString QuotedTextProblem(const QString& text)
 
 namespace {
 
-// Letters and symbols that draw nothing: the Hangul fillers and the blank
-// braille cell.
-bool IsBlankLetterOrSymbol(char32_t code)
-{
-    switch (code) {
-    case 0x115F: case 0x1160: case 0x3164: case 0xFFA0: case 0x2800:
-        return true;
-    default:
-        return false;
-    }
-}
-
 QString CodePointText(char32_t code)
 {
     return QStringLiteral("U+%1").arg(QString::number(code, 16).toUpper(), 4, QLatin1Char('0'));
 }
 
-// A character (one code point) as a message names it: a tag or format
-// character, a lone surrogate, a space, a combining mark, a control or
-// private-use character, or a blank letter shows as nothing or merges with
-// its neighbour.
-QString CharacterForMessage(const QString& ch)
+// True for a character that shows as nothing or merges with its neighbour:
+// a tag or format character, a lone surrogate, a space, a combining mark, a
+// control, private-use or unassigned character, and the letters and symbols
+// that draw nothing (the Hangul fillers and the blank braille cell).
+bool ShowsAsNothing(char32_t code)
 {
-    if (ch.isEmpty())
-        return ch;
-    const char32_t code = ch.size() == 2 && ch.at(0).isHighSurrogate() && ch.at(1).isLowSurrogate()
-                              ? QChar::surrogateToUcs4(ch.at(0), ch.at(1))
-                              : ch.at(0).unicode();
-    if (IsBlankLetterOrSymbol(code))
-        return CodePointText(code);
+    switch (code) {
+    case 0x115F: case 0x1160: case 0x3164: case 0xFFA0: case 0x2800:
+        return true;
+    default:
+        break;
+    }
     switch (QChar::category(code)) {
     case QChar::Other_Control:
     case QChar::Other_Format:
@@ -61,10 +48,22 @@ QString CharacterForMessage(const QString& ch)
     case QChar::Mark_NonSpacing:
     case QChar::Mark_SpacingCombining:
     case QChar::Mark_Enclosing:
-        return CodePointText(code);
+        return true;
     default:
-        return ch;
+        return false;
     }
+}
+
+// A character (one code point) as a message names it: as itself when it
+// shows on its own, otherwise by its code point.
+QString CharacterForMessage(const QString& ch)
+{
+    if (ch.isEmpty())
+        return ch;
+    const char32_t code = ch.size() == 2 && ch.at(0).isHighSurrogate() && ch.at(1).isLowSurrogate()
+                              ? QChar::surrogateToUcs4(ch.at(0), ch.at(1))
+                              : ch.at(0).unicode();
+    return ShowsAsNothing(code) ? CodePointText(code) : ch;
 }
 
 } // namespace

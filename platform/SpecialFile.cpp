@@ -172,7 +172,8 @@ bool ReadSpecialFile(const QString& path, qint64 maxBytes, QByteArray* bytes, QS
                 // gone since it was opened, so nothing at all means none came.
                 if (!waitedForWriter) {
                     waitedForWriter = true;
-                    writerSeen = WaitFor(fd, POLLIN, deadline, 1000) || writerSeen;
+                    if (WaitFor(fd, POLLIN, deadline, 1000))
+                        writerSeen = true;
                     continue;
                 }
                 if (!writerSeen) {
